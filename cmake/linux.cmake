@@ -1,0 +1,24 @@
+# The Linux build: the plug-in's logic over the simulated game, the tool, tests and benchmarks.
+
+add_library(quillomar_core STATIC ${QUILLOMAR_LOGIC_SOURCES} src/platform/platform_portable.cpp)
+target_include_directories(quillomar_core PUBLIC src)
+
+find_package(Threads REQUIRED)
+add_library(quillomar_sim STATIC
+  sim/game.cpp
+  sim/natives.cpp
+  sim/script_runner.cpp
+)
+target_include_directories(quillomar_sim PUBLIC sim src)
+target_link_libraries(quillomar_sim PUBLIC Threads::Threads)
+
+# The plug-in reads its clock from the host it runs in, so the two link as one.
+add_library(quillomar_in_sim INTERFACE)
+target_link_libraries(quillomar_in_sim INTERFACE quillomar_core quillomar_sim quillomar_core)
+
+add_subdirectory(tools)
+
+include(CTest)
+if(BUILD_TESTING)
+  add_subdirectory(tests)
+endif()

@@ -1,0 +1,20 @@
+# The shipped plug-in: Quillomar.asi, a 64-bit DLL bound to the script host by name.
+
+set(HOST_DEF "${CMAKE_CURRENT_SOURCE_DIR}/win/ScriptHookRDR2.def")
+set(HOST_IMPORT_LIB "${CMAKE_CURRENT_BINARY_DIR}/libScriptHookRDR2.a")
+add_custom_command(
+  OUTPUT "${HOST_IMPORT_LIB}"
+  COMMAND ${CMAKE_DLLTOOL} --input-def "${HOST_DEF}" --output-lib "${HOST_IMPORT_LIB}"
+  DEPENDS "${HOST_DEF}"
+  COMMENT "Import library of the script host")
+add_custom_target(host_import_lib DEPENDS "${HOST_IMPORT_LIB}")
+
+add_library(Quillomar SHARED ${QUILLOMAR_LOGIC_SOURCES} src/platform/platform_win32.cpp src/host/dll_main.cpp)
+add_dependencies(Quillomar host_import_lib)
+target_include_directories(Quillomar PRIVATE src)
+target_compile_options(Quillomar PRIVATE -O2)
+target_link_libraries(Quillomar PRIVATE "${HOST_IMPORT_LIB}")
+target_link_options(Quillomar PRIVATE -static -static-libgcc -static-libstdc++ -s
+  -Wl,--exclude-all-symbols)
+set_target_properties(Quillomar PROPERTIES PREFIX "" SUFFIX ".asi" OUTPUT_NAME "Quillomar"
+  RUNTIME_OUTPUT_DIRECTORY "${QUILLOMAR_DIST_DIR}")

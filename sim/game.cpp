@@ -1,0 +1,105 @@
+// The simulated game's script host: the eight entry points the plug-in links against, the clock
+// it reads, and the recorder of native calls.
+
+#include "game.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "natives.h"
+
+namespace sim {
+namespace {
+
+Game gGame;
+
+// The call being assembled between nativeInit and nativeCall.
+struct PendingCall {
+    std::uint64_t hash = 0;
+    std::vector<std::uint64_t> slots;
+    std::uint64_t results[3] = {0, 0, 0};
+};
+PendingCall gPending;
+
+[[noreturn]] void Fail(const char* what, std::uint64_t hash) {
+    std::fprintf(stderr, "simulated game: %s 0x%016llX\n", what, static_cast<unsigned long long>(hash));
+    std::abort();
+}
+
+RecordedArg RecordArg(char kind, std::uint64_t slot) {
+    RecordedArg arg;
+    arg.slot = slot;
+    if (kind == 't') {
+        arg.kind = RecordedArg::Kind::Text;
+        const char* text = reinterpret_cast<const char*>(static_cast<std::uintptr_t>(slot));
+        arg.text = text != nullptr ? text : "";
+    }
+    return arg;
+}
+
+}  // namespace
+
+Ped* World::FindPed(std::int32_t handle) {
+    auto found = peds.find(handle);
+    return found == peds.end() ? nullptr : &found->second;
+}
+
+Game& TheGame() { return gGame; }
+
+void ResetGame() { gGame = Game{}; }
+
+void BeginFrameRecord() { gGame.frameStarts.push_back(gGame.calls.size()); }
+
+}  // namespace sim
+
+using sim::gGame;
+using sim::gPending;
+
+extern "C" {
+
+void scriptRegister(void* module, ScriptEntry entry) {
+    gGame.scriptModule = module;
+    gGame.scriptEntry = entry;
+}
+
+void scriptUnregister(void* module) {
+    if (gGame.scriptModule == module) gGame.scriptEntry = nullptr;
+}
+
+void keyboardHandlerRegister(KeyboardHandler handler) { gGame.keyboardHandler = handler; }
+
+void keyboardHandlerUnregister(KeyboardHandler handler) {
+    if (gGame.keyboardHandler == handler) gGame.keyboardHandler = nullptr;
+}
+
+void nativeInit(std::uint64_t hash) {
+    gPending.hash = hash;
+    gPending.slots.clear();
+}
+
+void nativePush64(std::uint64_t slot) { gPending.slots.push_back(slot); }
+
+std::uint64_t* nativeCall() {
+    const sim::NativeDef* def = sim::FindNative(gPending.hash);
+    if (def == nullptr) sim::Fail("unknown native", gPending.hash);
+    if (std::strlen(def->params) != gPending.slots.size()) sim::Fail("wrong argument count for native", gPending.hash);
+
+    sim::NativeCall call{gPending.slots, {0, 0, 0}, gGame};
+    sim::RecordedCall record;
+    record.hash = def->hash;
+    for (std::size_t i = 0; i < gPending.slots.size(); ++i) {
+        record.args.push_back(sim::RecordArg(def->params[i], gPending.slots[i]));
+    }
+    def->handler(call);
+    record.results.assign(call.results, call.results + def->resultSlots);
+    gGame.calls.push_back(std::move(record));
+
+    std::memcpy(gPending.results, call.results, sizeof gPending.results);
+    return gPending.results;
+}
+
+std::uint32_t hostTickCount() { return gGame.clock.tick; }
+std::uint32_t hostCalendarSeconds() { return gGame.clock.calendarSeconds; }
+
+}  // extern "C"

@@ -1,0 +1,41 @@
+#include "config/default_file.h"
+
+#include <cstring>
+#include <fstream>
+
+#include "config/setting_table.h"
+
+namespace quillomar {
+
+std::string DefaultSettingsText() {
+    std::string text = "; Quillomar Configuration\n; Auto-generated default settings\n";
+    const char* section = nullptr;
+    for (const SettingDef& def : SettingDefs()) {
+        bool newSection = section == nullptr || std::strcmp(section, def.section) != 0;
+        if (newSection) {
+            text += "\n[";
+            text += def.section;
+            text += "]\n";
+            section = def.section;
+        } else if (def.comment != nullptr) {
+            text += "\n";
+        }
+        if (def.comment != nullptr) {
+            text += def.comment;
+            text += "\n";
+        }
+        text += def.key;
+        text += "=";
+        text += def.defaultText;
+        text += "\n";
+    }
+    return text;
+}
+
+void WriteDefaultSettingsFile(const char* path) {
+    std::ofstream file(path);
+    if (!file.good()) return;
+    file << DefaultSettingsText();
+}
+
+}  // namespace quillomar

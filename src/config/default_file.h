@@ -1,0 +1,15 @@
+#pragma once
+// The commented settings file written when none exists: every key at its default, grouped by
+// section, with the comments that document each option.
+
+#include <string>
+
+namespace quillomar {
+
+// The file's lines, each followed by a newline (the stream turns it into CR LF on Windows).
+std::string DefaultSettingsText();
+
+// Creates or truncates the file and writes the default text; a failure is silently ignored.
+void WriteDefaultSettingsFile(const char* path);
+
+}  // namespace quillomar

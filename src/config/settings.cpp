@@ -1,0 +1,153 @@
+#include "config/settings.h"
+
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "config/default_file.h"
+#include "config/setting_table.h"
+#include "platform/platform.h"
+
+namespace quillomar {
+
+Settings gSettings{};
+
+namespace {
+
+struct NamedControl {
+    const char* name;
+    std::uint32_t hash;
+};
+
+constexpr NamedControl kNamedControls[] = {
+    {"INPUT_CONTEXT_X", 0xE3BF959B},         {"INPUT_CONTEXT_Y", 0xDFF812F9},
+    {"INPUT_CONTEXT_A", 0x5181713D},         {"INPUT_CONTEXT_B", 0x3B24C470},
+    {"INPUT_INTERACT_LOCKON_POS", 0xF63A17F9}, {"INPUT_INTERACT_OPTION1", 0x760A9C6F},
+    {"INPUT_INTERACT_OPTION2", 0x84543902},
+};
+
+constexpr std::uint32_t kDefaultControl = 0xDFF812F9;  // INPUT_CONTEXT_Y
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// The leading hex digits after "0x"; a number beyond 32 bits saturates, as the Windows C
+// library's strtoul does, on every platform.
+std::uint32_t ParseHexAfterPrefix(const char* text) {
+    std::uint64_t value = 0;
+    for (const char* c = text + 2; HexDigit(*c) >= 0; ++c) {
+        value = value * 16 + static_cast<std::uint64_t>(HexDigit(*c));
+        if (value > 0xFFFFFFFFu) return 0xFFFFFFFFu;
+    }
+    return static_cast<std::uint32_t>(value);
+}
+
+// atof of the leading decimal number ([sign] digits [. digits] [e [sign] digits]); text that
+// does not begin with one gives 0. Only plain decimals are read, as the Windows C library does,
+// so both builds agree on text such as "inf" or "0x10". A value beyond the float range becomes
+// an infinity rather than an undefined conversion.
+float ParseLeadingDecimal(const char* text) {
+    const char* p = text;
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;
+    const char* start = p;
+    if (*p == '+' || *p == '-') ++p;
+    const char* digits = p;
+    while (*p >= '0' && *p <= '9') ++p;
+    if (*p == '.') ++p;
+    while (*p >= '0' && *p <= '9') ++p;
+    bool hasDigit = false;
+    for (const char* q = digits; q < p; ++q) hasDigit = hasDigit || (*q >= '0' && *q <= '9');
+    if (!hasDigit) return 0.0f;
+    if (*p == 'e' || *p == 'E') {
+        const char* exponent = p + 1;
+        if (*exponent == '+' || *exponent == '-') ++exponent;
+        if (*exponent >= '0' && *exponent <= '9') {
+            p = exponent;
+            while (*p >= '0' && *p <= '9') ++p;
+        }
+    }
+    char number[64];
+    std::size_t length = static_cast<std::size_t>(p - start);
+    if (length >= sizeof number) length = sizeof number - 1;  // inputs are at most 63 characters
+    std::memcpy(number, start, length);
+    number[length] = '\0';
+    double value = std::strtod(number, nullptr);
+    if (value > FLT_MAX) return INFINITY;
+    if (value < -FLT_MAX) return -INFINITY;
+    return static_cast<float>(value);
+}
+
+void* FieldOf(Settings& settings, const SettingDef& def) {
+    return reinterpret_cast<char*>(&settings) + def.offset;
+}
+
+void ReadSetting(const SettingDef& def, const char* path, Settings& settings) {
+    void* field = FieldOf(settings, def);
+    switch (def.type) {
+        case SettingType::Bool: {
+            bool value = platform::ReadProfileInt(def.section, def.key, std::atoi(def.defaultText), path) != 0;
+            std::memcpy(field, &value, sizeof value);
+            break;
+        }
+        case SettingType::Int: {
+            std::int32_t value = platform::ReadProfileInt(def.section, def.key, std::atoi(def.defaultText), path);
+            std::memcpy(field, &value, sizeof value);
+            break;
+        }
+        case SettingType::Float: {
+            char defaultText[64];
+            std::snprintf(defaultText, sizeof defaultText, "%.2f", std::atof(def.defaultText));
+            char text[64];
+            platform::ReadProfileString(def.section, def.key, defaultText, text, sizeof text, path);
+            float value = ParseLeadingDecimal(text);
+            std::memcpy(field, &value, sizeof value);
+            break;
+        }
+        case SettingType::Text:
+            platform::ReadProfileString(def.section, def.key, def.defaultText, static_cast<char*>(field),
+                                        static_cast<std::uint32_t>(def.size), path);
+            break;
+        case SettingType::Control: {
+            char text[64];
+            platform::ReadProfileString(def.section, def.key, def.defaultText, text, sizeof text, path);
+            std::uint32_t value = ControlHashFromName(text);
+            std::memcpy(field, &value, sizeof value);
+            break;
+        }
+    }
+}
+
+}  // namespace
+
+std::uint32_t ControlHashFromName(const char* name) {
+    if (std::strlen(name) >= 3 && name[0] == '0' && (name[1] == 'x' || name[1] == 'X')) {
+        return ParseHexAfterPrefix(name);
+    }
+    for (const NamedControl& control : kNamedControls) {
+        if (std::strcmp(name, control.name) == 0) return control.hash;
+    }
+    return kDefaultControl;
+}
+
+Settings ReadSettings(const char* path) {
+    Settings settings{};
+    for (const SettingDef& def : SettingDefs()) ReadSetting(def, path, settings);
+    return settings;
+}
+
+void LoadSettings() {
+    // A file that exists is never replaced, even one that cannot be read: its keys then simply
+    // take their defaults.
+    if (!platform::FileExists(platform::kSettingsPath)) {
+        WriteDefaultSettingsFile(platform::kSettingsPath);
+    }
+    gSettings = ReadSettings(platform::kSettingsPath);
+}
+
+}  // namespace quillomar

@@ -1,0 +1,71 @@
+#pragma once
+// The plug-in's settings: one field per key of the settings file, filled once at start-up and
+// read-only afterwards. No value is validated or clamped here; each user treats odd values.
+
+#include <cstdint>
+
+namespace quillomar {
+
+struct Settings {
+    // [Settings]
+    bool enabled;
+    bool enabledInMissions;
+    std::uint32_t promptControl;
+    char promptText[64];
+    float maxDistance;
+    std::int32_t cooldown;        // in the file, governs nothing
+    std::int32_t perPedCooldown;  // in the file, governs nothing
+    bool includeRagdollNotFatallyInjured;
+    bool requireAiming;
+    bool tauntPriorityOverRob;
+    bool debugMode;
+    // [CombatTaunts]
+    bool combatTauntsEnabled;
+    char combatPromptText[64];
+    std::int32_t gunfightCooldown;
+    bool meleeTauntsEnabled;
+    std::int32_t meleeCooldown;
+    float meleeMinDistance;
+    bool aggressionEffectEnabled;
+    std::int32_t aggressionChance;
+    std::int32_t aggressionMinPeds;
+    std::int32_t aggressionMaxPeds;
+    std::int32_t tackleChance;
+    bool combatTauntRequireStationary;
+    bool combatTauntRequireTarget;
+    // [Advanced]
+    bool avoidRepeatTaunts;  // in the file, governs nothing
+    std::int32_t repeatPreventionCount;
+    std::int32_t genericLineChance;
+    char tauntListFile[256];  // in the file, governs nothing
+    // [AutoTaunt]
+    bool autoTauntEnabled;
+    std::int32_t chanceDead;
+    std::int32_t chanceWrithing;
+    std::int32_t chanceFatallyInjured;
+    std::int32_t chanceIncapacitated;
+    std::int32_t chanceRagdollHurt;
+    std::int32_t chanceFleeing;
+    std::int32_t autoTauntIntervalMin;
+    std::int32_t autoTauntIntervalMax;
+    // [AutoCombatTaunt]
+    bool autoCombatTauntEnabled;
+    std::int32_t autoCombatIntervalMin;
+    std::int32_t autoCombatIntervalMax;
+};
+
+// The settings in force, as LoadSettings left them.
+extern Settings gSettings;
+
+// Reads the settings file into gSettings, first writing the commented default file when none
+// exists. Every key missing from the file, or the whole file missing, takes its default.
+void LoadSettings();
+
+// Reads the settings from the file at path into a record, without writing anything.
+Settings ReadSettings(const char* path);
+
+// The control hash of a name from the settings file: a listed input name, or a hexadecimal
+// number after "0x"; anything else gives the hash of INPUT_CONTEXT_Y.
+std::uint32_t ControlHashFromName(const char* name);
+
+}  // namespace quillomar

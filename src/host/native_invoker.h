@@ -1,0 +1,84 @@
+#pragma once
+// One native call: the hash, one 64-bit slot per argument left to right, then the call. Every
+// slot conversion happens here, and the result is copied out of the host's buffer at once.
+
+#include <bit>
+#include <cstdint>
+
+#include "host/script_host.h"
+
+namespace quillomar {
+
+struct Vector3 {
+    float x = 0.0f;
+    float y = 0.0f;
+    float z = 0.0f;
+};
+
+namespace invoker {
+
+// Integers, booleans, handles and hashes are zero-extended: -1 travels as 0x00000000FFFFFFFF.
+inline std::uint64_t ToSlot(std::int32_t value) { return static_cast<std::uint32_t>(value); }
+inline std::uint64_t ToSlot(std::uint32_t value) { return value; }
+inline std::uint64_t ToSlot(bool value) { return value ? 1u : 0u; }
+// A float travels as its bit pattern in the low half.
+inline std::uint64_t ToSlot(float value) { return std::bit_cast<std::uint32_t>(value); }
+// Pointers travel whole.
+inline std::uint64_t ToSlot(const void* pointer) { return reinterpret_cast<std::uintptr_t>(pointer); }
+
+template <typename... Args>
+const std::uint64_t* Call(std::uint64_t hash, Args... args) {
+    nativeInit(hash);
+    (nativePush64(ToSlot(args)), ...);
+    return nativeCall();
+}
+
+// A host that hands back no result buffer reads as all zero.
+inline std::uint64_t Slot(const std::uint64_t* slots, int index) {
+    return slots != nullptr ? slots[index] : 0u;
+}
+inline std::uint32_t Low32(const std::uint64_t* slots, int index) {
+    return static_cast<std::uint32_t>(Slot(slots, index));
+}
+
+}  // namespace invoker
+
+template <typename... Args>
+void CallVoid(std::uint64_t hash, Args... args) {
+    invoker::Call(hash, args...);
+}
+
+template <typename... Args>
+std::int32_t CallInt(std::uint64_t hash, Args... args) {
+    return static_cast<std::int32_t>(invoker::Low32(invoker::Call(hash, args...), 0));
+}
+
+template <typename... Args>
+std::uint32_t CallHash(std::uint64_t hash, Args... args) {
+    return invoker::Low32(invoker::Call(hash, args...), 0);
+}
+
+template <typename... Args>
+bool CallBool(std::uint64_t hash, Args... args) {
+    return invoker::Low32(invoker::Call(hash, args...), 0) != 0;
+}
+
+template <typename... Args>
+float CallFloat(std::uint64_t hash, Args... args) {
+    return std::bit_cast<float>(invoker::Low32(invoker::Call(hash, args...), 0));
+}
+
+template <typename... Args>
+std::uint64_t CallPointer(std::uint64_t hash, Args... args) {
+    return invoker::Slot(invoker::Call(hash, args...), 0);
+}
+
+template <typename... Args>
+Vector3 CallVector(std::uint64_t hash, Args... args) {
+    const std::uint64_t* slots = invoker::Call(hash, args...);
+    return {std::bit_cast<float>(invoker::Low32(slots, 0)),
+            std::bit_cast<float>(invoker::Low32(slots, 1)),
+            std::bit_cast<float>(invoker::Low32(slots, 2))};
+}
+
+}  // namespace quillomar

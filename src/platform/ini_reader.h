@@ -1,0 +1,31 @@
+#pragma once
+// A reader of INI text that answers as Windows' private-profile functions do: the first section
+// of that name, the first key of that name within it, names compared without regard to case,
+// blanks around names and values trimmed. It reads from a buffer, so tests feed it strings.
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace quillomar::ini {
+
+// The raw value of the key, or nothing when the section or key is missing or the key's line has
+// no equals sign.
+std::optional<std::string_view> FindValue(std::string_view text, std::string_view section,
+                                          std::string_view key);
+
+// Like GetPrivateProfileStringA: copies the value (or defaultText when the key is missing) into
+// buffer, without matching surrounding quotes, cut to size - 1 characters. Returns the length
+// copied. A size of 0 copies nothing.
+std::uint32_t ReadString(std::string_view text, std::string_view section, std::string_view key,
+                         std::string_view defaultText, char* buffer, std::uint32_t size);
+
+// Like GetPrivateProfileIntA: the value's leading integer (decimal, or hex after a lower-case
+// "0x"), wrapping on overflow; defaultValue when the key is missing or its value is empty.
+std::uint32_t ReadInt(std::string_view text, std::string_view section, std::string_view key,
+                      std::int32_t defaultValue);
+
+// The integer parse alone, applied to a value already read.
+std::uint32_t ParseInt(std::string_view value);
+
+}  // namespace quillomar::ini
