@@ -1,0 +1,36 @@
+#pragma once
+// What the plug-in knows of the player's surroundings: the fight the player is in, and the
+// surroundings of the ped about to be taunted.
+
+#include <cstdint>
+#include <vector>
+
+#include "host/natives.h"
+
+namespace quillomar {
+
+enum class CombatMode : std::int32_t { None = 0, Gunfight = 1, Melee = 2 };
+
+struct CombatContext {
+    Ped player = 0;
+    CombatMode mode = CombatMode::None;
+    std::int32_t hostileCount = 0;  // always the length of hostilePeds
+    bool law = false;               // a lawman is among the hostiles
+    bool deadNearby = false;        // a body lies within 30 m of the player
+    bool playerHurt = false;        // the player lost health since the previous frame
+    bool playerGaveHit = false;     // the player has hurt a hostile
+    std::vector<Ped> hostilePeds;   // in the order the nearby-ped query gave them
+};
+
+struct TargetContext {
+    Ped player = 0;
+    Ped target = 0;
+    bool female = false;
+    bool male = true;
+    bool gang = false;           // the player's relationship level to the target is 4 or more
+    bool relGroupMatch = false;  // the target belongs to relationship group 0xD1A5C020
+    std::int32_t nearbyPeds = 0;  // living peds within 25 m of the player, target and player aside
+    std::int32_t nearbyDead = 0;  // dead peds within 25 m of the player, target and player aside
+};
+
+}  // namespace quillomar
