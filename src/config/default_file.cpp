@@ -1,7 +1,7 @@
 #include "config/default_file.h"
 
+#include <cstdio>
 #include <cstring>
-#include <fstream>
 
 #include "config/setting_table.h"
 
@@ -33,9 +33,12 @@ std::string DefaultSettingsText() {
 }
 
 void WriteDefaultSettingsFile(const char* path) {
-    std::ofstream file(path);
-    if (!file.good()) return;
-    file << DefaultSettingsText();
+    // Text mode: on Windows each newline reaches the file as CR LF.
+    std::FILE* file = std::fopen(path, "w");
+    if (file == nullptr) return;
+    std::string text = DefaultSettingsText();
+    std::fwrite(text.data(), 1, text.size(), file);
+    std::fclose(file);
 }
 
 }  // namespace quillomar

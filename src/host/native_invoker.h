@@ -41,6 +41,18 @@ inline std::uint32_t Low32(const std::uint64_t* slots, int index) {
     return static_cast<std::uint32_t>(Slot(slots, index));
 }
 
+// Results: integers, booleans, handles and hashes from the low half of slot 0, a float from its
+// bit pattern there, a game text pointer from the whole slot, a vector from slots 0 to 2.
+inline std::int32_t ReadInt(const std::uint64_t* slots) { return static_cast<std::int32_t>(Low32(slots, 0)); }
+inline std::uint32_t ReadHash(const std::uint64_t* slots) { return Low32(slots, 0); }
+inline bool ReadBool(const std::uint64_t* slots) { return Low32(slots, 0) != 0; }
+inline float ReadFloat(const std::uint64_t* slots) { return std::bit_cast<float>(Low32(slots, 0)); }
+inline std::uint64_t ReadPointer(const std::uint64_t* slots) { return Slot(slots, 0); }
+inline Vector3 ReadVector(const std::uint64_t* slots) {
+    return {std::bit_cast<float>(Low32(slots, 0)), std::bit_cast<float>(Low32(slots, 1)),
+            std::bit_cast<float>(Low32(slots, 2))};
+}
+
 }  // namespace invoker
 
 template <typename... Args>
@@ -50,35 +62,32 @@ void CallVoid(std::uint64_t hash, Args... args) {
 
 template <typename... Args>
 std::int32_t CallInt(std::uint64_t hash, Args... args) {
-    return static_cast<std::int32_t>(invoker::Low32(invoker::Call(hash, args...), 0));
+    return invoker::ReadInt(invoker::Call(hash, args...));
 }
 
 template <typename... Args>
 std::uint32_t CallHash(std::uint64_t hash, Args... args) {
-    return invoker::Low32(invoker::Call(hash, args...), 0);
+    return invoker::ReadHash(invoker::Call(hash, args...));
 }
 
 template <typename... Args>
 bool CallBool(std::uint64_t hash, Args... args) {
-    return invoker::Low32(invoker::Call(hash, args...), 0) != 0;
+    return invoker::ReadBool(invoker::Call(hash, args...));
 }
 
 template <typename... Args>
 float CallFloat(std::uint64_t hash, Args... args) {
-    return std::bit_cast<float>(invoker::Low32(invoker::Call(hash, args...), 0));
+    return invoker::ReadFloat(invoker::Call(hash, args...));
 }
 
 template <typename... Args>
 std::uint64_t CallPointer(std::uint64_t hash, Args... args) {
-    return invoker::Slot(invoker::Call(hash, args...), 0);
+    return invoker::ReadPointer(invoker::Call(hash, args...));
 }
 
 template <typename... Args>
 Vector3 CallVector(std::uint64_t hash, Args... args) {
-    const std::uint64_t* slots = invoker::Call(hash, args...);
-    return {std::bit_cast<float>(invoker::Low32(slots, 0)),
-            std::bit_cast<float>(invoker::Low32(slots, 1)),
-            std::bit_cast<float>(invoker::Low32(slots, 2))};
+    return invoker::ReadVector(invoker::Call(hash, args...));
 }
 
 }  // namespace quillomar

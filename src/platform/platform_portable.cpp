@@ -3,8 +3,7 @@
 
 #include <sys/stat.h>
 
-#include <fstream>
-#include <iterator>
+#include <cstdio>
 #include <string>
 
 #include "platform/ini_reader.h"
@@ -17,10 +16,16 @@ extern "C" std::uint32_t hostCalendarSeconds();
 namespace quillomar::platform {
 namespace {
 
-// An unreadable or missing file reads as empty, so every key takes its default.
+// An unreadable or missing file (a folder of that name included) reads as empty, so every key
+// takes its default.
 std::string ReadWholeFile(const char* path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    std::string text;
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) return text;
+    char chunk[4096];
+    for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, got);
+    std::fclose(file);
+    return text;
 }
 
 }  // namespace

@@ -1,0 +1,186 @@
+#include "host/frame_state.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "config/settings.h"
+#include "host/native_hashes.h"
+#include "host/plugin.h"
+#include "script_runner.h"
+#include "sim_support.h"
+
+namespace quillomar {
+namespace {
+
+namespace n = native;
+using Hashes = std::vector<std::uint64_t>;
+
+const Hashes kPlayerGates = {n::PLAYER_PED_ID,   n::DOES_ENTITY_EXIST, n::IS_ENTITY_DEAD,      n::PLAYER_ID,
+                             n::IS_PLAYER_CONTROL_ON, n::IS_PED_RAGDOLL, n::IS_PED_DEAD_OR_DYING};
+const Hashes kHideBothPrompts = {n::UI_PROMPT_SET_ENABLED, n::UI_PROMPT_SET_VISIBLE, n::UI_PROMPT_SET_ENABLED,
+                                 n::UI_PROMPT_SET_VISIBLE, n::UI_PROMPT_SET_ENABLED, n::UI_PROMPT_SET_VISIBLE,
+                                 n::UI_PROMPT_SET_ENABLED, n::UI_PROMPT_SET_VISIBLE};
+
+Hashes FirstGates(std::size_t count) { return Hashes(kPlayerGates.begin(), kPlayerGates.begin() + count); }
+
+Hashes Join(Hashes a, const Hashes& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// Prompt records as the target stage leaves them, so that hiding and deleting show in the trace.
+void GivePrompts(std::int32_t tauntHandle, std::int32_t combatHandle) {
+    gFrame.tauntPrompt = std::make_unique<PromptRecord>(PromptRecord{tauntHandle, true, true, "Taunt", 0});
+    gFrame.combatPrompt = std::make_unique<PromptRecord>(PromptRecord{combatHandle, true, false, "Combat", 0});
+    gFrame.promptsCreated = true;
+    sim::TheGame().prompts[tauntHandle] = {true, true};
+    sim::TheGame().prompts[combatHandle] = {};
+}
+
+class UpdateFrameTest : public ::testing::Test {
+protected:
+    test::ScopedDirectory dir;
+    sim::World& world() { return sim::TheGame().world; }
+    sim::Ped& player() { return world().peds[test::kPlayerPed]; }
+};
+
+TEST_F(UpdateFrameTest, EachGateEndsTheFrameWithItsOwnNativesAndHidesThePrompts) {
+    struct Case {
+        const char* gate;
+        void (*arrange)(sim::World&);
+        Hashes natives;
+    } cases[] = {
+        {"no player ped", [](sim::World& w) { w.peds.clear(); }, FirstGates(2)},
+        {"player dead", [](sim::World& w) { w.peds[test::kPlayerPed].dead = true; }, FirstGates(3)},
+        {"player not in play", [](sim::World& w) { w.playerInPlay = false; }, FirstGates(5)},
+        {"player ragdolling", [](sim::World& w) { w.peds[test::kPlayerPed].ragdoll = true; }, FirstGates(6)},
+        {"player dying", [](sim::World& w) { w.peds[test::kPlayerPed].dying = true; }, FirstGates(7)},
+    };
+    for (const Case& c : cases) {
+        test::StartPluginInSim();
+        GivePrompts(11, 12);
+        gFrame.target = 5;
+        c.arrange(world());
+        UpdateFrame();
+        EXPECT_EQ(test::CalledHashes(), Join(c.natives, kHideBothPrompts)) << c.gate;
+        EXPECT_EQ(gFrame.target, 5) << c.gate << ": no stage may run";
+        EXPECT_FALSE(sim::TheGame().prompts[11].visible) << c.gate;
+    }
+}
+
+TEST_F(UpdateFrameTest, AFramePastTheGatesRunsTheStages) {
+    test::StartPluginInSim();
+    gFrame.target = 5;
+    UpdateFrame();
+    EXPECT_EQ(test::CalledHashes(), kPlayerGates);
+    EXPECT_EQ(gFrame.target, 0);
+    EXPECT_EQ(gFrame.playerPed, test::kPlayerPed);
+    // The gate natives are asked about the player's ped and player index.
+    EXPECT_EQ(test::Calls()[1].args[0].slot, static_cast<std::uint64_t>(test::kPlayerPed));
+    EXPECT_EQ(test::Calls()[4].args[0].slot, 0u);
+    EXPECT_EQ(test::Calls()[6].args[1].slot, 1u);
+}
+
+TEST_F(UpdateFrameTest, TheMissionRuleAsksOnlyWhenMissionsAreExcluded) {
+    test::StartPluginInSim("[Settings]\nEnabledInMissions=0\n");
+    world().missionActive = true;
+    GivePrompts(11, 12);
+    UpdateFrame();
+    EXPECT_EQ(test::CalledHashes(), Join({n::GET_MISSION_FLAG}, kHideBothPrompts));
+
+    test::ClearCalls();
+    world().missionActive = false;
+    UpdateFrame();
+    EXPECT_EQ(test::CalledHashes(), Join(Join({n::GET_MISSION_FLAG}, kPlayerGates), kHideBothPrompts));
+
+    test::StartPluginInSim("[Settings]\nEnabledInMissions=1\n");
+    world().missionActive = true;
+    UpdateFrame();
+    EXPECT_EQ(test::CalledHashes(), kPlayerGates);
+}
+
+TEST_F(UpdateFrameTest, ADisabledPlugInNeverReadsThePlayersPed) {
+    test::StartPluginInSim("[Settings]\nEnabled=0\n");
+    for (int frame = 0; frame < 100; ++frame) UpdateFrame();
+    EXPECT_TRUE(test::Calls().empty());
+    EXPECT_EQ(gFrame.lastPlayerPed, 0);
+    EXPECT_FALSE(gFrame.promptsCreated);
+}
+
+TEST_F(UpdateFrameTest, APlayerPedChangeDeletesThePromptsButTheFirstFrameSeesNoChange) {
+    test::StartPluginInSim();
+    GivePrompts(11, 12);
+    UpdateFrame();
+    EXPECT_EQ(test::CalledHashes(), Join(kPlayerGates, kHideBothPrompts)) << "the first frame's ped is no change";
+    ASSERT_NE(gFrame.tauntPrompt, nullptr);
+
+    test::ClearCalls();
+    world().peds[88] = {};
+    world().playerPed = 88;
+    UpdateFrame();
+    Hashes expected = {n::PLAYER_PED_ID, n::UI_PROMPT_DELETE, n::UI_PROMPT_DELETE};
+    expected.insert(expected.end(), kPlayerGates.begin() + 1, kPlayerGates.end());
+    EXPECT_EQ(test::CalledHashes(), expected);
+    EXPECT_EQ(test::Calls()[1].args[0].slot, 11u);
+    EXPECT_EQ(test::Calls()[2].args[0].slot, 12u);
+    EXPECT_EQ(gFrame.tauntPrompt, nullptr);
+    EXPECT_EQ(gFrame.combatPrompt, nullptr);
+    EXPECT_FALSE(gFrame.promptsCreated);
+    EXPECT_EQ(gFrame.lastPlayerPed, 88);
+}
+
+TEST_F(UpdateFrameTest, APlayerPedChangeIsSeenEvenInAFrameThatAGateThenEnds) {
+    test::StartPluginInSim();
+    UpdateFrame();
+    GivePrompts(11, 12);
+    world().playerPed = 99;  // a ped that does not exist
+    test::ClearCalls();
+    UpdateFrame();
+    EXPECT_EQ(test::CalledHashes(),
+              Hashes({n::PLAYER_PED_ID, n::UI_PROMPT_DELETE, n::UI_PROMPT_DELETE, n::DOES_ENTITY_EXIST}));
+    EXPECT_EQ(gFrame.lastPlayerPed, 99);
+}
+
+TEST_F(UpdateFrameTest, ScriptMainRunsOneFramePerWaitAndARestartBeginsFresh) {
+    sim::ResetGame();
+    world().peds[test::kPlayerPed] = {};
+    world().playerPed = test::kPlayerPed;
+    int module = 0;
+    AttachPlugin(&module);
+    ASSERT_NE(sim::TheGame().scriptEntry, nullptr);
+    ASSERT_NE(sim::TheGame().keyboardHandler, nullptr);
+    sim::StartScript();
+    for (int frame = 0; frame < 3; ++frame) sim::RunFrame();
+    EXPECT_EQ(test::Calls().size(), 3 * kPlayerGates.size());
+    EXPECT_TRUE(dir.ReadFile("Quillomar.ini").size() > 0);
+
+    GivePrompts(11, 12);
+    sim::StartScript();  // the host starts the script again, as after a reload
+    sim::RunFrame();
+    EXPECT_EQ(gFrame.tauntPrompt, nullptr);
+    EXPECT_EQ(gFrame.lastPlayerPed, test::kPlayerPed);
+    sim::StopScript();
+    DetachPlugin(&module);
+    EXPECT_EQ(sim::TheGame().scriptEntry, nullptr);
+    EXPECT_EQ(sim::TheGame().keyboardHandler, nullptr);
+}
+
+TEST(KeyboardHandler, NotesTheTickAndFlagsOfKeysBelow255Only) {
+    sim::ResetGame();
+    sim::TheGame().clock.tick = 1234;
+    OnKeyboardMessage(65, 1, 30, 0, 1, 0, 1);
+    EXPECT_EQ(KeyStateOf(65).tick, 1234u);
+    EXPECT_EQ(KeyStateOf(65).isWithAlt, 1);
+    EXPECT_EQ(KeyStateOf(65).wasDownBefore, 0);
+    EXPECT_EQ(KeyStateOf(65).isUpNow, 1);
+    OnKeyboardMessage(254, 1, 0, 0, 0, 1, 0);
+    EXPECT_EQ(KeyStateOf(254).wasDownBefore, 1);
+    OnKeyboardMessage(255, 1, 0, 0, 1, 1, 1);  // out of the table: ignored
+    OnKeyboardMessage(0xFFFFFFFF, 1, 0, 0, 1, 1, 1);
+    EXPECT_EQ(KeyStateOf(255).tick, 0u);
+}
+
+}  // namespace
+}  // namespace quillomar
