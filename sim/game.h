@@ -39,15 +39,15 @@ struct RecordedArg {
     enum class Kind { Value, Text, Block, Out };
     Kind kind = Kind::Value;
     std::uint64_t slot = 0;
-    std::string text;                   // Text
-    std::vector<RecordedArg> block;     // Block: its slots, string pointers shown as Text
-    std::uint32_t outSlots = 0;         // Out: the 8-byte slots the caller provided
+    std::string text;                // Text
+    std::vector<RecordedArg> block;  // Block: its slots, string pointers shown as Text
+    std::uint32_t outSlots = 0;      // Out: the 8-byte slots the caller provided
 };
 
 struct RecordedCall {
     std::uint64_t hash = 0;
     std::vector<RecordedArg> args;
-    std::vector<std::uint64_t> results;             // the slots the caller reads
+    std::vector<std::uint64_t> results;              // the slots the caller reads
     std::vector<std::vector<std::uint64_t>> writes;  // per out-argument, the slots written
 };
 

@@ -23,8 +23,7 @@ Prompt* PromptArg(NativeCall& call) {
 }
 
 const NativeDef kNatives[] = {
-    {n::GET_MISSION_FLAG, "GET_MISSION_FLAG", "", 1,
-     [](NativeCall& c) { c.ReturnBool(c.game.world.missionActive); }},
+    {n::GET_MISSION_FLAG, "GET_MISSION_FLAG", "", 1, [](NativeCall& c) { c.ReturnBool(c.game.world.missionActive); }},
     {n::PLAYER_PED_ID, "PLAYER_PED_ID", "", 1, [](NativeCall& c) { c.ReturnInt(c.game.world.playerPed); }},
     {n::PLAYER_ID, "PLAYER_ID", "", 1, [](NativeCall& c) { c.ReturnInt(c.game.world.playerIndex); }},
     {n::IS_PLAYER_CONTROL_ON, "IS_PLAYER_CONTROL_ON", "i", 1,

@@ -14,7 +14,7 @@ namespace test {
 
 // Makes a fresh temporary directory the current one for the life of the object.
 class ScopedDirectory {
-public:
+  public:
     ScopedDirectory();
     ~ScopedDirectory();
     ScopedDirectory(const ScopedDirectory&) = delete;
@@ -24,7 +24,7 @@ public:
     void WriteFile(const std::string& name, const std::string& text) const;
     std::string ReadFile(const std::string& name) const;
 
-private:
+  private:
     std::filesystem::path previous_;
     std::filesystem::path path_;
 };

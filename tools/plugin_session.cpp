@@ -25,12 +25,9 @@ struct Gate {
 };
 
 constexpr Gate kGates[] = {
-    {n::GET_MISSION_FLAG, 1, "a mission is active"},
-    {n::DOES_ENTITY_EXIST, 0, "the player has no ped"},
-    {n::IS_ENTITY_DEAD, 1, "the player is dead"},
-    {n::IS_PLAYER_CONTROL_ON, 0, "the player is not in play"},
-    {n::IS_PED_RAGDOLL, 1, "the player is ragdolling"},
-    {n::IS_PED_DEAD_OR_DYING, 1, "the player is dying"},
+    {n::GET_MISSION_FLAG, 1, "a mission is active"},    {n::DOES_ENTITY_EXIST, 0, "the player has no ped"},
+    {n::IS_ENTITY_DEAD, 1, "the player is dead"},       {n::IS_PLAYER_CONTROL_ON, 0, "the player is not in play"},
+    {n::IS_PED_RAGDOLL, 1, "the player is ragdolling"}, {n::IS_PED_DEAD_OR_DYING, 1, "the player is dying"},
 };
 
 }  // namespace

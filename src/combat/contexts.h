@@ -27,8 +27,8 @@ struct TargetContext {
     Ped target = 0;
     bool female = false;
     bool male = true;
-    bool gang = false;           // the player's relationship level to the target is 4 or more
-    bool relGroupMatch = false;  // the target belongs to relationship group 0xD1A5C020
+    bool gang = false;            // the player's relationship level to the target is 4 or more
+    bool relGroupMatch = false;   // the target belongs to relationship group 0xD1A5C020
     std::int32_t nearbyPeds = 0;  // living peds within 25 m of the player, target and player aside
     std::int32_t nearbyDead = 0;  // dead peds within 25 m of the player, target and player aside
 };

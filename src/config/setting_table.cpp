@@ -12,8 +12,7 @@ namespace {
 using enum SettingType;
 
 constexpr SettingDef kSettingDefs[] = {
-    {"Settings", "Enabled", Bool, "1", FIELD(enabled),
-     "; Enable/disable the mod (1 = enabled, 0 = disabled)"},
+    {"Settings", "Enabled", Bool, "1", FIELD(enabled), "; Enable/disable the mod (1 = enabled, 0 = disabled)"},
     {"Settings", "EnabledInMissions", Bool, "1", FIELD(enabledInMissions),
      "; Enable/disable taunts during active missions (1 = enabled, 0 = disabled)"},
     {"Settings", "PromptControl", Control, "INPUT_CONTEXT_Y", FIELD(promptControl),
@@ -21,24 +20,20 @@ constexpr SettingDef kSettingDefs[] = {
      "; Options: INPUT_CONTEXT_X, INPUT_CONTEXT_Y, INPUT_CONTEXT_A, INPUT_CONTEXT_B\n"
      ";          INPUT_INTERACT_OPTION1, INPUT_INTERACT_OPTION2"},
     {"Settings", "PromptText", Text, "Taunt", FIELD(promptText), "; Text shown on the prompt"},
-    {"Settings", "MaxDistance", Float, "25.0", FIELD(maxDistance),
-     "; Maximum distance to target ped (in meters)"},
+    {"Settings", "MaxDistance", Float, "25.0", FIELD(maxDistance), "; Maximum distance to target ped (in meters)"},
     {"Settings", "Cooldown", Int, "3000", FIELD(cooldown),
      "; Global cooldown between any aimed taunt (in milliseconds)\n"
      "; Default: 3000 (3 seconds)"},
     {"Settings", "PerPedCooldown", Int, "0", FIELD(perPedCooldown),
      "; Per-ped cooldown - time before you can taunt the SAME ped again (in milliseconds)\n"
      "; You can still immediately taunt a DIFFERENT ped. Set to 0 to disable."},
-    {"Settings", "IncludeRagdollNotFatallyInjured", Bool, "1",
-     FIELD(includeRagdollNotFatallyInjured),
+    {"Settings", "IncludeRagdollNotFatallyInjured", Bool, "1", FIELD(includeRagdollNotFatallyInjured),
      "; Include ragdolling peds that aren't fatally injured"},
-    {"Settings", "RequireAiming", Bool, "0", FIELD(requireAiming),
-     "; Require player to be aiming (0 = no, 1 = yes)"},
+    {"Settings", "RequireAiming", Bool, "0", FIELD(requireAiming), "; Require player to be aiming (0 = no, 1 = yes)"},
     {"Settings", "TauntPriorityOverRob", Bool, "1", FIELD(tauntPriorityOverRob),
      "; Give Taunt prompt priority over Rob for downed/ragdolling peds\n"
      "; When on cooldown or ped is dead/fleeing, Rob/Loot takes over"},
-    {"Settings", "DebugMode", Bool, "0", FIELD(debugMode),
-     "; Debug mode - shows target info on screen"},
+    {"Settings", "DebugMode", Bool, "0", FIELD(debugMode), "; Debug mode - shows target info on screen"},
 
     {"CombatTaunts", "Enabled", Bool, "1", FIELD(combatTauntsEnabled),
      "; Enable manual combat taunts during gunfights (press prompt to taunt)"},
@@ -68,8 +63,7 @@ constexpr SettingDef kSettingDefs[] = {
      "; Chance (0-100) for tackle animations (takes player to ground)\n"
      "; Animation is chosen based on ped's approach direction for smoothest result\n"
      "; 100 = always tackle, 0 = always standing grapple, 50 = random within direction"},
-    {"CombatTaunts", "CombatTauntRequireStationary", Bool, "0",
-     FIELD(combatTauntRequireStationary),
+    {"CombatTaunts", "CombatTauntRequireStationary", Bool, "0", FIELD(combatTauntRequireStationary),
      "; Only show combat taunt prompt when player is standing still"},
     {"CombatTaunts", "CombatTauntRequireTarget", Bool, "1", FIELD(combatTauntRequireTarget),
      "; Require looking at a hostile ped to show combat taunt prompt\n"

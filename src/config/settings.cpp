@@ -22,8 +22,8 @@ struct NamedControl {
 };
 
 constexpr NamedControl kNamedControls[] = {
-    {"INPUT_CONTEXT_X", 0xE3BF959B},         {"INPUT_CONTEXT_Y", 0xDFF812F9},
-    {"INPUT_CONTEXT_A", 0x5181713D},         {"INPUT_CONTEXT_B", 0x3B24C470},
+    {"INPUT_CONTEXT_X", 0xE3BF959B},           {"INPUT_CONTEXT_Y", 0xDFF812F9},
+    {"INPUT_CONTEXT_A", 0x5181713D},           {"INPUT_CONTEXT_B", 0x3B24C470},
     {"INPUT_INTERACT_LOCKON_POS", 0xF63A17F9}, {"INPUT_INTERACT_OPTION1", 0x760A9C6F},
     {"INPUT_INTERACT_OPTION2", 0x84543902},
 };
@@ -83,9 +83,7 @@ float ParseLeadingDecimal(const char* text) {
     return static_cast<float>(value);
 }
 
-void* FieldOf(Settings& settings, const SettingDef& def) {
-    return reinterpret_cast<char*>(&settings) + def.offset;
-}
+void* FieldOf(Settings& settings, const SettingDef& def) { return reinterpret_cast<char*>(&settings) + def.offset; }
 
 void ReadSetting(const SettingDef& def, const char* path, Settings& settings) {
     void* field = FieldOf(settings, def);

@@ -34,9 +34,7 @@ const std::uint64_t* Call(std::uint64_t hash, Args... args) {
 }
 
 // A host that hands back no result buffer reads as all zero.
-inline std::uint64_t Slot(const std::uint64_t* slots, int index) {
-    return slots != nullptr ? slots[index] : 0u;
-}
+inline std::uint64_t Slot(const std::uint64_t* slots, int index) { return slots != nullptr ? slots[index] : 0u; }
 inline std::uint32_t Low32(const std::uint64_t* slots, int index) {
     return static_cast<std::uint32_t>(Slot(slots, index));
 }

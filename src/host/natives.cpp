@@ -17,12 +17,8 @@ bool IsPedDeadOrDying(Ped ped) { return CallBool(native::IS_PED_DEAD_OR_DYING, p
 
 namespace quillomar {
 
-void SetPromptEnabled(std::int32_t prompt, bool enabled) {
-    CallVoid(native::UI_PROMPT_SET_ENABLED, prompt, enabled);
-}
-void SetPromptVisible(std::int32_t prompt, bool visible) {
-    CallVoid(native::UI_PROMPT_SET_VISIBLE, prompt, visible);
-}
+void SetPromptEnabled(std::int32_t prompt, bool enabled) { CallVoid(native::UI_PROMPT_SET_ENABLED, prompt, enabled); }
+void SetPromptVisible(std::int32_t prompt, bool visible) { CallVoid(native::UI_PROMPT_SET_VISIBLE, prompt, visible); }
 void DeletePrompt(std::int32_t prompt) { CallVoid(native::UI_PROMPT_DELETE, prompt); }
 
 }  // namespace quillomar

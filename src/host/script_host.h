@@ -8,8 +8,8 @@ extern "C" {
 
 using ScriptEntry = void (*)();
 using KeyboardHandler = void (*)(std::uint32_t key, std::uint16_t repeats, std::uint8_t scanCode,
-                                 std::int32_t isExtended, std::int32_t isWithAlt,
-                                 std::int32_t wasDownBefore, std::int32_t isUpNow);
+                                 std::int32_t isExtended, std::int32_t isWithAlt, std::int32_t wasDownBefore,
+                                 std::int32_t isUpNow);
 
 void scriptRegister(void* module, ScriptEntry entry);
 void scriptUnregister(void* module);

@@ -7,9 +7,7 @@ namespace quillomar::ini {
 namespace {
 
 // Windows counts the DOS end-of-file mark as a blank too.
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' || c == 0x1A;
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' || c == 0x1A; }
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -59,8 +57,7 @@ constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 // the way the private-profile reader does (including its cut of the last character when the
 // closing quote itself did not fit).
 std::uint32_t CopyValue(std::string_view value, char* buffer, std::uint32_t size) {
-    bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-                  value.back() == value.front();
+    bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
     if (quoted) value.remove_prefix(1);
     std::size_t length = std::min<std::size_t>(value.size(), size - 1);
     std::memcpy(buffer, value.data(), length);
@@ -74,8 +71,7 @@ constexpr std::size_t kIntegerTextLimit = 29;
 
 }  // namespace
 
-std::optional<std::string_view> FindValue(std::string_view text, std::string_view section,
-                                          std::string_view key) {
+std::optional<std::string_view> FindValue(std::string_view text, std::string_view section, std::string_view key) {
     if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
     section = Trim(section);
     key = Trim(key);

@@ -11,8 +11,7 @@ namespace quillomar::ini {
 
 // The raw value of the key, or nothing when the section or key is missing or the key's line has
 // no equals sign.
-std::optional<std::string_view> FindValue(std::string_view text, std::string_view section,
-                                          std::string_view key);
+std::optional<std::string_view> FindValue(std::string_view text, std::string_view section, std::string_view key);
 
 // Like GetPrivateProfileStringA: copies the value (or defaultText when the key is missing) into
 // buffer, without matching surrounding quotes, cut to size - 1 characters. Returns the length
@@ -22,8 +21,7 @@ std::uint32_t ReadString(std::string_view text, std::string_view section, std::s
 
 // Like GetPrivateProfileIntA: the value's leading integer (decimal, or hex after a lower-case
 // "0x"), wrapping on overflow; defaultValue when the key is missing or its value is empty.
-std::uint32_t ReadInt(std::string_view text, std::string_view section, std::string_view key,
-                      std::int32_t defaultValue);
+std::uint32_t ReadInt(std::string_view text, std::string_view section, std::string_view key, std::int32_t defaultValue);
 
 // The integer parse alone, applied to a value already read.
 std::uint32_t ParseInt(std::string_view value);

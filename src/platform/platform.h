@@ -16,10 +16,9 @@ std::uint32_t CalendarSeconds();
 // The settings file, relative to the process's current directory.
 extern const char* const kSettingsPath;
 
-std::int32_t ReadProfileInt(const char* section, const char* key, std::int32_t defaultValue,
-                            const char* path);
-void ReadProfileString(const char* section, const char* key, const char* defaultText,
-                       char* buffer, std::uint32_t size, const char* path);
+std::int32_t ReadProfileInt(const char* section, const char* key, std::int32_t defaultValue, const char* path);
+void ReadProfileString(const char* section, const char* key, const char* defaultText, char* buffer, std::uint32_t size,
+                       const char* path);
 
 // True when the path names something that exists, readable or not.
 bool FileExists(const char* path);

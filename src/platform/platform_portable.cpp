@@ -35,13 +35,12 @@ const char* const kSettingsPath = "./Quillomar.ini";
 std::uint32_t TickCount() { return hostTickCount(); }
 std::uint32_t CalendarSeconds() { return hostCalendarSeconds(); }
 
-std::int32_t ReadProfileInt(const char* section, const char* key, std::int32_t defaultValue,
-                            const char* path) {
+std::int32_t ReadProfileInt(const char* section, const char* key, std::int32_t defaultValue, const char* path) {
     return static_cast<std::int32_t>(ini::ReadInt(ReadWholeFile(path), section, key, defaultValue));
 }
 
-void ReadProfileString(const char* section, const char* key, const char* defaultText,
-                       char* buffer, std::uint32_t size, const char* path) {
+void ReadProfileString(const char* section, const char* key, const char* defaultText, char* buffer, std::uint32_t size,
+                       const char* path) {
     ini::ReadString(ReadWholeFile(path), section, key, defaultText, buffer, size);
 }
 

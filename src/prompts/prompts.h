@@ -8,9 +8,9 @@ namespace quillomar {
 struct FrameState;
 
 struct PromptRecord {
-    std::int32_t handle = 0;  // the game's prompt, 0 once deleted
-    bool enabled = false;     // may be used while visible
-    bool visible = false;     // on screen
+    std::int32_t handle = 0;     // the game's prompt, 0 once deleted
+    bool enabled = false;        // may be used while visible
+    bool visible = false;        // on screen
     const char* text = nullptr;  // the label, owned by the settings
     std::uint32_t control = 0;
 };

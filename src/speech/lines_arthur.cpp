@@ -477,12 +477,7 @@ constexpr LineRun kArthurFleeing[] = {
 }  // namespace
 
 const LineRuns kArthurStateRuns[kStateListCount] = {
-    kArthurDead,
-    kArthurWrithing,
-    kArthurFatallyInjured,
-    kArthurIncapacitated,
-    kArthurRagdollHurt,
-    kArthurFleeing,
+    kArthurDead, kArthurWrithing, kArthurFatallyInjured, kArthurIncapacitated, kArthurRagdollHurt, kArthurFleeing,
 };
 
 }  // namespace quillomar

@@ -351,12 +351,7 @@ constexpr LineRun kJohnFleeing[] = {
 }  // namespace
 
 const LineRuns kJohnStateRuns[kStateListCount] = {
-    kJohnDead,
-    kJohnWrithing,
-    kJohnFatallyInjured,
-    kJohnIncapacitated,
-    kJohnRagdollHurt,
-    kJohnFleeing,
+    kJohnDead, kJohnWrithing, kJohnFatallyInjured, kJohnIncapacitated, kJohnRagdollHurt, kJohnFleeing,
 };
 
 }  // namespace quillomar

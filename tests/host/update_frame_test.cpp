@@ -1,11 +1,10 @@
-#include "host/frame_state.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
 
 #include "config/settings.h"
+#include "host/frame_state.h"
 #include "host/native_hashes.h"
 #include "host/plugin.h"
 #include "script_runner.h"
@@ -17,8 +16,8 @@ namespace {
 namespace n = native;
 using Hashes = std::vector<std::uint64_t>;
 
-const Hashes kPlayerGates = {n::PLAYER_PED_ID,   n::DOES_ENTITY_EXIST, n::IS_ENTITY_DEAD,      n::PLAYER_ID,
-                             n::IS_PLAYER_CONTROL_ON, n::IS_PED_RAGDOLL, n::IS_PED_DEAD_OR_DYING};
+const Hashes kPlayerGates = {n::PLAYER_PED_ID,        n::DOES_ENTITY_EXIST, n::IS_ENTITY_DEAD,      n::PLAYER_ID,
+                             n::IS_PLAYER_CONTROL_ON, n::IS_PED_RAGDOLL,    n::IS_PED_DEAD_OR_DYING};
 const Hashes kHideBothPrompts = {n::UI_PROMPT_SET_ENABLED, n::UI_PROMPT_SET_VISIBLE, n::UI_PROMPT_SET_ENABLED,
                                  n::UI_PROMPT_SET_VISIBLE, n::UI_PROMPT_SET_ENABLED, n::UI_PROMPT_SET_VISIBLE,
                                  n::UI_PROMPT_SET_ENABLED, n::UI_PROMPT_SET_VISIBLE};
@@ -40,7 +39,7 @@ void GivePrompts(std::int32_t tauntHandle, std::int32_t combatHandle) {
 }
 
 class UpdateFrameTest : public ::testing::Test {
-protected:
+  protected:
     test::ScopedDirectory dir;
     sim::World& world() { return sim::TheGame().world; }
     sim::Ped& player() { return world().peds[test::kPlayerPed]; }

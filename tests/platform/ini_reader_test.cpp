@@ -7,8 +7,8 @@
 namespace quillomar::ini {
 namespace {
 
-std::string Read(std::string_view text, std::string_view section, std::string_view key,
-                 std::uint32_t size = 64, std::string_view fallback = "DEFAULT") {
+std::string Read(std::string_view text, std::string_view section, std::string_view key, std::uint32_t size = 64,
+                 std::string_view fallback = "DEFAULT") {
     char buffer[512];
     ReadString(text, section, key, fallback, buffer, size);
     return buffer;
