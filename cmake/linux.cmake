@@ -4,13 +4,16 @@ add_library(quillomar_core STATIC ${QUILLOMAR_LOGIC_SOURCES} src/platform/platfo
 target_include_directories(quillomar_core PUBLIC src)
 
 find_package(Threads REQUIRED)
+find_package(nlohmann_json 3 REQUIRED)
 add_library(quillomar_sim STATIC
   sim/game.cpp
   sim/natives.cpp
+  sim/scenario.cpp
   sim/script_runner.cpp
+  sim/trace.cpp
 )
 target_include_directories(quillomar_sim PUBLIC sim src)
-target_link_libraries(quillomar_sim PUBLIC Threads::Threads)
+target_link_libraries(quillomar_sim PUBLIC Threads::Threads nlohmann_json::nlohmann_json)
 
 # The plug-in reads its clock from the host it runs in, so the two link as one.
 add_library(quillomar_in_sim INTERFACE)

@@ -49,8 +49,6 @@ Game& TheGame() { return gGame; }
 
 void ResetGame() { gGame = Game{}; }
 
-void BeginFrameRecord() { gGame.frameStarts.push_back(gGame.calls.size()); }
-
 }  // namespace sim
 
 using sim::gGame;

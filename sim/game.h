@@ -61,7 +61,7 @@ struct Game {
     Clock clock;
     std::map<std::int32_t, Prompt> prompts;
     std::vector<RecordedCall> calls;
-    std::vector<std::size_t> frameStarts;  // index into calls where each frame began
+    std::vector<std::string> events;       // what a player would see or hear, as it happens
 
     void* scriptModule = nullptr;
     ScriptEntry scriptEntry = nullptr;
@@ -72,9 +72,6 @@ Game& TheGame();
 
 // A new game: empty world, clock at 0, nothing recorded or registered.
 void ResetGame();
-
-// Marks the start of a frame in the record.
-void BeginFrameRecord();
 
 // The public name of a native the simulated game knows, or null.
 const char* NativeName(std::uint64_t hash);

@@ -63,7 +63,6 @@ void StartScript() {
 
 void RunFrame() {
     if (gRunner == nullptr || gRunner->finished) return;
-    BeginFrameRecord();
     std::unique_lock lock(gRunner->mutex);
     gRunner->turn = Turn::Script;
     gRunner->changed.notify_all();

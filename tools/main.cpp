@@ -1,11 +1,11 @@
 // quillomar: the plug-in's command-line tool. It runs the plug-in in the simulated game.
 
-#include <cstring>
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "demo.h"
+#include "scenario_command.h"
 
 namespace {
 
@@ -16,58 +16,73 @@ constexpr const char* kUsage =
     "\n"
     "commands:\n"
     "  demo [--dir DIR]   play the bundled demonstration and tell what happens\n"
+    "  run FILE [--dir DIR] [--trace OUT]\n"
+    "                     play a scenario file (see docs/scenarios.md) and tell what\n"
+    "                     happens; exits 1 when one of its expectations fails\n"
     "  help               show this text\n"
     "\n"
     "options:\n"
     "  --dir DIR          the plug-in's current directory, where it reads or writes\n"
     "                     Quillomar.ini (created if missing; default: a fresh temporary\n"
-    "                     directory)\n";
+    "                     directory)\n"
+    "  --trace OUT        write the run's trace to OUT: JSON Lines, the settings and seed,\n"
+    "                     then every frame and every native call\n";
 
 struct Options {
-    std::string dir;
+    tool::PlayOptions play;
+    std::vector<std::string> files;
     bool help = false;
     std::string error;
 };
 
-Options ParseOptions(int argc, char** argv, int first) {
+Options ParseOptions(int argc, char** argv) {
     Options options;
-    for (int i = first; i < argc; ++i) {
+    for (int i = 2; i < argc; ++i) {
         std::string_view arg = argv[i];
+        bool hasValue = i + 1 < argc;
         if (arg == "--help" || arg == "-h") {
             options.help = true;
-        } else if (arg == "--dir" && i + 1 < argc) {
-            options.dir = argv[++i];
-        } else if (arg == "--dir") {
-            options.error = "--dir needs a directory";
-        } else {
+        } else if (arg == "--dir" || arg == "--trace") {
+            if (!hasValue) {
+                options.error = std::string(arg) + " needs a path";
+                break;
+            }
+            (arg == "--dir" ? options.play.dir : options.play.tracePath) = argv[++i];
+        } else if (arg.starts_with("-")) {
             options.error = "unknown option '" + std::string(arg) + "'";
+        } else {
+            options.files.emplace_back(arg);
         }
     }
     return options;
 }
 
+int Usage(const std::string& error) {
+    std::cerr << "quillomar: " << error << "\n\n" << kUsage;
+    return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::cerr << kUsage;
-        return 2;
-    }
+    if (argc < 2) return Usage("no command given");
     std::string_view command = argv[1];
     if (command == "help" || command == "--help" || command == "-h") {
         std::cout << kUsage;
         return 0;
     }
-    Options options = ParseOptions(argc, argv, 2);
+    if (command != "demo" && command != "run") return Usage("unknown command '" + std::string(command) + "'");
+
+    Options options = ParseOptions(argc, argv);
     if (options.help) {
         std::cout << kUsage;
         return 0;
     }
-    if (!options.error.empty()) {
-        std::cerr << "quillomar: " << options.error << "\n\n" << kUsage;
-        return 2;
+    if (!options.error.empty()) return Usage(options.error);
+    if (command == "demo") {
+        if (!options.files.empty() || !options.play.tracePath.empty()) return Usage("demo takes only --dir");
+        return tool::RunDemo(options.play, std::cout, std::cerr);
     }
-    if (command == "demo") return tool::RunDemo(options.dir, std::cout, std::cerr);
-    std::cerr << "quillomar: unknown command '" << command << "'\n\n" << kUsage;
-    return 2;
+    if (options.files.size() != 1) return Usage("run needs exactly one scenario file");
+    return tool::PlayScenarioFile(options.files[0], options.play, std::cout, std::cerr);
 }

@@ -1,0 +1,251 @@
+#include "scenario.h"
+
+#include <cstdio>
+#include <iterator>
+
+#include "host/native_hashes.h"
+#include "script_runner.h"
+#include "trace.h"
+
+namespace sim {
+namespace {
+
+using Json = nlohmann::json;
+
+// Every ped property a scenario may set, by its name in the file.
+struct BoolProperty {
+    const char* name;
+    bool Ped::*field;
+};
+constexpr BoolProperty kPedBools[] = {
+    {"dead", &Ped::dead},
+    {"ragdoll", &Ped::ragdoll},
+    {"dying", &Ped::dying},
+};
+
+void ApplyPed(Ped& ped, const Json& values) {
+    for (const auto& [name, value] : values.items()) {
+        bool known = false;
+        for (const BoolProperty& property : kPedBools) {
+            if (name == property.name) {
+                ped.*property.field = value.get<bool>();
+                known = true;
+            }
+        }
+        if (!known) throw std::runtime_error("unknown ped property '" + name + "'");
+    }
+}
+
+void ApplyWorld(World& world, const Json& values) {
+    for (const auto& [name, value] : values.items()) {
+        if (name == "player") {
+            world.playerPed = value.get<std::int32_t>();
+        } else if (name == "playerIndex") {
+            world.playerIndex = value.get<std::int32_t>();
+        } else if (name == "playerInPlay") {
+            world.playerInPlay = value.get<bool>();
+        } else if (name == "missionActive") {
+            world.missionActive = value.get<bool>();
+        } else if (name == "peds") {
+            for (const Json& ped : value) ApplyPed(world.peds[ped.at("handle").get<std::int32_t>()], ped.value("set", Json::object()));
+        } else {
+            throw std::runtime_error("unknown world property '" + name + "'");
+        }
+    }
+}
+
+ScenarioStep ParseStep(const Json& step, int index) {
+    ScenarioStep parsed;
+    parsed.index = index;
+    if (step.contains("run")) {
+        parsed.kind = ScenarioStep::Kind::Run;
+        parsed.frames = step.at("run").get<int>();
+        if (parsed.frames < 0) throw std::runtime_error("run needs a frame count of 0 or more");
+        if (step.contains("ms")) parsed.ms = step.at("ms").get<std::uint32_t>();
+    } else if (step.contains("ped") && step.contains("set")) {
+        parsed.kind = ScenarioStep::Kind::SetPed;
+        parsed.ped = step.at("ped").get<std::int32_t>();
+        parsed.values = step.at("set");
+        Ped probe;
+        ApplyPed(probe, parsed.values);  // reject unknown properties when the file is read
+    } else if (step.contains("remove")) {
+        parsed.kind = ScenarioStep::Kind::RemovePed;
+        parsed.ped = step.at("remove").get<std::int32_t>();
+    } else if (step.contains("world")) {
+        parsed.kind = ScenarioStep::Kind::SetWorld;
+        parsed.values = step.at("world");
+        World probe;
+        ApplyWorld(probe, parsed.values);
+    } else if (step.contains("note")) {
+        parsed.kind = ScenarioStep::Kind::Note;
+        parsed.values = step.at("note").get<std::string>();
+    } else if (step.contains("expect")) {
+        parsed.kind = ScenarioStep::Kind::Expect;
+        parsed.values = step.at("expect");
+        if (!parsed.values.contains("seen") && !parsed.values.contains("notSeen")) {
+            throw std::runtime_error("expect needs \"seen\" or \"notSeen\"");
+        }
+    } else {
+        throw std::runtime_error("a step needs one of run, ped with set, remove, world, note or expect");
+    }
+    return parsed;
+}
+
+struct Player {
+    const Scenario& scenario;
+    ScenarioResult result;
+    int frame = 0;
+    std::size_t checkedEvents = 0;  // events before this were judged by an earlier expectation
+};
+
+void RunFrames(Player& player, int frames, std::uint32_t ms) {
+    Game& game = TheGame();
+    for (int i = 0; i < frames; ++i) {
+        ++player.frame;
+        std::size_t firstCall = game.calls.size();
+        game.events.clear();
+        player.result.trace.push_back(TraceFrame(player.frame, game.clock.tick));
+        RunFrame();
+        std::vector<RecordedCall> calls(game.calls.begin() + static_cast<std::ptrdiff_t>(firstCall), game.calls.end());
+        for (const RecordedCall& call : calls) player.result.trace.push_back(TraceCall(call));
+        if (const char* gate = GateThatEndedFrame(calls)) game.events.insert(game.events.begin(), std::string("stopped at a gate: ") + gate);
+        for (std::string& text : game.events) player.result.events.push_back({player.frame, game.clock.tick, std::move(text)});
+        game.events.clear();
+        game.calls.clear();  // the trace keeps them; a long scenario must not grow without bound
+        game.clock.tick += ms;
+    }
+}
+
+void CheckExpectation(Player& player, const ScenarioStep& step) {
+    const Json& expect = step.values;
+    auto matches = [&](const std::string& text) {
+        int count = 0;
+        for (std::size_t i = player.checkedEvents; i < player.result.events.size(); ++i) {
+            if (player.result.events[i].text.find(text) != std::string::npos) ++count;
+        }
+        return count;
+    };
+    std::string where = "step " + std::to_string(step.index + 1) + " (frame " + std::to_string(player.frame) + ")";
+    if (expect.contains("seen")) {
+        std::string text = expect.at("seen").get<std::string>();
+        int count = matches(text);
+        if (expect.contains("times") && count != expect.at("times").get<int>()) {
+            player.result.failures.push_back(where + ": expected \"" + text + "\" " + std::to_string(expect.at("times").get<int>()) +
+                                             " times, saw it " + std::to_string(count) + " times");
+        } else if (count == 0) {
+            player.result.failures.push_back(where + ": expected \"" + text + "\", never seen");
+        }
+    }
+    if (expect.contains("notSeen")) {
+        std::string text = expect.at("notSeen").get<std::string>();
+        if (matches(text) > 0) player.result.failures.push_back(where + ": \"" + text + "\" happened");
+    }
+    player.checkedEvents = player.result.events.size();
+}
+
+void PlayStep(Player& player, const ScenarioStep& step) {
+    World& world = TheGame().world;
+    switch (step.kind) {
+        case ScenarioStep::Kind::Run:
+            RunFrames(player, step.frames, step.ms != 0 ? step.ms : player.scenario.frameMs);
+            break;
+        case ScenarioStep::Kind::SetPed:
+            ApplyPed(world.peds[step.ped], step.values);
+            break;
+        case ScenarioStep::Kind::RemovePed:
+            world.peds.erase(step.ped);
+            break;
+        case ScenarioStep::Kind::SetWorld:
+            ApplyWorld(world, step.values);
+            break;
+        case ScenarioStep::Kind::Expect:
+            CheckExpectation(player, step);
+            break;
+        case ScenarioStep::Kind::Note:
+            player.result.notes.push_back({player.frame, step.values.get<std::string>()});
+            break;
+    }
+}
+
+}  // namespace
+
+std::optional<Scenario> ParseScenario(std::string_view text, std::string& error) {
+    try {
+        Json json = Json::parse(text);
+        Scenario scenario;
+        scenario.name = json.value("name", "");
+        scenario.description = json.value("description", "");
+        if (json.contains("ini")) scenario.ini = json.at("ini").get<std::string>();
+        scenario.startTick = json.value("startTick", 100000u);
+        scenario.calendarSeconds = json.value("calendarSeconds", 1780000000u);
+        scenario.frameMs = json.value("frameMs", 33u);
+        scenario.world = json.value("world", Json::object());
+        World probe;
+        ApplyWorld(probe, scenario.world);
+        const Json& timeline = json.value("timeline", Json::array());
+        for (std::size_t i = 0; i < timeline.size(); ++i) scenario.timeline.push_back(ParseStep(timeline[i], static_cast<int>(i)));
+        return scenario;
+    } catch (const std::exception& failure) {
+        error = failure.what();
+        return std::nullopt;
+    }
+}
+
+ScenarioResult PlayScenario(const Scenario& scenario, const PluginHooks& hooks) {
+    if (scenario.ini) {
+        std::FILE* file = std::fopen("Quillomar.ini", "wb");
+        if (file != nullptr) {
+            std::fwrite(scenario.ini->data(), 1, scenario.ini->size(), file);
+            std::fclose(file);
+        }
+    }
+    StopScript();
+    ResetGame();
+    Game& game = TheGame();
+    game.clock = {scenario.startTick, scenario.calendarSeconds};
+    ApplyWorld(game.world, scenario.world);
+
+    Player player{scenario, {}, 0, 0};
+    hooks.load();
+    StartScript();
+    // The first frame runs start-up, so the settings are known only after it.
+    std::size_t header = player.result.trace.size();
+    for (const ScenarioStep& step : scenario.timeline) PlayStep(player, step);
+    player.result.trace.insert(player.result.trace.begin() + static_cast<std::ptrdiff_t>(header),
+                               TraceHeader(scenario.calendarSeconds, hooks.settingsObject()));
+    StopScript();
+    hooks.unload();
+    return std::move(player.result);
+}
+
+const char* GateThatEndedFrame(const std::vector<RecordedCall>& calls) {
+    namespace n = quillomar::native;
+    struct Gate {
+        std::uint64_t hash;
+        bool endsFrameWhen;
+        const char* reason;
+    };
+    static constexpr Gate kGates[] = {
+        {n::GET_MISSION_FLAG, true, "a mission is active"},
+        {n::DOES_ENTITY_EXIST, false, "the player has no ped"},
+        {n::IS_ENTITY_DEAD, true, "the player is dead"},
+        {n::IS_PLAYER_CONTROL_ON, false, "the player is not in play"},
+        {n::IS_PED_RAGDOLL, true, "the player is ragdolling"},
+        {n::IS_PED_DEAD_OR_DYING, true, "the player is dying"},
+    };
+    if (calls.empty()) return "the plug-in is disabled";
+    for (const RecordedCall& call : calls) {
+        // The player's ped and index are read, and prompts of a former ped deleted, among the gates.
+        if (call.hash == n::PLAYER_PED_ID || call.hash == n::PLAYER_ID || call.hash == n::UI_PROMPT_DELETE) continue;
+        const Gate* gate = nullptr;
+        for (const Gate& candidate : kGates) {
+            if (candidate.hash == call.hash) gate = &candidate;
+        }
+        if (gate == nullptr) return nullptr;  // past the gates
+        bool result = !call.results.empty() && (call.results[0] & 0xFFFFFFFFu) != 0;
+        if (result == gate->endsFrameWhen) return gate->reason;
+    }
+    return nullptr;
+}
+
+}  // namespace sim
