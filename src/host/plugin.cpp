@@ -7,6 +7,8 @@
 #include "host/random.h"
 #include "host/script_host.h"
 #include "platform/platform.h"
+#include "speech/line_catalogue.h"
+#include "speech/repeat_history.h"
 
 namespace quillomar {
 namespace {
@@ -28,8 +30,10 @@ void DetachPlugin(void* module) {
 void StartPlugin() {
     // The host may start the script again after a reload: each start begins as a fresh load.
     gFrame = FrameState{};
+    ClearRepeatHistory();
     LoadSettings();
     SeedRandom(platform::CalendarSeconds());
+    BuildLineCatalogue();
 }
 
 void ScriptMain() {

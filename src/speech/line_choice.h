@@ -1,0 +1,38 @@
+#pragma once
+// Choosing a line: which rows of a list fit the situation, and the draw among them with the
+// generic line chance and the repeat history.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "combat/contexts.h"
+#include "speech/repeat_history.h"
+#include "speech/speech_line.h"
+
+namespace quillomar {
+
+// The filter of taunts at a target. The sex bits are requirements; gang, group, peds nearby
+// and dead nearby are alternatives of which one suffices. Any other bit only keeps a row from
+// counting as a sex-only row, so a row with no named alternative besides it never fits.
+bool LineMatchesTarget(const SpeechLine& line, const TargetContext& target);
+
+// The filter of combat taunts: each fight bit the row carries must hold; the others are ignored.
+bool LineMatchesCombat(const SpeechLine& line, const CombatContext& combat);
+
+// Draws a fitting row of the list and returns its position, or none when no row fits. Fitting
+// specific rows in the history are left out unless that leaves none; when both the generic and
+// the specific pool have rows, GenericLineChance picks the pool. A specific pick is pushed into
+// the history and the queue trimmed to RepeatPreventionCount. Draws: none when nothing fits,
+// one when a single pool has rows, two when both do.
+std::optional<std::int32_t> ChooseLine(std::span<const SpeechLine> list, const TargetContext& target,
+                                       RepeatQueue& history);
+std::optional<std::int32_t> ChooseLine(std::span<const SpeechLine> list, const CombatContext& combat,
+                                       RepeatQueue& history);
+
+// Storage for lists of up to rows rows in the pools and the history queues, so a draw from such
+// a list never allocates. The catalogue build calls it with its longest list.
+void ReserveLineChoice(std::size_t rows);
+
+}  // namespace quillomar

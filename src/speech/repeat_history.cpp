@@ -1,0 +1,51 @@
+#include "speech/repeat_history.h"
+
+#include <algorithm>
+
+namespace quillomar {
+namespace {
+
+RepeatHistory& TheHistory() {
+    static RepeatHistory history;
+    return history;
+}
+
+void ReserveRows(RepeatQueue& queue, std::size_t rows) {
+    if (queue.latestPush.size() < rows) queue.latestPush.resize(rows, 0);
+}
+
+}  // namespace
+
+bool InQueue(const RepeatQueue& queue, std::int32_t row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= queue.latestPush.size()) return false;
+    return queue.latestPush[static_cast<std::size_t>(row)] > queue.dropped;
+}
+
+std::uint64_t QueueLength(const RepeatQueue& queue) { return queue.pushes - queue.dropped; }
+
+void PushAndTrim(RepeatQueue& queue, std::int32_t row, std::int32_t keep) {
+    if (row < 0) return;
+    ReserveRows(queue, static_cast<std::size_t>(row) + 1);
+    queue.latestPush[static_cast<std::size_t>(row)] = ++queue.pushes;
+    const auto kept = static_cast<std::uint64_t>(std::max(keep, 0));
+    if (QueueLength(queue) > kept) queue.dropped = queue.pushes - kept;
+}
+
+RepeatQueue& StateHistory(std::int32_t state) { return TheHistory().states[state]; }
+RepeatQueue& GunfightHistory() { return TheHistory().gunfight; }
+RepeatQueue& MeleeHistory() { return TheHistory().melee; }
+
+void ResetStateHistories() {
+    for (std::int32_t state = 0; state <= 8; ++state) StateHistory(state) = RepeatQueue{};
+}
+
+void ClearRepeatHistory() { TheHistory() = RepeatHistory{}; }
+
+void ReserveHistoryRows(std::size_t rows) {
+    RepeatHistory& history = TheHistory();
+    for (auto& [state, queue] : history.states) ReserveRows(queue, rows);
+    ReserveRows(history.gunfight, rows);
+    ReserveRows(history.melee, rows);
+}
+
+}  // namespace quillomar
