@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "lines.h"
 #include "scenario_command.h"
 
 namespace {
@@ -19,6 +20,9 @@ constexpr const char* kUsage =
     "  run FILE [--dir DIR] [--trace OUT]\n"
     "                     play a scenario file (see docs/scenarios.md) and tell what\n"
     "                     happens; exits 1 when one of its expectations fails\n"
+    "  lines [--voice arthur|john] [--list LIST]\n"
+    "                     print the built-in voice lines, one row per line\n"
+    "                     ('quillomar lines --help' tells the columns and lists)\n"
     "  help               show this text\n"
     "\n"
     "options:\n"
@@ -70,6 +74,10 @@ int main(int argc, char** argv) {
     if (command == "help" || command == "--help" || command == "-h") {
         std::cout << kUsage;
         return 0;
+    }
+    if (command == "lines") {
+        const std::vector<std::string_view> args(argv + 2, argv + argc);
+        return tool::RunLines(args, std::cout, std::cerr);
     }
     if (command != "demo" && command != "run") return Usage("unknown command '" + std::string(command) + "'");
 
