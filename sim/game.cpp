@@ -34,16 +34,14 @@ RecordedArg RecordArg(char kind, std::uint64_t slot) {
         arg.kind = RecordedArg::Kind::Text;
         const char* text = reinterpret_cast<const char*>(static_cast<std::uintptr_t>(slot));
         arg.text = text != nullptr ? text : "";
+    } else if (std::strchr("ovn", kind) != nullptr) {
+        arg.kind = RecordedArg::Kind::Out;
+        arg.outSlots = OutSlots(kind, slot);
     }
     return arg;
 }
 
 }  // namespace
-
-Ped* World::FindPed(std::int32_t handle) {
-    auto found = peds.find(handle);
-    return found == peds.end() ? nullptr : &found->second;
-}
 
 Game& TheGame() { return gGame; }
 
@@ -83,14 +81,16 @@ std::uint64_t* nativeCall() {
     if (def == nullptr) sim::Fail("unknown native", gPending.hash);
     if (std::strlen(def->params) != gPending.slots.size()) sim::Fail("wrong argument count for native", gPending.hash);
 
-    sim::NativeCall call{gPending.slots, {0, 0, 0}, gGame};
+    sim::NativeCall call{gPending.slots, def->params, gGame, {0, 0, 0}, {}};
     sim::RecordedCall record;
     record.hash = def->hash;
     for (std::size_t i = 0; i < gPending.slots.size(); ++i) {
         record.args.push_back(sim::RecordArg(def->params[i], gPending.slots[i]));
+        if (record.args.back().kind == sim::RecordedArg::Kind::Out) call.writes.emplace_back();
     }
     def->handler(call);
     record.results.assign(call.results, call.results + def->resultSlots);
+    record.writes = std::move(call.writes);
     gGame.calls.push_back(std::move(record));
 
     std::memcpy(gPending.results, call.results, sizeof gPending.results);

@@ -12,10 +12,50 @@
 
 namespace sim {
 
+struct Vec3 {
+    float x = 0.0f;
+    float y = 0.0f;
+    float z = 0.0f;
+};
+
+// A ped's body for the camera's line-of-sight probe: a vertical capsule around its position.
+inline constexpr float kBodyBelow = 0.9f;  // metres from the position down to the lower sphere's centre
+inline constexpr float kBodyAbove = 0.7f;  // metres from the position up to the upper sphere's centre
+inline constexpr float kBodyRadius = 0.35f;
+
 struct Ped {
+    bool human = true;
+    bool hogtied = false;
+    bool beingHogtied = false;
+    bool flag327 = false;  // configuration flag 327
     bool dead = false;
-    bool ragdoll = false;
     bool dying = false;
+    bool writhing = false;
+    bool fatallyInjured = false;
+    bool incapacitated = false;
+    bool ragdoll = false;
+    bool fleeing = false;
+    bool inMelee = false;
+    bool armed = false;  // holds a firearm
+    bool male = true;
+    bool onScreen = true;
+    bool inCover = false;
+    std::int32_t health = 200;
+    std::int32_t maxHealth = 200;
+    std::int32_t pedType = 0;
+    std::uint32_t relationshipGroup = 0;
+    std::int32_t relationshipToPlayer = 0;  // the player's relationship level to this ped
+    std::uint32_t model = 0;
+    float heading = 0.0f;
+    float speed = 0.0f;
+    Vec3 position;
+    std::vector<std::int32_t> fightingPeds;  // the peds this ped is in combat with
+    std::vector<std::int32_t> damagedBy;     // the entities that have damaged this ped
+};
+
+// An entity that is not a ped: something the player can aim at.
+struct Object {
+    Vec3 position;
 };
 
 struct World {
@@ -23,9 +63,19 @@ struct World {
     std::int32_t playerIndex = 0;
     bool playerInPlay = true;
     bool missionActive = false;
-    std::map<std::int32_t, Ped> peds;  // every ped that exists, the player's included
+    std::map<std::int32_t, Ped> peds;        // every ped that exists, the player's included
+    std::map<std::int32_t, Object> objects;  // every other entity
+    std::vector<std::int32_t> nearbyOrder;   // the order the nearby-ped query lists peds in; others follow by handle
+
+    std::int32_t freeAimEntity = 0;  // what the player free-aims at, 0 for nothing
+    std::int32_t lockOnEntity = 0;   // what the player is locked on to
+    std::int32_t focusEntity = 0;    // the player's interaction focus
+    Vec3 cameraPosition;
+    Vec3 cameraRotation;  // degrees: x pitch, z heading
 
     Ped* FindPed(std::int32_t handle);
+    bool EntityExists(std::int32_t handle) const;
+    const Vec3* EntityPosition(std::int32_t handle) const;
 };
 
 // Time as the plug-in sees it: GetTickCount and the calendar. It moves only between frames.
@@ -52,16 +102,33 @@ struct RecordedCall {
 };
 
 struct Prompt {
+    std::uint32_t control = 0;
+    std::string text;
+    bool pressMode = false;
+    bool attribute18 = false;
+    bool registered = false;
+    std::int32_t priority = 0;
     bool enabled = false;
     bool visible = false;
+};
+
+struct ProbeResult {
+    bool hit = false;
+    Vec3 point;  // where the probe stopped
+    std::int32_t entity = 0;
 };
 
 struct Game {
     World world;
     Clock clock;
     std::map<std::int32_t, Prompt> prompts;
+    std::int32_t nextPromptHandle = 1;
+    std::vector<std::string> gameTexts;  // made by VAR_STRING, named by token
+    std::uint32_t pressedControl = 0;    // pressed during the coming frame, 0 for none
+    std::int32_t nextProbeHandle = 1;
+    std::map<std::int32_t, ProbeResult> probes;  // by probe handle
     std::vector<RecordedCall> calls;
-    std::vector<std::string> events;       // what a player would see or hear, as it happens
+    std::vector<std::string> events;  // what a player would see or hear, as it happens
 
     void* scriptModule = nullptr;
     ScriptEntry scriptEntry = nullptr;

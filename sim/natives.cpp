@@ -1,55 +1,76 @@
 #include "natives.h"
 
 #include <algorithm>
-#include <iterator>
-
-#include "host/native_hashes.h"
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace sim {
 namespace {
 
-namespace n = quillomar::native;
+// The nearby-ped buffer of a sound caller never claims more than this.
+constexpr std::uint64_t kMaxNearbyCapacity = 256;
 
-Ped* PedArg(NativeCall& call, std::size_t i) { return call.game.world.FindPed(call.Int(i)); }
-
-bool PedHas(NativeCall& call, bool Ped::*flag) {
-    Ped* ped = PedArg(call, 0);
-    return ped != nullptr && ped->*flag;
+std::uint64_t* OutPointer(std::uint64_t slot) {
+    return reinterpret_cast<std::uint64_t*>(static_cast<std::uintptr_t>(slot));
 }
 
-Prompt* PromptArg(NativeCall& call) {
-    auto found = call.game.prompts.find(call.Int(0));
-    return found == call.game.prompts.end() ? nullptr : &found->second;
+std::size_t OutOrdinal(const char* params, std::size_t i) {
+    std::size_t ordinal = 0;
+    for (std::size_t k = 0; k < i; ++k) ordinal += std::strchr("ovn", params[k]) != nullptr ? 1 : 0;
+    return ordinal;
 }
-
-const NativeDef kNatives[] = {
-    {n::GET_MISSION_FLAG, "GET_MISSION_FLAG", "", 1, [](NativeCall& c) { c.ReturnBool(c.game.world.missionActive); }},
-    {n::PLAYER_PED_ID, "PLAYER_PED_ID", "", 1, [](NativeCall& c) { c.ReturnInt(c.game.world.playerPed); }},
-    {n::PLAYER_ID, "PLAYER_ID", "", 1, [](NativeCall& c) { c.ReturnInt(c.game.world.playerIndex); }},
-    {n::IS_PLAYER_CONTROL_ON, "IS_PLAYER_CONTROL_ON", "i", 1,
-     [](NativeCall& c) { c.ReturnBool(c.Int(0) == c.game.world.playerIndex && c.game.world.playerInPlay); }},
-    {n::DOES_ENTITY_EXIST, "DOES_ENTITY_EXIST", "i", 1, [](NativeCall& c) { c.ReturnBool(PedArg(c, 0) != nullptr); }},
-    {n::IS_ENTITY_DEAD, "IS_ENTITY_DEAD", "i", 1, [](NativeCall& c) { c.ReturnBool(PedHas(c, &Ped::dead)); }},
-    {n::IS_PED_RAGDOLL, "IS_PED_RAGDOLL", "i", 1, [](NativeCall& c) { c.ReturnBool(PedHas(c, &Ped::ragdoll)); }},
-    {n::IS_PED_DEAD_OR_DYING, "IS_PED_DEAD_OR_DYING", "ii", 1,
-     [](NativeCall& c) { c.ReturnBool(PedHas(c, &Ped::dead) || PedHas(c, &Ped::dying)); }},
-    {n::UI_PROMPT_SET_ENABLED, "_UI_PROMPT_SET_ENABLED", "ii", 0,
-     [](NativeCall& c) {
-         if (Prompt* prompt = PromptArg(c)) prompt->enabled = c.args[1] != 0;
-     }},
-    {n::UI_PROMPT_SET_VISIBLE, "_UI_PROMPT_SET_VISIBLE", "ii", 0,
-     [](NativeCall& c) {
-         if (Prompt* prompt = PromptArg(c)) prompt->visible = c.args[1] != 0;
-     }},
-    {n::UI_PROMPT_DELETE, "_UI_PROMPT_DELETE", "i", 0, [](NativeCall& c) { c.game.prompts.erase(c.Int(0)); }},
-};
 
 }  // namespace
 
+void NativeCall::ReturnVector(const Vec3& v) {
+    results[0] = std::bit_cast<std::uint32_t>(v.x);
+    results[1] = std::bit_cast<std::uint32_t>(v.y);
+    results[2] = std::bit_cast<std::uint32_t>(v.z);
+}
+
+void NativeCall::WriteOut(std::size_t i, std::span<const std::uint64_t> slots, std::size_t firstSlot) {
+    std::uint64_t* out = OutPointer(args[i]);
+    if (out == nullptr) {
+        std::fprintf(stderr, "simulated game: a null out-argument was passed\n");
+        std::abort();
+    }
+    std::copy(slots.begin(), slots.end(), out + firstSlot);
+    std::vector<std::uint64_t>& record = writes.at(OutOrdinal(params, i));
+    record.insert(record.end(), slots.begin(), slots.end());
+}
+
+void NativeCall::WriteOutInt(std::size_t i, std::int32_t value) {
+    const std::uint64_t slot = static_cast<std::uint32_t>(value);
+    WriteOut(i, {&slot, 1});
+}
+
+void NativeCall::WriteOutVector(std::size_t i, const Vec3& v) {
+    const std::uint64_t slots[3] = {std::bit_cast<std::uint32_t>(v.x), std::bit_cast<std::uint32_t>(v.y),
+                                    std::bit_cast<std::uint32_t>(v.z)};
+    WriteOut(i, slots);
+}
+
+std::uint32_t OutSlots(char param, std::uint64_t pointer) {
+    if (param == 'o') return 1;
+    if (param == 'v') return 3;
+    if (param != 'n' || pointer == 0) return 0;
+    std::uint64_t capacity = *OutPointer(pointer) & 0xFFFFFFFFu;
+    if (capacity > kMaxNearbyCapacity) {
+        std::fprintf(stderr, "simulated game: a nearby-ped buffer claims %llu slots\n",
+                     static_cast<unsigned long long>(capacity));
+        std::abort();
+    }
+    return static_cast<std::uint32_t>(capacity) + 1;
+}
+
 const NativeDef* FindNative(std::uint64_t hash) {
-    auto found = std::find_if(std::begin(kNatives), std::end(kNatives),
-                              [hash](const NativeDef& def) { return def.hash == hash; });
-    return found == std::end(kNatives) ? nullptr : found;
+    for (std::span<const NativeDef> natives : {WorldNatives(), TargetingNatives(), PromptNatives()}) {
+        auto found =
+            std::find_if(natives.begin(), natives.end(), [hash](const NativeDef& def) { return def.hash == hash; });
+        if (found != natives.end()) return &*found;
+    }
+    return nullptr;
 }
 
 const char* NativeName(std::uint64_t hash) {

@@ -47,7 +47,8 @@ void ApplyWorld(World& world, const Json& values) {
         } else if (name == "missionActive") {
             world.missionActive = value.get<bool>();
         } else if (name == "peds") {
-            for (const Json& ped : value) ApplyPed(world.peds[ped.at("handle").get<std::int32_t>()], ped.value("set", Json::object()));
+            for (const Json& ped : value)
+                ApplyPed(world.peds[ped.at("handle").get<std::int32_t>()], ped.value("set", Json::object()));
         } else {
             throw std::runtime_error("unknown world property '" + name + "'");
         }
@@ -108,8 +109,10 @@ void RunFrames(Player& player, int frames, std::uint32_t ms) {
         RunFrame();
         std::vector<RecordedCall> calls(game.calls.begin() + static_cast<std::ptrdiff_t>(firstCall), game.calls.end());
         for (const RecordedCall& call : calls) player.result.trace.push_back(TraceCall(call));
-        if (const char* gate = GateThatEndedFrame(calls)) game.events.insert(game.events.begin(), std::string("stopped at a gate: ") + gate);
-        for (std::string& text : game.events) player.result.events.push_back({player.frame, game.clock.tick, std::move(text)});
+        if (const char* gate = GateThatEndedFrame(calls))
+            game.events.insert(game.events.begin(), std::string("stopped at a gate: ") + gate);
+        for (std::string& text : game.events)
+            player.result.events.push_back({player.frame, game.clock.tick, std::move(text)});
         game.events.clear();
         game.calls.clear();  // the trace keeps them; a long scenario must not grow without bound
         game.clock.tick += ms;
@@ -130,8 +133,9 @@ void CheckExpectation(Player& player, const ScenarioStep& step) {
         std::string text = expect.at("seen").get<std::string>();
         int count = matches(text);
         if (expect.contains("times") && count != expect.at("times").get<int>()) {
-            player.result.failures.push_back(where + ": expected \"" + text + "\" " + std::to_string(expect.at("times").get<int>()) +
-                                             " times, saw it " + std::to_string(count) + " times");
+            player.result.failures.push_back(where + ": expected \"" + text + "\" " +
+                                             std::to_string(expect.at("times").get<int>()) + " times, saw it " +
+                                             std::to_string(count) + " times");
         } else if (count == 0) {
             player.result.failures.push_back(where + ": expected \"" + text + "\", never seen");
         }
@@ -183,7 +187,8 @@ std::optional<Scenario> ParseScenario(std::string_view text, std::string& error)
         World probe;
         ApplyWorld(probe, scenario.world);
         const Json& timeline = json.value("timeline", Json::array());
-        for (std::size_t i = 0; i < timeline.size(); ++i) scenario.timeline.push_back(ParseStep(timeline[i], static_cast<int>(i)));
+        for (std::size_t i = 0; i < timeline.size(); ++i)
+            scenario.timeline.push_back(ParseStep(timeline[i], static_cast<int>(i)));
         return scenario;
     } catch (const std::exception& failure) {
         error = failure.what();

@@ -3,12 +3,11 @@
 // plug-in's real script loop in the simulated game. See docs/scenarios.md for the format.
 
 #include <cstdint>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 #include "game.h"
 
@@ -17,11 +16,11 @@ namespace sim {
 struct ScenarioStep {
     enum class Kind { Run, SetPed, RemovePed, SetWorld, Expect, Note };
     Kind kind = Kind::Run;
-    int frames = 0;          // Run
-    std::uint32_t ms = 0;    // Run: how far the clock moves after each frame
-    std::int32_t ped = 0;    // SetPed, RemovePed
-    nlohmann::json values;   // SetPed, SetWorld: the properties; Expect: the expectation; Note: the text
-    int index = 0;           // the step's position in the timeline, for messages
+    int frames = 0;         // Run
+    std::uint32_t ms = 0;   // Run: how far the clock moves after each frame
+    std::int32_t ped = 0;   // SetPed, RemovePed
+    nlohmann::json values;  // SetPed, SetWorld: the properties; Expect: the expectation; Note: the text
+    int index = 0;          // the step's position in the timeline, for messages
 };
 
 struct Scenario {

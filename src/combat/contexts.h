@@ -34,3 +34,14 @@ struct TargetContext {
 };
 
 }  // namespace quillomar
+
+namespace quillomar {
+
+// Rebuilds the player's combat context in place; the hostile list keeps its storage.
+// storedPlayerHealth is the player's health as the previous frame stored it.
+void BuildCombatContext(CombatContext& context, Ped playerPed, std::int32_t storedPlayerHealth);
+
+// The surroundings of a ped about to be taunted.
+TargetContext BuildTargetContext(Ped target, Ped playerPed);
+
+}  // namespace quillomar

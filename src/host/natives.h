@@ -11,24 +11,74 @@ using Entity = std::int32_t;  // 0 means none
 using Ped = std::int32_t;
 using Player = std::int32_t;
 using Hash = std::uint32_t;
+using GameText = std::uint64_t;  // a game text, as the game hands it back
 
-// Gates of the frame.
+// The player and the frame's gates.
 bool IsMissionActive();
 Ped PlayerPed();
 Player PlayerIndex();
 bool IsPlayerInPlay(Player player);
-bool DoesEntityExist(Entity entity);
-bool IsEntityDead(Entity entity);
 bool IsPedRagdolling(Ped ped);
 bool IsPedDeadOrDying(Ped ped);
 
-}  // namespace quillomar
+// Entities.
+bool DoesEntityExist(Entity entity);
+bool IsEntityDead(Entity entity);
+bool IsEntityAPed(Entity entity);
+bool IsEntityOnScreen(Entity entity);
+Vector3 EntityCoords(Entity entity);
+std::int32_t EntityHealth(Entity entity);
+std::int32_t EntityMaxHealth(Entity entity);
+float EntitySpeed(Entity entity);
+Hash EntityModel(Entity entity);
+bool HasEntityBeenDamagedBy(Entity entity, Entity by);
 
-namespace quillomar {
+// Peds.
+bool IsPedHuman(Ped ped);
+bool IsPedHogtied(Ped ped);
+bool IsPedBeingHogtied(Ped ped);
+bool PedConfigFlag(Ped ped, std::int32_t flag);
+bool IsPedWrithing(Ped ped);
+bool IsPedFatallyInjured(Ped ped);
+bool IsPedIncapacitated(Ped ped);
+bool IsPedFleeing(Ped ped);
+bool IsPedInCombatWith(Ped ped, Ped other);
+bool IsPedInMeleeCombat(Ped ped);
+bool IsPedArmedWithFirearm(Ped ped);
+bool IsPedMale(Ped ped);
+bool IsPedInCover(Ped ped);
+std::int32_t PedType(Ped ped);
+Hash PedRelationshipGroup(Ped ped);
+std::int32_t RelationshipBetween(Ped ped, Ped other);
+
+// The nearby-ped query: slot 0 holds the capacity, the game writes handles from slot 1 on.
+inline constexpr std::int32_t kNearbyPedCapacity = 32;
+using NearbyPedBuffer = std::uint64_t[kNearbyPedCapacity + 1];
+std::int32_t NearbyPeds(Ped ped, NearbyPedBuffer& buffer);
+
+// What the player aims at or looks at; each gives 0 when there is nothing.
+Entity FreeAimEntity(Player player);
+bool IsPlayerTargetingAnything(Player player);
+Entity PlayerTargetEntity(Player player);
+Entity PlayerInteractionTarget(Player player);
+Vector3 GameplayCameraPosition();
+Vector3 GameplayCameraRotation();
+// A synchronous line-of-sight probe, started and read in the same frame; the entity it hit, or 0.
+std::int32_t StartLineOfSightProbe(const Vector3& from, const Vector3& to, Entity ignored);
+Entity LineOfSightProbeHit(std::int32_t probe);
 
 // Prompts.
+std::int32_t BeginPromptRegistration();
+void SetPromptControl(std::int32_t prompt, std::uint32_t control);
+GameText MakeLiteralGameText(const char* text);
+void SetPromptText(std::int32_t prompt, GameText text);
+void SetPromptPressMode(std::int32_t prompt);
+void SetPromptAttribute(std::int32_t prompt, std::int32_t attribute);
+void EndPromptRegistration(std::int32_t prompt);
+void SetPromptPriorityValue(std::int32_t prompt, std::int32_t priority);
 void SetPromptEnabled(std::int32_t prompt, bool enabled);
 void SetPromptVisible(std::int32_t prompt, bool visible);
+bool HasPromptCompleted(std::int32_t prompt);
 void DeletePrompt(std::int32_t prompt);
 
 }  // namespace quillomar

@@ -1,13 +1,63 @@
 #include "prompts/prompts.h"
 
+#include <memory>
+
+#include "config/settings.h"
 #include "host/frame_state.h"
 #include "host/natives.h"
 
 namespace quillomar {
+namespace {
+
+constexpr std::int32_t kKeepPromptAttribute = 18;
+constexpr std::int32_t kTauntPriority = 2;
+constexpr std::int32_t kCombatPriority = 3;
+
+std::unique_ptr<PromptRecord> CreateHiddenPrompt(const char* text, std::uint32_t control, std::int32_t priority) {
+    auto prompt = std::make_unique<PromptRecord>();
+    CreatePrompt(*prompt, text, control);
+    SetPromptPriority(*prompt, priority);
+    prompt->visible = false;
+    SetPromptEnabled(prompt->handle, false);
+    SetPromptVisible(prompt->handle, false);
+    return prompt;
+}
+
+}  // namespace
+
+void CreatePrompt(PromptRecord& prompt, const char* text, std::uint32_t control) {
+    prompt.enabled = true;
+    prompt.visible = false;
+    prompt.text = text;
+    prompt.control = control;
+    prompt.handle = BeginPromptRegistration();
+    SetPromptControl(prompt.handle, control);
+    SetPromptText(prompt.handle, MakeLiteralGameText(text));
+    SetPromptPressMode(prompt.handle);
+    SetPromptAttribute(prompt.handle, kKeepPromptAttribute);
+    EndPromptRegistration(prompt.handle);
+}
+
+void CreatePrompts(FrameState& frame) {
+    if (frame.promptsCreated) return;
+    frame.tauntPrompt = CreateHiddenPrompt(gSettings.promptText, gSettings.promptControl, kTauntPriority);
+    frame.combatPrompt = CreateHiddenPrompt(gSettings.combatPromptText, gSettings.promptControl, kCombatPriority);
+    frame.promptsCreated = true;
+}
+
+void SetPromptPriority(const PromptRecord& prompt, std::int32_t priority) {
+    SetPromptPriorityValue(prompt.handle, priority);
+}
 
 void ApplyPromptState(const PromptRecord& prompt) {
     SetPromptEnabled(prompt.handle, prompt.visible && prompt.enabled);
     SetPromptVisible(prompt.handle, prompt.visible);
+}
+
+void ShowPrompt(PromptRecord& prompt) {
+    prompt.visible = true;
+    SetPromptEnabled(prompt.handle, prompt.enabled);
+    SetPromptVisible(prompt.handle, true);
 }
 
 void HidePrompt(PromptRecord* prompt) {
@@ -24,9 +74,16 @@ void HideAllPrompts(FrameState& frame) {
     HidePrompt(frame.combatPrompt.get());
 }
 
+bool IsPromptCompleted(const PromptRecord& prompt) {
+    return prompt.enabled && prompt.visible && HasPromptCompleted(prompt.handle);
+}
+
 void DeletePrompts(FrameState& frame) {
     for (std::unique_ptr<PromptRecord>* prompt : {&frame.tauntPrompt, &frame.combatPrompt}) {
-        if (*prompt && (*prompt)->handle != 0) DeletePrompt((*prompt)->handle);
+        if (*prompt && (*prompt)->handle != 0) {
+            DeletePrompt((*prompt)->handle);
+            (*prompt)->handle = 0;
+        }
         prompt->reset();
     }
     frame.promptsCreated = false;

@@ -15,12 +15,25 @@ struct PromptRecord {
     std::uint32_t control = 0;
 };
 
+// Builds the prompt in the game: a press prompt on the control, with the label.
+void CreatePrompt(PromptRecord& prompt, const char* text, std::uint32_t control);
+
+// Creates both prompts, hidden and disabled in the game but enabled in their records.
+void CreatePrompts(FrameState& frame);
+
+void SetPromptPriority(const PromptRecord& prompt, std::int32_t priority);
+
 // Pushes enabled and visible to the game.
 void ApplyPromptState(const PromptRecord& prompt);
+
+void ShowPrompt(PromptRecord& prompt);
 
 // Leaves the prompt disabled and hidden; a missing record is skipped.
 void HidePrompt(PromptRecord* prompt);
 void HideAllPrompts(FrameState& frame);
+
+// Whether the player has used the prompt; a hidden or disabled prompt is not asked about.
+bool IsPromptCompleted(const PromptRecord& prompt);
 
 // Deletes both prompts in the game and frees their records.
 void DeletePrompts(FrameState& frame);

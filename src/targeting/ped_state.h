@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "host/natives.h"
+
 namespace quillomar {
 
 // What has become of a ped, as far as taunting goes.
@@ -14,7 +16,12 @@ enum class PedState : std::int32_t {
     RagdollHurt = 5,
     Fleeing = 6,
     Combat = 7,
-    UnharmedPassive = 8,
+    UnharmedPassive = 8,  // named for the line tables; never the result of a classification
 };
+
+// The ped's state by a fixed order of questions to the game: the first that decides wins. A
+// ragdolling ped counts as hurt only when includeRagdoll is set; Combat means in combat with
+// playerPed.
+PedState ClassifyPedState(Ped ped, bool includeRagdoll, Ped playerPed);
 
 }  // namespace quillomar

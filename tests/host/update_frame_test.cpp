@@ -34,8 +34,9 @@ void GivePrompts(std::int32_t tauntHandle, std::int32_t combatHandle) {
     gFrame.tauntPrompt = std::make_unique<PromptRecord>(PromptRecord{tauntHandle, true, true, "Taunt", 0});
     gFrame.combatPrompt = std::make_unique<PromptRecord>(PromptRecord{combatHandle, true, false, "Combat", 0});
     gFrame.promptsCreated = true;
-    sim::TheGame().prompts[tauntHandle] = {true, true};
-    sim::TheGame().prompts[combatHandle] = {};
+    sim::Prompt& taunt = sim::TheGame().prompts[tauntHandle];
+    taunt.registered = taunt.enabled = taunt.visible = true;
+    sim::TheGame().prompts[combatHandle].registered = true;
 }
 
 class UpdateFrameTest : public ::testing::Test {

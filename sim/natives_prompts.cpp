@@ -1,0 +1,92 @@
+// The game's prompts and the game texts their labels are made of.
+
+#include "host/native_hashes.h"
+#include "natives.h"
+
+namespace sim {
+namespace {
+
+namespace n = quillomar::native;
+
+// Game texts are named by tokens, not addresses, so traces are the same on every platform.
+constexpr std::uint64_t kGameTextBase = 0x100000000u;
+
+Prompt* PromptAt(NativeCall& c) {
+    auto found = c.game.prompts.find(c.Int(0));
+    return found == c.game.prompts.end() ? nullptr : &found->second;
+}
+
+template <typename Change>
+void ChangePrompt(NativeCall& c, Change change) {
+    if (Prompt* prompt = PromptAt(c)) change(*prompt);
+}
+
+void MakeGameText(NativeCall& c) {
+    const char* text = reinterpret_cast<const char*>(static_cast<std::uintptr_t>(c.args[2]));
+    c.game.gameTexts.emplace_back(text != nullptr ? text : "");
+    c.results[0] = kGameTextBase + c.game.gameTexts.size() - 1;
+}
+
+const std::string* GameText(const Game& game, std::uint64_t token) {
+    if (token < kGameTextBase || token - kGameTextBase >= game.gameTexts.size()) return nullptr;
+    return &game.gameTexts[token - kGameTextBase];
+}
+
+void SetVisible(NativeCall& c) {
+    ChangePrompt(c, [&c](Prompt& prompt) {
+        bool visible = c.args[1] != 0;
+        if (visible != prompt.visible)
+            c.game.events.push_back((visible ? "prompt shown: " : "prompt hidden: ") + prompt.text);
+        prompt.visible = visible;
+    });
+}
+
+// A press completes a prompt of its control that is enabled and visible in the frame of the press.
+void HasCompleted(NativeCall& c) {
+    const Prompt* prompt = PromptAt(c);
+    c.ReturnBool(prompt != nullptr && prompt->registered && prompt->enabled && prompt->visible &&
+                 c.game.pressedControl != 0 && prompt->control == c.game.pressedControl);
+}
+
+const NativeDef kPromptNatives[] = {
+    {n::VAR_STRING, "VAR_STRING", "itt", 1, MakeGameText},
+    {n::UI_PROMPT_REGISTER_BEGIN, "_UI_PROMPT_REGISTER_BEGIN", "", 1,
+     [](NativeCall& c) {
+         std::int32_t handle = c.game.nextPromptHandle++;
+         c.game.prompts[handle] = {};
+         c.ReturnInt(handle);
+     }},
+    {n::UI_PROMPT_SET_CONTROL_ACTION, "_UI_PROMPT_SET_CONTROL_ACTION", "ii", 0,
+     [](NativeCall& c) { ChangePrompt(c, [&c](Prompt& p) { p.control = c.Low(1); }); }},
+    {n::UI_PROMPT_SET_TEXT, "_UI_PROMPT_SET_TEXT", "ii", 0,
+     [](NativeCall& c) {
+         const std::string* text = GameText(c.game, c.args[1]);
+         ChangePrompt(c, [text](Prompt& p) { p.text = text != nullptr ? *text : ""; });
+     }},
+    {n::UI_PROMPT_SET_STANDARD_MODE, "_UI_PROMPT_SET_STANDARD_MODE", "ii", 0,
+     [](NativeCall& c) { ChangePrompt(c, [&c](Prompt& p) { p.pressMode = c.args[1] != 0; }); }},
+    {n::UI_PROMPT_SET_ATTRIBUTE, "_UI_PROMPT_SET_ATTRIBUTE", "iii", 0,
+     [](NativeCall& c) {
+         if (c.Int(1) == 18) ChangePrompt(c, [&c](Prompt& p) { p.attribute18 = c.args[2] != 0; });
+     }},
+    {n::UI_PROMPT_REGISTER_END, "_UI_PROMPT_REGISTER_END", "i", 0,
+     [](NativeCall& c) { ChangePrompt(c, [](Prompt& p) { p.registered = true; }); }},
+    {n::UI_PROMPT_SET_PRIORITY, "_UI_PROMPT_SET_PRIORITY", "ii", 0,
+     [](NativeCall& c) { ChangePrompt(c, [&c](Prompt& p) { p.priority = c.Int(1); }); }},
+    {n::UI_PROMPT_SET_ENABLED, "_UI_PROMPT_SET_ENABLED", "ii", 0,
+     [](NativeCall& c) { ChangePrompt(c, [&c](Prompt& p) { p.enabled = c.args[1] != 0; }); }},
+    {n::UI_PROMPT_SET_VISIBLE, "_UI_PROMPT_SET_VISIBLE", "ii", 0, SetVisible},
+    {n::UI_PROMPT_HAS_STANDARD_MODE_COMPLETED, "_UI_PROMPT_HAS_STANDARD_MODE_COMPLETED", "ii", 1, HasCompleted},
+    {n::UI_PROMPT_DELETE, "_UI_PROMPT_DELETE", "i", 0,
+     [](NativeCall& c) {
+         if (Prompt* prompt = PromptAt(c); prompt != nullptr && prompt->visible)
+             c.game.events.push_back("prompt hidden: " + prompt->text);
+         c.game.prompts.erase(c.Int(0));
+     }},
+};
+
+}  // namespace
+
+std::span<const NativeDef> PromptNatives() { return kPromptNatives; }
+
+}  // namespace sim

@@ -1,0 +1,103 @@
+#include "combat/contexts.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quillomar {
+namespace {
+
+constexpr float kDeadNearbyRange = 30.0f;
+constexpr float kHostileRange = 50.0f;
+constexpr float kTargetSurroundings = 25.0f;
+constexpr std::int32_t kLawPedType = 4;
+constexpr Hash kLawGroup = 0x2A318608;
+constexpr Hash kMatchedTargetGroup = 0xD1A5C020;
+constexpr std::int32_t kGangRelationship = 4;
+
+float Distance(const Vector3& a, const Vector3& b) {
+    float dx = a.x - b.x, dy = a.y - b.y, dz = a.z - b.z;
+    return static_cast<float>(std::sqrt(static_cast<double>(dx * dx + dy * dy + dz * dz)));
+}
+
+// The peds the game lists near the player, at most the buffer's 32 whatever count it claims.
+struct NearbyList {
+    NearbyPedBuffer buffer = {};
+    std::int32_t count = 0;
+
+    explicit NearbyList(Ped playerPed) : count(std::clamp(NearbyPeds(playerPed, buffer), 0, kNearbyPedCapacity)) {}
+    Ped At(std::int32_t i) const { return static_cast<Ped>(static_cast<std::uint32_t>(buffer[i + 1])); }
+};
+
+struct HostileTally {
+    bool armed = false;
+    bool unarmed = false;
+};
+
+void AddHostile(CombatContext& context, Ped ped, HostileTally& tally) {
+    ++context.hostileCount;
+    context.hostilePeds.push_back(ped);
+    // A lawman by type, or failing that by relationship group.
+    if (PedType(ped) == kLawPedType || PedRelationshipGroup(ped) == kLawGroup) context.law = true;
+    (IsPedArmedWithFirearm(ped) ? tally.armed : tally.unarmed) = true;
+    if (HasEntityBeenDamagedBy(ped, context.player)) context.playerGaveHit = true;
+}
+
+CombatMode DecideMode(const HostileTally& tally, bool playerHasGun, bool playerInMelee) {
+    if (tally.armed || playerHasGun) return CombatMode::Gunfight;
+    if (tally.unarmed || playerInMelee) return CombatMode::Melee;
+    return CombatMode::None;
+}
+
+}  // namespace
+
+void BuildCombatContext(CombatContext& context, Ped playerPed, std::int32_t storedPlayerHealth) {
+    context.hostilePeds.clear();  // keeps its storage: a steady frame allocates nothing
+    context.hostilePeds.reserve(kNearbyPedCapacity);
+    context.player = playerPed;
+    context.mode = CombatMode::None;
+    context.hostileCount = 0;
+    context.law = context.deadNearby = context.playerHurt = context.playerGaveHit = false;
+    if (!DoesEntityExist(playerPed)) return;
+
+    context.playerHurt = EntityHealth(playerPed) < storedPlayerHealth;
+    bool playerInMelee = IsPedInMeleeCombat(playerPed);
+    bool playerHasGun = IsPedArmedWithFirearm(playerPed);
+    Vector3 playerPosition = EntityCoords(playerPed);
+    NearbyList nearby(playerPed);
+    HostileTally tally;
+    for (std::int32_t i = 0; i < nearby.count; ++i) {
+        Ped ped = nearby.At(i);
+        if (!DoesEntityExist(ped) || ped == playerPed) continue;
+        float distance = Distance(playerPosition, EntityCoords(ped));
+        if (IsEntityDead(ped)) {
+            if (distance < kDeadNearbyRange) context.deadNearby = true;
+        } else if (IsPedInCombatWith(ped, playerPed) && distance <= kHostileRange) {
+            AddHostile(context, ped, tally);
+        }
+    }
+    context.mode = DecideMode(tally, playerHasGun, playerInMelee);
+}
+
+TargetContext BuildTargetContext(Ped target, Ped playerPed) {
+    TargetContext context;
+    context.player = playerPed;
+    context.target = target;
+    if (!DoesEntityExist(target)) return context;
+    context.female = !IsPedMale(target);
+    context.male = IsPedMale(target);
+    Hash group = PedRelationshipGroup(target);
+    context.gang = RelationshipBetween(playerPed, target) >= kGangRelationship;
+    context.relGroupMatch = group == kMatchedTargetGroup;
+
+    Vector3 playerPosition = EntityCoords(playerPed);
+    NearbyList nearby(playerPed);
+    for (std::int32_t i = 0; i < nearby.count; ++i) {
+        Ped ped = nearby.At(i);
+        if (!DoesEntityExist(ped) || ped == target || ped == playerPed) continue;
+        if (Distance(playerPosition, EntityCoords(ped)) > kTargetSurroundings) continue;
+        ++(IsEntityDead(ped) ? context.nearbyDead : context.nearbyPeds);
+    }
+    return context;
+}
+
+}  // namespace quillomar

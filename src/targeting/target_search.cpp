@@ -1,0 +1,70 @@
+#include "targeting/target_search.h"
+
+#include <cmath>
+
+#include "config/settings.h"
+
+namespace quillomar {
+namespace {
+
+constexpr float kRayLength = 30.0f;
+constexpr float kDegreesToRadians = 0.0174533f;
+
+Ped PedOrNone(Entity entity) { return entity != 0 && IsEntityAPed(entity) ? entity : 0; }
+
+// Sine and cosine are taken in double precision and rounded to float, so both builds' math
+// libraries give the same bits.
+float Sin(float radians) { return static_cast<float>(std::sin(static_cast<double>(radians))); }
+float Cos(float radians) { return static_cast<float>(std::cos(static_cast<double>(radians))); }
+
+// The point 30 m out along the camera's view, in single precision.
+Vector3 CameraRayEnd(const Vector3& camera, const Vector3& rotation) {
+    float pitch = rotation.x * kDegreesToRadians;
+    float heading = rotation.z * kDegreesToRadians;
+    return {camera.x - Sin(heading) * Cos(pitch) * kRayLength, camera.y + Cos(heading) * Cos(pitch) * kRayLength,
+            camera.z + Sin(pitch) * kRayLength};
+}
+
+Ped PedUnderCamera(Ped playerPed) {
+    Vector3 camera = GameplayCameraPosition();
+    Vector3 rotation = GameplayCameraRotation();
+    std::int32_t probe = StartLineOfSightProbe(camera, CameraRayEnd(camera, rotation), playerPed);
+    return PedOrNone(LineOfSightProbeHit(probe));
+}
+
+}  // namespace
+
+Vector3 GetEntityPosition(Entity entity) { return EntityCoords(entity); }
+
+float DistanceToPlayer(Entity entity, Ped playerPed) {
+    Vector3 p = GetEntityPosition(playerPed);
+    Vector3 q = GetEntityPosition(entity);
+    float dx = p.x - q.x, dy = p.y - q.y, dz = p.z - q.z;
+    float squares = dy * dy + dx * dx + dz * dz;
+    return static_cast<float>(std::sqrt(static_cast<double>(squares)));
+}
+
+Ped FindTargetPed(bool requireAiming, Ped playerPed) {
+    if (Ped aimed = PedOrNone(FreeAimEntity(PlayerIndex()))) return aimed;
+    if (IsPlayerTargetingAnything(PlayerIndex())) {
+        if (Ped locked = PedOrNone(PlayerTargetEntity(PlayerIndex()))) return locked;
+    }
+    if (!requireAiming) {
+        if (Ped focused = PedOrNone(PlayerInteractionTarget(PlayerIndex()))) return focused;
+    }
+    return PedUnderCamera(playerPed);
+}
+
+TargetCandidate FindAcceptedTarget(const Settings& settings, Ped playerPed) {
+    TargetCandidate candidate;
+    candidate.ped = FindTargetPed(settings.requireAiming, playerPed);
+    if (candidate.ped == 0) return candidate;
+    candidate.state = ClassifyPedState(candidate.ped, settings.includeRagdollNotFatallyInjured, playerPed);
+    // A ped in combat with the player is left to the combat taunts.
+    if (candidate.state == PedState::None || candidate.state == PedState::Combat) return candidate;
+    if (!IsEntityOnScreen(candidate.ped)) return candidate;
+    candidate.accepted = DistanceToPlayer(candidate.ped, playerPed) <= settings.maxDistance;
+    return candidate;
+}
+
+}  // namespace quillomar

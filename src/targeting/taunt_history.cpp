@@ -1,0 +1,61 @@
+#include "targeting/taunt_history.h"
+
+#include <cstdint>
+#include <map>
+
+#include "platform/platform.h"
+
+namespace quillomar {
+namespace {
+
+constexpr std::uint32_t kRetauntDelayMs = 15000;
+constexpr std::uint32_t kPruneIntervalMs = 30000;
+
+struct PedTauntRecord {
+    std::uint32_t lastTauntTick = 0;
+    bool wasDeadAtTaunt = false;
+};
+
+struct PedTauntHistory {
+    std::map<Ped, PedTauntRecord> records;
+    std::uint32_t lastPruneTick = 0;
+};
+
+PedTauntHistory& History() {
+    static PedTauntHistory history;
+    return history;
+}
+
+// Forgets the peds that no longer exist, at most once every 30 s. Elapsed times are unsigned
+// differences, so the tick count's wrap is harmless.
+void PruneVanishedPeds(PedTauntHistory& history) {
+    std::uint32_t now = platform::TickCount();
+    if (now - history.lastPruneTick <= kPruneIntervalMs) return;
+    history.lastPruneTick = now;
+    std::erase_if(history.records, [](const auto& entry) { return !DoesEntityExist(entry.first); });
+}
+
+}  // namespace
+
+bool CanTauntPed(Ped ped) {
+    if (!DoesEntityExist(ped)) return true;
+    const auto& records = History().records;
+    auto found = records.find(ped);
+    if (found == records.end()) return true;
+    bool deadNow = IsEntityDead(ped);
+    if (!found->second.wasDeadAtTaunt && deadNow) return true;
+    return platform::TickCount() - found->second.lastTauntTick >= kRetauntDelayMs;
+}
+
+void RecordTaunt(Ped target) {
+    PedTauntHistory& history = History();
+    std::uint32_t now = platform::TickCount();
+    history.records[target] = {now, IsEntityDead(target)};
+    PruneVanishedPeds(history);
+}
+
+void ClearTauntHistory() { History() = PedTauntHistory{}; }
+
+std::size_t TauntHistorySize() { return History().records.size(); }
+
+}  // namespace quillomar
