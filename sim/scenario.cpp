@@ -12,40 +12,99 @@ namespace {
 
 using Json = nlohmann::json;
 
-// Every ped property a scenario may set, by its name in the file.
-struct BoolProperty {
+}  // namespace
+
+void from_json(const Json& json, Vec3& v) {
+    if (!json.is_array() || json.size() != 3) throw std::runtime_error("a position is [x, y, z]");
+    v = {json[0].get<float>(), json[1].get<float>(), json[2].get<float>()};
+}
+
+namespace {
+
+template <auto Member>
+void Set(Ped& ped, const Json& value) {
+    value.get_to(ped.*Member);
+}
+
+// A hash given as a number or as "0x…" text.
+template <auto Member>
+void SetHash(Ped& ped, const Json& value) {
+    ped.*Member = value.is_string() ? static_cast<std::uint32_t>(std::stoul(value.get<std::string>(), nullptr, 16))
+                                    : value.get<std::uint32_t>();
+}
+
+struct PedProperty {
     const char* name;
-    bool Ped::*field;
+    void (*apply)(Ped&, const Json&);
 };
-constexpr BoolProperty kPedBools[] = {
-    {"dead", &Ped::dead},
-    {"ragdoll", &Ped::ragdoll},
-    {"dying", &Ped::dying},
+
+// Every ped property a scenario may set, by its name in the file.
+constexpr PedProperty kPedProperties[] = {
+    {"human", Set<&Ped::human>},
+    {"hogtied", Set<&Ped::hogtied>},
+    {"beingHogtied", Set<&Ped::beingHogtied>},
+    {"flag327", Set<&Ped::flag327>},
+    {"dead", Set<&Ped::dead>},
+    {"dying", Set<&Ped::dying>},
+    {"writhing", Set<&Ped::writhing>},
+    {"fatallyInjured", Set<&Ped::fatallyInjured>},
+    {"incapacitated", Set<&Ped::incapacitated>},
+    {"ragdoll", Set<&Ped::ragdoll>},
+    {"fleeing", Set<&Ped::fleeing>},
+    {"inMelee", Set<&Ped::inMelee>},
+    {"armed", Set<&Ped::armed>},
+    {"male", Set<&Ped::male>},
+    {"onScreen", Set<&Ped::onScreen>},
+    {"inCover", Set<&Ped::inCover>},
+    {"health", Set<&Ped::health>},
+    {"maxHealth", Set<&Ped::maxHealth>},
+    {"pedType", Set<&Ped::pedType>},
+    {"relationshipGroup", SetHash<&Ped::relationshipGroup>},
+    {"relationshipToPlayer", Set<&Ped::relationshipToPlayer>},
+    {"model", SetHash<&Ped::model>},
+    {"heading", Set<&Ped::heading>},
+    {"speed", Set<&Ped::speed>},
+    {"position", Set<&Ped::position>},
+    {"fighting", Set<&Ped::fightingPeds>},
+    {"damagedBy", Set<&Ped::damagedBy>},
 };
 
 void ApplyPed(Ped& ped, const Json& values) {
     for (const auto& [name, value] : values.items()) {
-        bool known = false;
-        for (const BoolProperty& property : kPedBools) {
-            if (name == property.name) {
-                ped.*property.field = value.get<bool>();
-                known = true;
-            }
+        const PedProperty* property = nullptr;
+        for (const PedProperty& candidate : kPedProperties) {
+            if (name == candidate.name) property = &candidate;
         }
-        if (!known) throw std::runtime_error("unknown ped property '" + name + "'");
+        if (property == nullptr) throw std::runtime_error("unknown ped property '" + name + "'");
+        property->apply(ped, value);
     }
 }
 
 void ApplyWorld(World& world, const Json& values) {
     for (const auto& [name, value] : values.items()) {
         if (name == "player") {
-            world.playerPed = value.get<std::int32_t>();
+            value.get_to(world.playerPed);
         } else if (name == "playerIndex") {
-            world.playerIndex = value.get<std::int32_t>();
+            value.get_to(world.playerIndex);
         } else if (name == "playerInPlay") {
-            world.playerInPlay = value.get<bool>();
+            value.get_to(world.playerInPlay);
         } else if (name == "missionActive") {
-            world.missionActive = value.get<bool>();
+            value.get_to(world.missionActive);
+        } else if (name == "freeAim") {
+            value.get_to(world.freeAimEntity);
+        } else if (name == "lockOn") {
+            value.get_to(world.lockOnEntity);
+        } else if (name == "focus") {
+            value.get_to(world.focusEntity);
+        } else if (name == "cameraPosition") {
+            value.get_to(world.cameraPosition);
+        } else if (name == "cameraRotation") {
+            value.get_to(world.cameraRotation);
+        } else if (name == "nearbyOrder") {
+            value.get_to(world.nearbyOrder);
+        } else if (name == "objects") {
+            for (const Json& object : value)
+                world.objects[object.at("handle").get<std::int32_t>()].position = object.at("position").get<Vec3>();
         } else if (name == "peds") {
             for (const Json& ped : value)
                 ApplyPed(world.peds[ped.at("handle").get<std::int32_t>()], ped.value("set", Json::object()));
