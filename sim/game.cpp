@@ -34,6 +34,12 @@ RecordedArg RecordArg(char kind, std::uint64_t slot) {
         arg.kind = RecordedArg::Kind::Text;
         const char* text = reinterpret_cast<const char*>(static_cast<std::uintptr_t>(slot));
         arg.text = text != nullptr ? text : "";
+    } else if (kind == 'b') {
+        arg.kind = RecordedArg::Kind::Block;
+        const std::uint64_t* block = reinterpret_cast<const std::uint64_t*>(static_cast<std::uintptr_t>(slot));
+        for (std::size_t i = 0; i < kSpeechRequestSlots; ++i) {
+            arg.block.push_back(RecordArg(i < 2 ? 't' : 'i', block[i]));
+        }
     } else if (std::strchr("ovn", kind) != nullptr) {
         arg.kind = RecordedArg::Kind::Out;
         arg.outSlots = OutSlots(kind, slot);

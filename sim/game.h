@@ -63,6 +63,7 @@ struct World {
     std::int32_t playerIndex = 0;
     bool playerInPlay = true;
     bool missionActive = false;
+    bool speechRefused = false;              // the game declines every line
     std::map<std::int32_t, Ped> peds;        // every ped that exists, the player's included
     std::map<std::int32_t, Object> objects;  // every other entity
     std::vector<std::int32_t> nearbyOrder;   // the order the nearby-ped query lists peds in; others follow by handle

@@ -41,7 +41,8 @@ using NativeHandler = void (*)(NativeCall& call);
 
 // params: one letter per pushed slot. i: integer, handle, hash or bool; f: float; t: text
 // pointer; o: out-argument of one slot; v: out-argument of three slots (a vector); n: the
-// nearby-ped buffer (its capacity in slot 0, handles written after it).
+// nearby-ped buffer (its capacity in slot 0, handles written after it); b: the ambient-speech
+// request block.
 struct NativeDef {
     std::uint64_t hash;
     const char* name;
@@ -54,6 +55,10 @@ struct NativeDef {
 std::span<const NativeDef> WorldNatives();
 std::span<const NativeDef> TargetingNatives();
 std::span<const NativeDef> PromptNatives();
+std::span<const NativeDef> SpeechNatives();
+
+// The ambient-speech request: eight slots, the first two pointing at the line's name and voice.
+inline constexpr std::size_t kSpeechRequestSlots = 8;
 
 const NativeDef* FindNative(std::uint64_t hash);
 

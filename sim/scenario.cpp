@@ -90,6 +90,8 @@ void ApplyWorld(World& world, const Json& values) {
             value.get_to(world.playerInPlay);
         } else if (name == "missionActive") {
             value.get_to(world.missionActive);
+        } else if (name == "refuseSpeech") {
+            value.get_to(world.speechRefused);
         } else if (name == "freeAim") {
             value.get_to(world.freeAimEntity);
         } else if (name == "lockOn") {
@@ -114,6 +116,25 @@ void ApplyWorld(World& world, const Json& values) {
     }
 }
 
+// The game's names of the controls a prompt may use, or a hash as "0x…".
+std::uint32_t ControlHash(const std::string& name) {
+    struct NamedControl {
+        const char* name;
+        std::uint32_t hash;
+    };
+    static constexpr NamedControl kControls[] = {
+        {"INPUT_CONTEXT_X", 0xE3BF959B},           {"INPUT_CONTEXT_Y", 0xDFF812F9},
+        {"INPUT_CONTEXT_A", 0x5181713D},           {"INPUT_CONTEXT_B", 0x3B24C470},
+        {"INPUT_INTERACT_LOCKON_POS", 0xF63A17F9}, {"INPUT_INTERACT_OPTION1", 0x760A9C6F},
+        {"INPUT_INTERACT_OPTION2", 0x84543902},
+    };
+    for (const NamedControl& control : kControls) {
+        if (name == control.name) return control.hash;
+    }
+    if (name.rfind("0x", 0) == 0) return static_cast<std::uint32_t>(std::stoul(name, nullptr, 16));
+    throw std::runtime_error("unknown control '" + name + "'");
+}
+
 ScenarioStep ParseStep(const Json& step, int index) {
     ScenarioStep parsed;
     parsed.index = index;
@@ -136,6 +157,9 @@ ScenarioStep ParseStep(const Json& step, int index) {
         parsed.values = step.at("world");
         World probe;
         ApplyWorld(probe, parsed.values);
+    } else if (step.contains("press")) {
+        parsed.kind = ScenarioStep::Kind::Press;
+        parsed.control = ControlHash(step.at("press").get<std::string>());
     } else if (step.contains("note")) {
         parsed.kind = ScenarioStep::Kind::Note;
         parsed.values = step.at("note").get<std::string>();
@@ -146,7 +170,7 @@ ScenarioStep ParseStep(const Json& step, int index) {
             throw std::runtime_error("expect needs \"seen\" or \"notSeen\"");
         }
     } else {
-        throw std::runtime_error("a step needs one of run, ped with set, remove, world, note or expect");
+        throw std::runtime_error("a step needs one of run, ped with set, remove, world, press, note or expect");
     }
     return parsed;
 }
@@ -166,6 +190,7 @@ void RunFrames(Player& player, int frames, std::uint32_t ms) {
         game.events.clear();
         player.result.trace.push_back(TraceFrame(player.frame, game.clock.tick));
         RunFrame();
+        game.pressedControl = 0;  // a press lasts one frame
         std::vector<RecordedCall> calls(game.calls.begin() + static_cast<std::ptrdiff_t>(firstCall), game.calls.end());
         for (const RecordedCall& call : calls) player.result.trace.push_back(TraceCall(call));
         if (const char* gate = GateThatEndedFrame(calls))
@@ -223,6 +248,9 @@ void PlayStep(Player& player, const ScenarioStep& step) {
             break;
         case ScenarioStep::Kind::Expect:
             CheckExpectation(player, step);
+            break;
+        case ScenarioStep::Kind::Press:
+            TheGame().pressedControl = step.control;
             break;
         case ScenarioStep::Kind::Note:
             player.result.notes.push_back({player.frame, step.values.get<std::string>()});

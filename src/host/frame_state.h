@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "combat/contexts.h"
 #include "host/natives.h"
 #include "prompts/prompts.h"
 #include "targeting/ped_state.h"
@@ -20,7 +21,8 @@ struct FrameState {
 
     Ped target = 0;  // the taunt target accepted this frame
     PedState targetState = PedState::None;
-    Ped prevTarget = 0;  // target and state as the auto-taunt step last saw them
+    TargetContext targetContext;  // the target's surroundings, for choosing its line
+    Ped prevTarget = 0;           // target and state as the auto-taunt step last saw them
     PedState prevState = PedState::None;
 
     bool autoTauntArmed = false;
@@ -28,7 +30,8 @@ struct FrameState {
     bool autoCombatArmed = false;
     std::uint32_t autoCombatDue = 0;
 
-    bool combatActive = false;  // combat taunts apply this frame
+    std::unique_ptr<CombatContext> combatContext;  // the newest build, kept until unload
+    bool combatActive = false;                     // combat taunts apply this frame
     std::int32_t storedPlayerHealth = 0;
 };
 

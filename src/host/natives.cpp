@@ -100,6 +100,10 @@ Entity LineOfSightProbeHit(std::int32_t probe) {
     return hit.Handle() != 0 ? entity.Handle() : 0;
 }
 
+bool PlayAmbientSpeech(Ped speaker, const SpeechRequest& request) {
+    return CallBool(native::PLAY_PED_AMBIENT_SPEECH_NATIVE, speaker, static_cast<const void*>(request.slots));
+}
+
 std::int32_t BeginPromptRegistration() { return CallInt(native::UI_PROMPT_REGISTER_BEGIN); }
 void SetPromptControl(std::int32_t prompt, std::uint32_t control) {
     CallVoid(native::UI_PROMPT_SET_CONTROL_ACTION, prompt, control);

@@ -67,6 +67,12 @@ Vector3 GameplayCameraRotation();
 std::int32_t StartLineOfSightProbe(const Vector3& from, const Vector3& to, Entity ignored);
 Entity LineOfSightProbeHit(std::int32_t probe);
 
+// Speech: the ambient-speech request, eight 8-byte slots.
+struct SpeechRequest {
+    std::uint64_t slots[8];
+};
+bool PlayAmbientSpeech(Ped speaker, const SpeechRequest& request);
+
 // Prompts.
 std::int32_t BeginPromptRegistration();
 void SetPromptControl(std::int32_t prompt, std::uint32_t control);

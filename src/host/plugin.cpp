@@ -8,7 +8,9 @@
 #include "host/script_host.h"
 #include "platform/platform.h"
 #include "speech/line_catalogue.h"
+#include "speech/perform_taunt.h"
 #include "speech/repeat_history.h"
+#include "targeting/taunt_history.h"
 
 namespace quillomar {
 namespace {
@@ -31,6 +33,8 @@ void StartPlugin() {
     // The host may start the script again after a reload: each start begins as a fresh load.
     gFrame = FrameState{};
     ClearRepeatHistory();
+    ClearTauntHistory();
+    ResetSpeechState();
     LoadSettings();
     SeedRandom(platform::CalendarSeconds());
     BuildLineCatalogue();
