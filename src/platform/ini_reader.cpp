@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 namespace quillomar::ini {
 namespace {
@@ -32,12 +33,16 @@ std::string_view NextLine(std::string_view& text) {
     return line;
 }
 
-// The name inside a section header, up to the last closing bracket; nothing if it is not one.
+// Names and values end at a NUL byte, as the platform keeps them as C strings after trimming.
+std::string_view UpToNul(std::string_view text) { return text.substr(0, text.find('\0')); }
+
+// The name inside a section header, up to the last closing bracket and trimmed; nothing if the
+// line is not a header.
 std::optional<std::string_view> SectionName(std::string_view line) {
     if (line.empty() || line.front() != '[') return std::nullopt;
     std::size_t close = line.rfind(']');
     if (close == std::string_view::npos || close == 0) return std::nullopt;
-    return line.substr(1, close - 1);
+    return UpToNul(Trim(line.substr(1, close - 1)));
 }
 
 struct KeyLine {
@@ -47,11 +52,67 @@ struct KeyLine {
 
 KeyLine SplitKeyLine(std::string_view line) {
     std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos) return {line, std::nullopt};
-    return {Trim(line.substr(0, equals)), Trim(line.substr(equals + 1))};
+    if (equals == std::string_view::npos) return {UpToNul(line), std::nullopt};
+    return {UpToNul(Trim(line.substr(0, equals))), UpToNul(Trim(line.substr(equals + 1)))};
 }
 
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeByteOrderMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BeByteOrderMark = "\xFE\xFF";
+
+// Windows-1252, the ANSI code page the A functions answer in, where it differs from Latin-1.
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+// A character the code page lacks becomes a question mark. (The platform maps some of them to a
+// near letter instead, Ā to A; the settings file is ASCII in practice.)
+char AnsiChar(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+    const char16_t* found = std::find(std::begin(kWindows1252High), std::end(kWindows1252High), c);
+    if (found != std::end(kWindows1252High)) return static_cast<char>(0x80 + (found - kWindows1252High));
+    return '?';
+}
+
+// One code point of UTF-8; a malformed sequence yields U+FFFD and moves on by one byte. (The
+// platform's decoder resolves some malformed sequences into fewer replacement characters.)
+char32_t NextUtf8(std::string_view& text) {
+    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    unsigned char lead = byte(0);
+    std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 && lead < 0xF5 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+    char32_t c = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
+    bool valid = length != 0 && length <= text.size();
+    for (std::size_t i = 1; valid && i < length; ++i) {
+        valid = (byte(i) & 0xC0) == 0x80;
+        c = (c << 6) | (byte(i) & 0x3F);
+    }
+    constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+    valid = valid && c >= kShortest[length] && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+    text.remove_prefix(valid ? length : 1);
+    return valid ? c : U'\uFFFD';
+}
+
+// Decoding goes through UTF-16: a character beyond it is a surrogate pair, two unknown units.
+std::string Utf8ToAnsi(std::string_view text) {
+    std::string ansi;
+    while (!text.empty()) {
+        char32_t c = NextUtf8(text);
+        ansi += c > 0xFFFF ? "??" : std::string(1, AnsiChar(c));
+    }
+    return ansi;
+}
+
+std::string Utf16ToAnsi(std::string_view text, bool bigEndian) {
+    std::string ansi;
+    for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
+        auto high = static_cast<unsigned char>(text[bigEndian ? i : i + 1]);
+        auto low = static_cast<unsigned char>(text[bigEndian ? i + 1 : i]);
+        ansi += AnsiChar(static_cast<char32_t>(high << 8 | low));
+    }
+    return ansi;
+}
 
 // Copies at most size - 1 characters of value and drops one pair of matching quotes around it,
 // the way the private-profile reader does (including its cut of the last character when the
@@ -71,8 +132,18 @@ constexpr std::size_t kIntegerTextLimit = 29;
 
 }  // namespace
 
+std::string_view AnsiText(std::string_view file, std::string& storage) {
+    if (file.starts_with(kUtf8ByteOrderMark)) {
+        storage = Utf8ToAnsi(file.substr(kUtf8ByteOrderMark.size()));
+    } else if (file.starts_with(kUtf16LeByteOrderMark) || file.starts_with(kUtf16BeByteOrderMark)) {
+        storage = Utf16ToAnsi(file.substr(2), file.starts_with(kUtf16BeByteOrderMark));
+    } else {
+        return file;
+    }
+    return storage;
+}
+
 std::optional<std::string_view> FindValue(std::string_view text, std::string_view section, std::string_view key) {
-    if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
     section = Trim(section);
     key = Trim(key);
     bool inSection = false;
@@ -98,7 +169,8 @@ std::uint32_t ReadString(std::string_view text, std::string_view section, std::s
                          std::string_view defaultText, char* buffer, std::uint32_t size) {
     if (buffer == nullptr || size == 0) return 0;
     while (!defaultText.empty() && defaultText.back() == ' ') defaultText.remove_suffix(1);
-    std::optional<std::string_view> value = FindValue(text, section, key);
+    std::string decoded;
+    std::optional<std::string_view> value = FindValue(AnsiText(text, decoded), section, key);
     return CopyValue(value ? *value : defaultText, buffer, size);
 }
 

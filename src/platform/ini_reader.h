@@ -1,16 +1,22 @@
 #pragma once
 // A reader of INI text that answers as Windows' private-profile functions do: the first section
 // of that name, the first key of that name within it, names compared without regard to case,
-// blanks around names and values trimmed. It reads from a buffer, so tests feed it strings.
+// blanks around names and values trimmed, text after a UTF-8 or UTF-16 byte order mark read as
+// the ANSI code page (Windows-1252). It reads from a buffer, so tests feed it strings.
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace quillomar::ini {
 
-// The raw value of the key, or nothing when the section or key is missing or the key's line has
-// no equals sign.
+// The file's text in the ANSI code page: the file itself unless it starts with a byte order
+// mark, else its decoded text, kept in storage.
+std::string_view AnsiText(std::string_view file, std::string& storage);
+
+// The raw value of the key in ANSI text, or nothing when the section or key is missing or the
+// key's line has no equals sign.
 std::optional<std::string_view> FindValue(std::string_view text, std::string_view section, std::string_view key);
 
 // Like GetPrivateProfileStringA: copies the value (or defaultText when the key is missing) into

@@ -17,7 +17,7 @@ std::string Read(std::string_view text, std::string_view section, std::string_vi
 TEST(IniReader, FindsValuesAsThePrivateProfileReaderDoes) {
     struct Case {
         const char* what;
-        const char* text;
+        std::string_view text;
         const char* expected;
     } cases[] = {
         {"plain", "[S]\nK=v\n", "v"},
@@ -42,11 +42,34 @@ TEST(IniReader, FindsValuesAsThePrivateProfileReaderDoes) {
         {"unmatched quotes stay", "[S]\nK=\"a\n", "\"a"},
         {"a lone quote stays", "[S]\nK=\"\n", "\""},
         {"equals signs inside the value", "[S]\nK=a=b\n", "a=b"},
-        {"blank inside section brackets is part of the name", "[ S ]\nK=v\n", "DEFAULT"},
+        {"blanks inside section brackets are trimmed", "[ \tS\x1A ]\nK=v\n", "v"},
+        {"a section name ends at a NUL byte", std::string_view("[S\0x]\nK=v\n", 11), "v"},
+        {"a value ends at a NUL byte", std::string_view("[S]\nK=a \0b\n", 11), "a "},
+        {"a value cut at NUL loses its closing quote", std::string_view("[S]\nK=\"a\0\"\n", 12), "\"a"},
         {"text after the closing bracket", "[S] ; section\nK=v\n", "v"},
         {"end-of-file mark counts as blank", "[S]\nK=v\x1A\n", "v"},
     };
     for (const Case& c : cases) EXPECT_EQ(Read(c.text, "S", "K"), c.expected) << c.what;
+}
+
+TEST(IniReader, ReadsTextAfterAByteOrderMarkInTheAnsiCodePage) {
+    struct Case {
+        const char* what;
+        std::string_view file;
+        const char* expected;
+    } cases[] = {
+        {"UTF-8: Latin-1 letters keep their byte", "\xEF\xBB\xBF[S]\nK=\xC3\xB6\xC3\xA9\n", "\xF6\xE9"},
+        {"UTF-8: Windows-1252 extras", "\xEF\xBB\xBF[S]\nK=\xE2\x82\xAC\xE2\x84\xA2\xC5\x93\n", "\x80\x99\x9C"},
+        {"UTF-8: a character the code page lacks",
+         "\xEF\xBB\xBF[S]\nK=a\xE4\xB8\xAD"
+         "b\n",
+         "a?b"},
+        {"UTF-8: a character beyond 16 bits is two", "\xEF\xBB\xBF[S]\nK=\xF0\x9F\x98\x80\n", "??"},
+        {"UTF-16 little-endian", std::string_view("\xFF\xFE[\0S\0]\0\n\0K\0=\0\xF6\0\xAC\x20", 18), "\xF6\x80"},
+        {"UTF-16 big-endian", std::string_view("\xFE\xFF\0[\0S\0]\0\n\0K\0=\0v", 16), "v"},
+        {"no mark: bytes stay as they are", "[S]\nK=\xC3\xB6\n", "\xC3\xB6"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Read(c.file, "S", "K"), c.expected) << c.what;
 }
 
 TEST(IniReader, CutsValuesToTheBufferSize) {
