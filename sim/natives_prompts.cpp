@@ -32,12 +32,25 @@ const std::string* GameText(const Game& game, std::uint64_t token) {
     return &game.gameTexts[token - kGameTextBase];
 }
 
+std::string Described(const Prompt& prompt) {
+    return prompt.text + " (priority " + std::to_string(prompt.priority) + ")";
+}
+
 void SetVisible(NativeCall& c) {
     ChangePrompt(c, [&c](Prompt& prompt) {
         bool visible = c.args[1] != 0;
-        if (visible != prompt.visible)
-            c.game.events.push_back((visible ? "prompt shown: " : "prompt hidden: ") + prompt.text);
+        if (visible && !prompt.visible) c.game.events.push_back("prompt shown: " + Described(prompt));
+        if (!visible && prompt.visible) c.game.events.push_back("prompt hidden: " + prompt.text);
         prompt.visible = visible;
+    });
+}
+
+// A visible prompt whose priority changes moves to its new place on screen.
+void SetPriority(NativeCall& c) {
+    ChangePrompt(c, [&c](Prompt& prompt) {
+        bool moved = prompt.visible && prompt.priority != c.Int(1);
+        prompt.priority = c.Int(1);
+        if (moved) c.game.events.push_back("prompt moved: " + Described(prompt));
     });
 }
 
@@ -71,8 +84,7 @@ const NativeDef kPromptNatives[] = {
      }},
     {n::UI_PROMPT_REGISTER_END, "_UI_PROMPT_REGISTER_END", "i", 0,
      [](NativeCall& c) { ChangePrompt(c, [](Prompt& p) { p.registered = true; }); }},
-    {n::UI_PROMPT_SET_PRIORITY, "_UI_PROMPT_SET_PRIORITY", "ii", 0,
-     [](NativeCall& c) { ChangePrompt(c, [&c](Prompt& p) { p.priority = c.Int(1); }); }},
+    {n::UI_PROMPT_SET_PRIORITY, "_UI_PROMPT_SET_PRIORITY", "ii", 0, SetPriority},
     {n::UI_PROMPT_SET_ENABLED, "_UI_PROMPT_SET_ENABLED", "ii", 0,
      [](NativeCall& c) { ChangePrompt(c, [&c](Prompt& p) { p.enabled = c.args[1] != 0; }); }},
     {n::UI_PROMPT_SET_VISIBLE, "_UI_PROMPT_SET_VISIBLE", "ii", 0, SetVisible},

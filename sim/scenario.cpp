@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <iterator>
+#include <map>
 
 #include "host/native_hashes.h"
 #include "script_runner.h"
@@ -116,6 +117,15 @@ void ApplyWorld(World& world, const Json& values) {
     }
 }
 
+void ValidateExpectation(const Json& expect) {
+    if (!expect.contains("seen") && !expect.contains("notSeen") && !expect.contains("called")) {
+        throw std::runtime_error("expect needs \"seen\", \"notSeen\" or \"called\"");
+    }
+    if (expect.contains("seen") && expect.contains("called") && expect.contains("times")) {
+        throw std::runtime_error("expect with \"times\" counts either \"seen\" or \"called\", not both");
+    }
+}
+
 // The game's names of the controls a prompt may use, or a hash as "0x…".
 std::uint32_t ControlHash(const std::string& name) {
     struct NamedControl {
@@ -165,10 +175,9 @@ ScenarioStep ParseStep(const Json& step, int index) {
         parsed.values = step.at("note").get<std::string>();
     } else if (step.contains("expect")) {
         parsed.kind = ScenarioStep::Kind::Expect;
-        parsed.values = step.at("expect");
-        if (!parsed.values.contains("seen") && !parsed.values.contains("notSeen")) {
-            throw std::runtime_error("expect needs \"seen\" or \"notSeen\"");
-        }
+        const Json& expect = step.at("expect");
+        parsed.values = expect.is_array() ? expect : Json::array({expect});
+        for (const Json& one : parsed.values) ValidateExpectation(one);
     } else {
         throw std::runtime_error("a step needs one of run, ped with set, remove, world, press, note or expect");
     }
@@ -179,7 +188,8 @@ struct Player {
     const Scenario& scenario;
     ScenarioResult result;
     int frame = 0;
-    std::size_t checkedEvents = 0;  // events before this were judged by an earlier expectation
+    std::size_t checkedEvents = 0;                // events before this were judged by an earlier expectation
+    std::map<std::string, int> callsSinceExpect;  // native calls by name since the last expectation
 };
 
 void RunFrames(Player& player, int frames, std::uint32_t ms) {
@@ -192,7 +202,10 @@ void RunFrames(Player& player, int frames, std::uint32_t ms) {
         RunFrame();
         game.pressedControl = 0;  // a press lasts one frame
         std::vector<RecordedCall> calls(game.calls.begin() + static_cast<std::ptrdiff_t>(firstCall), game.calls.end());
-        for (const RecordedCall& call : calls) player.result.trace.push_back(TraceCall(call));
+        for (const RecordedCall& call : calls) {
+            player.result.trace.push_back(TraceCall(call));
+            ++player.callsSinceExpect[NativeName(call.hash)];
+        }
         if (const char* gate = GateThatEndedFrame(calls))
             game.events.insert(game.events.begin(), std::string("stopped at a gate: ") + gate);
         for (std::string& text : game.events)
@@ -203,8 +216,20 @@ void RunFrames(Player& player, int frames, std::uint32_t ms) {
     }
 }
 
-void CheckExpectation(Player& player, const ScenarioStep& step) {
-    const Json& expect = step.values;
+// Judges a count: exactly times when given, else at least once.
+void CheckCount(Player& player, const std::string& where, const std::string& what, int count, const Json& expect) {
+    if (expect.contains("times")) {
+        int times = expect.at("times").get<int>();
+        if (count != times) {
+            player.result.failures.push_back(where + ": expected " + what + " " + std::to_string(times) +
+                                             " times, saw it " + std::to_string(count) + " times");
+        }
+    } else if (count == 0) {
+        player.result.failures.push_back(where + ": expected " + what + ", never seen");
+    }
+}
+
+void CheckOneExpectation(Player& player, const Json& expect, const std::string& where) {
     auto matches = [&](const std::string& text) {
         int count = 0;
         for (std::size_t i = player.checkedEvents; i < player.result.events.size(); ++i) {
@@ -212,23 +237,26 @@ void CheckExpectation(Player& player, const ScenarioStep& step) {
         }
         return count;
     };
-    std::string where = "step " + std::to_string(step.index + 1) + " (frame " + std::to_string(player.frame) + ")";
     if (expect.contains("seen")) {
         std::string text = expect.at("seen").get<std::string>();
-        int count = matches(text);
-        if (expect.contains("times") && count != expect.at("times").get<int>()) {
-            player.result.failures.push_back(where + ": expected \"" + text + "\" " +
-                                             std::to_string(expect.at("times").get<int>()) + " times, saw it " +
-                                             std::to_string(count) + " times");
-        } else if (count == 0) {
-            player.result.failures.push_back(where + ": expected \"" + text + "\", never seen");
-        }
+        CheckCount(player, where, "\"" + text + "\"", matches(text), expect);
+    }
+    if (expect.contains("called")) {
+        std::string name = expect.at("called").get<std::string>();
+        CheckCount(player, where, "a call of " + name, player.callsSinceExpect[name], expect);
     }
     if (expect.contains("notSeen")) {
         std::string text = expect.at("notSeen").get<std::string>();
         if (matches(text) > 0) player.result.failures.push_back(where + ": \"" + text + "\" happened");
     }
+}
+
+// Every expectation of the step judges what happened since the previous expect step.
+void CheckExpectation(Player& player, const ScenarioStep& step) {
+    std::string where = "step " + std::to_string(step.index + 1) + " (frame " + std::to_string(player.frame) + ")";
+    for (const Json& expect : step.values) CheckOneExpectation(player, expect, where);
     player.checkedEvents = player.result.events.size();
+    player.callsSinceExpect.clear();
 }
 
 void PlayStep(Player& player, const ScenarioStep& step) {
@@ -297,7 +325,7 @@ ScenarioResult PlayScenario(const Scenario& scenario, const PluginHooks& hooks) 
     game.clock = {scenario.startTick, scenario.calendarSeconds};
     ApplyWorld(game.world, scenario.world);
 
-    Player player{scenario, {}, 0, 0};
+    Player player{scenario, {}, 0, 0, {}};
     hooks.load();
     StartScript();
     // The first frame runs start-up, so the settings are known only after it.
