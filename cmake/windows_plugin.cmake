@@ -18,3 +18,8 @@ target_link_options(Quillomar PRIVATE -static -static-libgcc -static-libstdc++ -
   -Wl,--exclude-all-symbols)
 set_target_properties(Quillomar PROPERTIES PREFIX "" SUFFIX ".asi" OUTPUT_NAME "Quillomar"
   RUNTIME_OUTPUT_DIRECTORY "${QUILLOMAR_DIST_DIR}")
+
+# The stand-in script host and its driver, which run the shipped plug-in under Wine, in
+# build/windows/wine.
+set(WINE_OUTPUT_DIR "${CMAKE_BINARY_DIR}/wine")
+add_subdirectory(win)
