@@ -16,8 +16,10 @@ Game gGame;
 
 // The call being assembled between nativeInit and nativeCall.
 struct PendingCall {
+    static constexpr std::size_t kMaxSlots = 16;  // no native takes more arguments
     std::uint64_t hash = 0;
-    std::vector<std::uint64_t> slots;
+    std::uint64_t slots[kMaxSlots] = {};
+    std::size_t count = 0;
     std::uint64_t results[3] = {0, 0, 0};
 };
 PendingCall gPending;
@@ -77,21 +79,26 @@ void keyboardHandlerUnregister(KeyboardHandler handler) {
 
 void nativeInit(std::uint64_t hash) {
     gPending.hash = hash;
-    gPending.slots.clear();
+    gPending.count = 0;
 }
 
-void nativePush64(std::uint64_t slot) { gPending.slots.push_back(slot); }
+void nativePush64(std::uint64_t slot) {
+    if (gPending.count == sim::PendingCall::kMaxSlots) sim::Fail("too many arguments for native", gPending.hash);
+    gPending.slots[gPending.count++] = slot;
+}
 
 std::uint64_t* nativeCall() {
+    if (gGame.nativeCallHook != nullptr) gGame.nativeCallHook(true);
     const sim::NativeDef* def = sim::FindNative(gPending.hash);
     if (def == nullptr) sim::Fail("unknown native", gPending.hash);
-    if (std::strlen(def->params) != gPending.slots.size()) sim::Fail("wrong argument count for native", gPending.hash);
+    std::span<const std::uint64_t> slots(gPending.slots, gPending.count);
+    if (std::strlen(def->params) != slots.size()) sim::Fail("wrong argument count for native", gPending.hash);
 
-    sim::NativeCall call{gPending.slots, def->params, gGame, {0, 0, 0}, {}};
+    sim::NativeCall call{slots, def->params, gGame, {0, 0, 0}, {}};
     sim::RecordedCall record;
     record.hash = def->hash;
-    for (std::size_t i = 0; i < gPending.slots.size(); ++i) {
-        record.args.push_back(sim::RecordArg(def->params[i], gPending.slots[i]));
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        record.args.push_back(sim::RecordArg(def->params[i], slots[i]));
         if (record.args.back().kind == sim::RecordedArg::Kind::Out) call.writes.emplace_back();
     }
     def->handler(call);
@@ -100,6 +107,7 @@ std::uint64_t* nativeCall() {
     gGame.calls.push_back(std::move(record));
 
     std::memcpy(gPending.results, call.results, sizeof gPending.results);
+    if (gGame.nativeCallHook != nullptr) gGame.nativeCallHook(false);
     return gPending.results;
 }
 

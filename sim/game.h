@@ -131,6 +131,10 @@ struct Game {
     std::vector<RecordedCall> calls;
     std::vector<std::string> events;  // what a player would see or hear, as it happens
 
+    // Told when the game starts and ends answering a native call, for tests that watch the
+    // plug-in's own work.
+    void (*nativeCallHook)(bool inside) = nullptr;
+
     void* scriptModule = nullptr;
     ScriptEntry scriptEntry = nullptr;
     KeyboardHandler keyboardHandler = nullptr;

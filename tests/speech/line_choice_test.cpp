@@ -10,22 +10,10 @@
 #include <set>
 #include <vector>
 
+#include "allocation_counter.h"
 #include "config/settings.h"
 #include "host/random.h"
 #include "speech/line_catalogue.h"
-
-// Counts heap allocations, so that a test can show a warm draw makes none.
-namespace {
-std::size_t gAllocations = 0;
-}  // namespace
-
-void* operator new(std::size_t size) {
-    ++gAllocations;
-    if (void* memory = std::malloc(size != 0 ? size : 1)) return memory;
-    throw std::bad_alloc();
-}
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 namespace {
 
@@ -294,7 +282,7 @@ TEST_F(ChooseLine, MakesNoHeapAllocationOnceTheCatalogueIsBuilt) {
     fight.playerGaveHit = true;
     quillomar::SeedRandom(77);
     int chosen = 0;
-    const std::size_t before = gAllocations;
+    const std::size_t before = test::Allocations();
     for (int round = 0; round < 200; ++round) {
         for (VoiceSet set : {VoiceSet::Arthur, VoiceSet::John}) {
             for (std::int32_t state = 1; state <= 6; ++state) {
@@ -307,7 +295,7 @@ TEST_F(ChooseLine, MakesNoHeapAllocationOnceTheCatalogueIsBuilt) {
             chosen += quillomar::ChooseLine(quillomar::MeleeLines(set), fight, quillomar::MeleeHistory()).has_value();
         }
     }
-    EXPECT_EQ(gAllocations - before, 0u);
+    EXPECT_EQ(test::Allocations() - before, 0u);
     EXPECT_EQ(chosen, 200 * 16);
 }
 
