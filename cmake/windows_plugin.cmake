@@ -19,7 +19,9 @@ target_link_options(Quillomar PRIVATE -static -static-libgcc -static-libstdc++ -
 set_target_properties(Quillomar PROPERTIES PREFIX "" SUFFIX ".asi" OUTPUT_NAME "Quillomar"
   RUNTIME_OUTPUT_DIRECTORY "${QUILLOMAR_DIST_DIR}")
 
-# The stand-in script host and its driver, which run the shipped plug-in under Wine, in
+# The stand-in script host, its driver and the Wine tests of the shipped plug-in, all in
 # build/windows/wine.
 set(WINE_OUTPUT_DIR "${CMAKE_BINARY_DIR}/wine")
 add_subdirectory(win)
+enable_testing()
+add_subdirectory(tests/wine)
