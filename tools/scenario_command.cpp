@@ -79,8 +79,8 @@ bool WriteTrace(const std::vector<std::string>& trace, const std::string& path) 
 
 }  // namespace
 
-int PlayScenarioText(const std::string& json, const std::string& source, const PlayOptions& options,
-                     std::ostream& out, std::ostream& err) {
+int PlayScenarioText(const std::string& json, const std::string& source, const PlayOptions& options, std::ostream& out,
+                     std::ostream& err) {
     std::string error;
     std::optional<sim::Scenario> scenario = sim::ParseScenario(json, error);
     if (!scenario) {

@@ -12,8 +12,8 @@ struct PlayOptions {
 
 // Plays a scenario given as JSON text and tells what happens, one line per event. Returns the
 // exit code: 0, 1 when an expectation failed, 2 when the scenario or a path is unusable.
-int PlayScenarioText(const std::string& json, const std::string& source, const PlayOptions& options,
-                     std::ostream& out, std::ostream& err);
+int PlayScenarioText(const std::string& json, const std::string& source, const PlayOptions& options, std::ostream& out,
+                     std::ostream& err);
 
 // The same for a scenario file.
 int PlayScenarioFile(const std::string& path, const PlayOptions& options, std::ostream& out, std::ostream& err);

@@ -12,9 +12,8 @@ TEST(Trace, WritesFloatsTheSameOnEveryPlatform) {
         float value;
         const char* json;
     } cases[] = {
-        {25.0f, "25.0"},    {12.5f, "12.5"},    {0.0f, "0.0"},          {-3.0f, "-3.0"},
-        {0.1f, "0.1"},      {3.4e38f, "3.4e+38"}, {INFINITY, "\"inf\""},
-        {-INFINITY, "\"-inf\""}, {NAN, "\"nan\""},
+        {25.0f, "25.0"},      {12.5f, "12.5"},       {0.0f, "0.0"},           {-3.0f, "-3.0"},  {0.1f, "0.1"},
+        {3.4e38f, "3.4e+38"}, {INFINITY, "\"inf\""}, {-INFINITY, "\"-inf\""}, {NAN, "\"nan\""},
     };
     for (const Case& c : cases) EXPECT_EQ(JsonFloat(c.value), c.json);
 }

@@ -41,7 +41,7 @@ const SpeechLine* FindRow(const SpeechLines& list, const Spoken& spoken) {
 }
 
 class PerformTauntTest : public ::testing::Test {
-protected:
+  protected:
     test::ScopedDirectory dir;
     void SetUp() override {
         test::StartPluginInSim();

@@ -71,8 +71,8 @@ TEST(RunScenario, WritesTheSameTraceOnEveryRun) {
     std::filesystem::current_path(dir.path());
     std::string trace = dir.ReadFile("first.jsonl");
     EXPECT_EQ(trace, dir.ReadFile("second.jsonl"));
-    EXPECT_EQ(trace.substr(0, trace.find('\n')).rfind("{\"seed\":1780000000,\"settings\":{\"Settings.Enabled\":true,", 0),
-              0u)
+    EXPECT_EQ(
+        trace.substr(0, trace.find('\n')).rfind("{\"seed\":1780000000,\"settings\":{\"Settings.Enabled\":true,", 0), 0u)
         << trace.substr(0, 200);
     EXPECT_NE(trace.find("\n{\"frame\":1,\"tick\":100000}\n{\"hash\":\"0x096275889B8E0EE0\",\"args\":[],\"results\":["
                          "\"0x00000000000003E9\"],\"writes\":[]}\n"),
