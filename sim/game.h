@@ -113,6 +113,13 @@ struct Prompt {
     bool visible = false;
 };
 
+// Text drawn on screen by the debug-text native, and where: screen units from the top left.
+struct ScreenText {
+    std::string text;
+    float x = 0.0f;
+    float y = 0.0f;
+};
+
 struct ProbeResult {
     bool hit = false;
     Vec3 point;  // where the probe stopped
@@ -129,7 +136,9 @@ struct Game {
     std::int32_t nextProbeHandle = 1;
     std::map<std::int32_t, ProbeResult> probes;  // by probe handle
     std::vector<RecordedCall> calls;
-    std::vector<std::string> events;  // what a player would see or hear, as it happens
+    std::vector<std::string> events;    // what a player would see or hear, as it happens
+    ScreenText screenText;              // the debug text drawn last
+    std::uint32_t screenTextDraws = 0;  // how often debug text has been drawn
 
     // Told when the game starts and ends answering a native call, for tests that watch the
     // plug-in's own work.

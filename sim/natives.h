@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "game.h"
@@ -56,6 +57,10 @@ std::span<const NativeDef> WorldNatives();
 std::span<const NativeDef> TargetingNatives();
 std::span<const NativeDef> PromptNatives();
 std::span<const NativeDef> SpeechNatives();
+std::span<const NativeDef> HudNatives();
+
+// The text of a game text that VAR_STRING made, by its token; null for a token it never gave.
+const std::string* FindGameText(const Game& game, std::uint64_t token);
 
 // The ambient-speech request: eight slots, the first two pointing at the line's name and voice.
 inline constexpr std::size_t kSpeechRequestSlots = 8;

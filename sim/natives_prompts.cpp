@@ -101,4 +101,6 @@ const NativeDef kPromptNatives[] = {
 
 std::span<const NativeDef> PromptNatives() { return kPromptNatives; }
 
+const std::string* FindGameText(const Game& game, std::uint64_t token) { return GameText(game, token); }
+
 }  // namespace sim

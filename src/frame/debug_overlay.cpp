@@ -1,7 +1,156 @@
 #include "frame/debug_overlay.h"
 
-namespace quillomar {
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
 
-void DrawDebugOverlay(const FrameState&) {}
+#include "config/settings.h"
+#include "host/frame_state.h"
+#include "platform/platform.h"
+#include "speech/line_catalogue.h"
+#include "speech/line_choice.h"
+#include "speech/perform_taunt.h"
+#include "targeting/target_search.h"
+#include "targeting/taunt_history.h"
+
+namespace quillomar {
+namespace {
+
+// The longest text, the target text with every number at its widest, takes under 320 bytes.
+constexpr std::size_t kOverlayCapacity = 512;
+constexpr float kOverlayX = 0.01f;
+constexpr float kOverlayY = 0.01f;
+
+struct OverlayText {
+    char chars[kOverlayCapacity];
+};
+
+const char* StateName(PedState state) {
+    switch (state) {
+        case PedState::Dead:
+            return "Dead";
+        case PedState::Writhing:
+            return "Writhing";
+        case PedState::FatallyInjured:
+            return "FatallyInjured";
+        case PedState::Incapacitated:
+            return "Incapacitated";
+        case PedState::RagdollHurt:
+            return "RagdollHurt";
+        case PedState::Fleeing:
+            return "Fleeing";
+        case PedState::Combat:
+            return "Combat";
+        case PedState::UnharmedPassive:
+            return "UnharmedPassive";
+        default:
+            return "None";
+    }
+}
+
+const char* ModeName(CombatMode mode) {
+    switch (mode) {
+        case CombatMode::Gunfight:
+            return "Gunfight";
+        case CombatMode::Melee:
+            return "Melee";
+        default:
+            return "None";
+    }
+}
+
+int Bit(bool value) { return value ? 1 : 0; }
+int Count(std::size_t rows) { return static_cast<int>(rows); }
+
+// The fight as the combat refresh of this frame left it.
+struct FightView {
+    const CombatContext& context;
+    const char* mode;
+    bool canCombatTaunt;  // the combat cooldown of the mode (None counts as melee) has passed
+};
+
+FightView ViewFight(const FrameState& frame) {
+    static const CombatContext kNoFight{};
+    const CombatContext& context = frame.combatContext ? *frame.combatContext : kNoFight;
+    // Compared as unsigned, as the combat prompt does: a negative cooldown never passes.
+    const auto cooldown = static_cast<std::uint32_t>(context.mode == CombatMode::Gunfight ? gSettings.gunfightCooldown
+                                                                                          : gSettings.meleeCooldown);
+    const std::uint32_t since = platform::TickCount() - LastCombatTauntTick();
+    return {context, ModeName(context.mode), since >= cooldown};
+}
+
+// The current voice set's list for the state: its rows, and those that fit the target.
+struct StateLineCount {
+    int eligible = 0;
+    int total = 0;
+};
+
+StateLineCount CountStateLines(PedState state, const TargetContext& target) {
+    const SpeechLines* lines = FindStateLines(CurrentVoiceSet(), static_cast<std::int32_t>(state));
+    if (lines == nullptr) return {};
+    StateLineCount count;
+    count.total = Count(lines->size());
+    for (const SpeechLine& line : *lines) count.eligible += Bit(LineMatchesTarget(line, target));
+    return count;
+}
+
+void FormatNoTargetText(OverlayText& text, const FightView& fight) {
+    const VoiceSet set = CurrentVoiceSet();
+    std::snprintf(text.chars, sizeof text.chars,
+                  "No target | Total taunts: %d\n"
+                  "Combat: %s | Hostiles:%d Law:%d CanCbt:%d | Gun:%d Melee:%d\n"
+                  "AggroChance:%d%% | Min:%d Max:%d | TackleChance:%d%%",
+                  Count(CatalogueRowCount(set)), fight.mode, static_cast<int>(fight.context.hostileCount),
+                  Bit(fight.context.law), Bit(fight.canCombatTaunt), Count(GunfightLines(set).size()),
+                  Count(MeleeLines(set).size()), static_cast<int>(gSettings.aggressionChance),
+                  static_cast<int>(gSettings.aggressionMinPeds), static_cast<int>(gSettings.aggressionMaxPeds),
+                  static_cast<int>(gSettings.tackleChance));
+}
+
+// The ped's values, gathered in a fixed order: the state, the surroundings, the game's answers
+// about the ped, the may-taunt rule, then the line counts.
+void FormatTargetText(OverlayText& text, Ped ped, Ped playerPed, const FightView& fight) {
+    const PedState state = ClassifyPedState(ped, gSettings.includeRagdollNotFatallyInjured, playerPed);
+    const TargetContext surroundings = BuildTargetContext(ped, playerPed);
+    const bool dead = IsEntityDead(ped);
+    const bool writhing = IsPedWrithing(ped);
+    const bool fatallyInjured = IsPedFatallyInjured(ped);
+    const bool incapacitated = IsPedIncapacitated(ped);
+    const bool ragdolling = IsPedRagdolling(ped);
+    const bool fleeing = IsPedFleeing(ped);
+    const bool inCombat = IsPedInCombatWith(ped, playerPed);
+    const std::int32_t health = EntityHealth(ped);
+    const std::int32_t maxHealth = EntityMaxHealth(ped);
+    const std::int32_t pedType = PedType(ped);
+    const Hash group = PedRelationshipGroup(ped);
+    const bool canTaunt = CanTauntPed(ped);
+    const StateLineCount lines = CountStateLines(state, surroundings);
+    std::snprintf(text.chars, sizeof text.chars,
+                  "Target: %d | State: %s (%d/%d) | CanTaunt:%d\n"
+                  "Dead:%d Writh:%d Fatal:%d Incap:%d Rag:%d Flee:%d Cbt:%d\n"
+                  "Female:%d Gang:%d Peds:%d Dead:%d | HP:%d/%d\n"
+                  "PedType:%d RelGroup:0x%X | Combat:%s Host:%d Law:%d",
+                  static_cast<int>(ped), StateName(state), lines.eligible, lines.total, Bit(canTaunt), Bit(dead),
+                  Bit(writhing), Bit(fatallyInjured), Bit(incapacitated), Bit(ragdolling), Bit(fleeing), Bit(inCombat),
+                  Bit(surroundings.female), Bit(surroundings.gang), static_cast<int>(surroundings.nearbyPeds),
+                  static_cast<int>(surroundings.nearbyDead), static_cast<int>(health), static_cast<int>(maxHealth),
+                  static_cast<int>(pedType), static_cast<unsigned>(group), fight.mode,
+                  static_cast<int>(fight.context.hostileCount), Bit(fight.context.law));
+}
+
+}  // namespace
+
+void DrawDebugOverlay(const FrameState& frame) {
+    // Searched anew without the aiming requirement, so it may differ from the frame's target.
+    const Ped ped = FindTargetPed(false, frame.playerPed);
+    const FightView fight = ViewFight(frame);
+    OverlayText text;
+    if (ped == 0) {
+        FormatNoTargetText(text, fight);
+    } else {
+        FormatTargetText(text, ped, frame.playerPed, fight);
+    }
+    DrawScreenText(MakeLiteralGameText(text.chars), kOverlayX, kOverlayY);
+}
 
 }  // namespace quillomar

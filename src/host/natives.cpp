@@ -130,4 +130,8 @@ bool HasPromptCompleted(std::int32_t prompt) {
 }
 void DeletePrompt(std::int32_t prompt) { CallVoid(native::UI_PROMPT_DELETE, prompt); }
 
+void DrawScreenText(GameText text, float x, float y) {
+    CallVoid(native::BG_DISPLAY_TEXT, reinterpret_cast<const void*>(static_cast<std::uintptr_t>(text)), x, y);
+}
+
 }  // namespace quillomar

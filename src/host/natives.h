@@ -87,4 +87,8 @@ void SetPromptVisible(std::int32_t prompt, bool visible);
 bool HasPromptCompleted(std::int32_t prompt);
 void DeletePrompt(std::int32_t prompt);
 
+// Screen text: a game text drawn for this frame at (x, y) in screen units, from the top left, in
+// the game's default font, scale and colour.
+void DrawScreenText(GameText text, float x, float y);
+
 }  // namespace quillomar
