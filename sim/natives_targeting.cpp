@@ -28,14 +28,17 @@ struct Segment {
     }
 };
 
+// An object stands in the probe's way as a sphere of this radius around its position.
+constexpr double kObjectRadius = 0.5;
+
 // The smallest root in [0, 1] of |from + t (to - from) - centre|^2 = r^2, over the coordinates
 // chosen (a sphere with all three, a vertical cylinder with x and y only); -1 when none.
-double FirstEntry(const Segment& s, const Vec3& centre, bool withZ) {
+double FirstEntry(const Segment& s, const Vec3& centre, bool withZ, double radius = kBodyRadius) {
     double dx = s.to.x - s.from.x, dy = s.to.y - s.from.y, dz = withZ ? s.to.z - s.from.z : 0.0;
     double fx = s.from.x - centre.x, fy = s.from.y - centre.y, fz = withZ ? s.from.z - centre.z : 0.0;
     double a = dx * dx + dy * dy + dz * dz;
     double b = 2 * (fx * dx + fy * dy + fz * dz);
-    double c = fx * fx + fy * fy + fz * fz - kBodyRadius * kBodyRadius;
+    double c = fx * fx + fy * fy + fz * fz - radius * radius;
     if (c <= 0) return 0.0;  // starts inside
     double discriminant = b * b - 4 * a * c;
     if (a == 0 || discriminant < 0) return -1.0;
@@ -61,17 +64,20 @@ double EntryIntoBody(const Segment& s, const Vec3& position) {
     return best;
 }
 
+// The nearest ped body or object the segment enters, other than the ignored entity.
 ProbeResult Probe(const World& world, const Segment& segment, std::int32_t ignored) {
     ProbeResult result;
     result.point = segment.to;
     double nearest = 2.0;
-    for (const auto& [handle, ped] : world.peds) {
-        if (handle == ignored) continue;
-        double t = EntryIntoBody(segment, ped.position);
-        if (t >= 0 && t < nearest) {
+    auto consider = [&](std::int32_t handle, double t) {
+        if (handle != ignored && t >= 0 && t < nearest) {
             nearest = t;
             result = {true, segment.At(t), handle};
         }
+    };
+    for (const auto& [handle, ped] : world.peds) consider(handle, EntryIntoBody(segment, ped.position));
+    for (const auto& [handle, object] : world.objects) {
+        consider(handle, FirstEntry(segment, object.position, true, kObjectRadius));
     }
     return result;
 }

@@ -94,6 +94,16 @@ TEST_F(CameraProbe, TheNearestBodyAlongTheRayWinsAndTheIgnoredPedIsSeenThrough) 
     EXPECT_FALSE(Cast({0, 0, 0}, {0, 7, 0}, 8).hit);
 }
 
+TEST_F(CameraProbe, AnObjectInTheWayIsHitInsteadOfThePedBehindIt) {
+    world().peds[5].position = {0.0f, 10.0f, 0.0f};
+    world().objects[40].position = {0.0f, 5.0f, 0.0f};
+    ProbeOutcome blocked = Cast({0, 0, 0}, {0, 20, 0});
+    EXPECT_EQ(blocked.entity, 40);
+    EXPECT_FLOAT_EQ(blocked.point.y, 4.5f);
+    world().objects[40].position = {0.6f, 5.0f, 0.0f};  // beside the ray
+    EXPECT_EQ(Cast({0, 0, 0}, {0, 20, 0}).entity, 5);
+}
+
 TEST_F(CameraProbe, EachProbeIsReadOnce) {
     world().peds[5].position = {0.0f, 10.0f, 0.0f};
     std::int32_t first =

@@ -150,6 +150,14 @@ TEST_F(TargetSearchTest, TheCameraRayIsThirtyMetresLongIgnoresThePlayerAndReadsI
     EXPECT_EQ(FindTargetPed(false, test::kPlayerPed), 0) << "the player's own body is never the target";
 }
 
+TEST_F(TargetSearchTest, AnObjectUnderTheCamerasCentreHidesThePedBehindItAndIsNoCandidate) {
+    Aim(0, 0, 0);
+    world().objects[kObject].position = {0.0f, 5.0f, 0.5f};
+    EXPECT_EQ(FindTargetPed(false, test::kPlayerPed), 0);
+    world().objects[kObject].position = {3.0f, 5.0f, 0.5f};
+    EXPECT_EQ(FindTargetPed(false, test::kPlayerPed), kUnderCamera);
+}
+
 TEST_F(TargetSearchTest, TheCameraRayReachesAPedAt29MetresButNotAt31) {
     struct Case {
         float distanceFromCamera;
