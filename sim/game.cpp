@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "chaos.h"
 #include "natives.h"
 
 namespace sim {
@@ -53,7 +54,10 @@ RecordedArg RecordArg(char kind, std::uint64_t slot) {
 
 Game& TheGame() { return gGame; }
 
-void ResetGame() { gGame = Game{}; }
+void ResetGame() {
+    gGame = Game{};
+    SetChaos(0);
+}
 
 }  // namespace sim
 
@@ -102,6 +106,7 @@ std::uint64_t* nativeCall() {
         if (record.args.back().kind == sim::RecordedArg::Kind::Out) call.writes.emplace_back();
     }
     def->handler(call);
+    if (sim::ChaosEnabled()) sim::ScrambleAnswer(call);
     record.results.assign(call.results, call.results + def->resultSlots);
     record.writes = std::move(call.writes);
     gGame.calls.push_back(std::move(record));

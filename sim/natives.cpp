@@ -9,7 +9,7 @@ namespace sim {
 namespace {
 
 // The nearby-ped buffer of a sound caller never claims more than this.
-constexpr std::uint64_t kMaxNearbyCapacity = 256;
+constexpr std::uint64_t kMaxNearbyCapacity = kMaxOutSlots - 1;
 
 std::uint64_t* OutPointer(std::uint64_t slot) {
     return reinterpret_cast<std::uint64_t*>(static_cast<std::uintptr_t>(slot));

@@ -1,0 +1,75 @@
+#include "chaos.h"
+
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace sim {
+namespace {
+
+std::uint64_t gChaos = 0;
+
+// xorshift64*: small, fast and repeatable.
+std::uint64_t Next() {
+    gChaos ^= gChaos >> 12;
+    gChaos ^= gChaos << 25;
+    gChaos ^= gChaos >> 27;
+    return gChaos * 0x2545F4914F6CDD1Dull;
+}
+
+std::uint32_t OddValue() {
+    static const std::uint32_t kOdd[] = {
+        0u,
+        1u,
+        2u,
+        4u,
+        0xFFFFFFFFu,
+        0x7FFFFFFFu,
+        0x80000000u,
+        40u,
+        327u,
+        std::bit_cast<std::uint32_t>(std::numeric_limits<float>::infinity()),
+        std::bit_cast<std::uint32_t>(-std::numeric_limits<float>::infinity()),
+        std::bit_cast<std::uint32_t>(std::numeric_limits<float>::quiet_NaN()),
+        std::bit_cast<std::uint32_t>(3.4e38f),
+        std::bit_cast<std::uint32_t>(-0.0f),
+        std::bit_cast<std::uint32_t>(1.8f),
+        std::bit_cast<std::uint32_t>(25.0f),
+    };
+    std::uint64_t pick = Next();
+    if (pick % 3 == 0) return static_cast<std::uint32_t>(Next());  // anything at all
+    return kOdd[(pick >> 8) % (sizeof kOdd / sizeof kOdd[0])];
+}
+
+// A slot as the game might leave it: an odd 32-bit value, now and then with junk above it.
+std::uint64_t OddSlot() {
+    std::uint64_t high = Next() % 4 == 0 ? Next() << 32 : 0;
+    return high | OddValue();
+}
+
+void ScrambleOut(NativeCall& call, std::size_t i, char param) {
+    std::uint64_t slots[kMaxOutSlots];
+    std::uint32_t count = OutSlots(param, call.args[i]);
+    std::size_t first = param == 'n' ? 1 : 0;  // the nearby-ped buffer's capacity stays
+    for (std::uint32_t k = 0; k < count; ++k) slots[k] = OddSlot();
+    if (count > first) call.WriteOut(i, {slots, count - first}, first);
+}
+
+}  // namespace
+
+void SetChaos(std::uint64_t seed) { gChaos = seed; }
+bool ChaosEnabled() { return gChaos != 0; }
+
+void ScrambleAnswer(NativeCall& call) {
+    // One answer in four goes strange, so that the plug-in still gets past its gates and every
+    // stage meets odd values.
+    if (Next() % 4 != 0) return;
+    for (std::uint64_t& result : call.results) result = OddSlot();
+    for (std::size_t i = 0; i < call.args.size(); ++i) {
+        char param = call.params[i];
+        if (std::strchr("ovn", param) != nullptr && call.args[i] != 0) ScrambleOut(call, i, param);
+    }
+}
+
+}  // namespace sim
