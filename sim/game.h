@@ -23,6 +23,19 @@ inline constexpr float kBodyBelow = 0.9f;  // metres from the position down to t
 inline constexpr float kBodyAbove = 0.7f;  // metres from the position up to the upper sphere's centre
 inline constexpr float kBodyRadius = 0.35f;
 
+// What a ped has been told to do, as the task natives left it.
+struct PedTask {
+    enum class Kind { None, GoToEntity, Combat, Grapple };
+    Kind kind = Kind::None;
+    std::int32_t target = 0;
+    float stopDistance = 0.0f;      // GoToEntity: it stops this close to the target, in metres
+    float speed = 0.0f;             // GoToEntity: metres per second
+    std::int32_t timeLimitMs = -1;  // GoToEntity: -1 for none
+    std::uint32_t elapsedMs = 0;    // GoToEntity: simulated time spent on it
+    bool arrived = false;           // GoToEntity: it stands within its stop distance
+    std::uint32_t grapple = 0;      // Grapple: the grapple's hash
+};
+
 struct Ped {
     bool human = true;
     bool hogtied = false;
@@ -51,6 +64,14 @@ struct Ped {
     Vec3 position;
     std::vector<std::int32_t> fightingPeds;  // the peds this ped is in combat with
     std::vector<std::int32_t> damagedBy;     // the entities that have damaged this ped
+    PedTask task;
+    bool keepTask = false;        // holds on to its task
+    bool blockingEvents = false;  // ignores the world's ambient events
+    std::int32_t combatMovement = 0;
+    std::vector<std::int32_t> combatAttributes;  // the combat attributes switched on
+    std::uint32_t grappleStyle = 0;
+    std::uint32_t grappleAction = 0;
+    std::vector<std::int32_t> grappleFlags;  // the grapple flags switched on
 };
 
 // An entity that is not a ped: something the player can aim at.
@@ -64,6 +85,7 @@ struct World {
     bool playerInPlay = true;
     bool missionActive = false;
     bool speechRefused = false;              // the game declines every line
+    bool hashKeyFails = false;               // GET_HASH_KEY answers 0, as for a name the game lacks
     std::map<std::int32_t, Ped> peds;        // every ped that exists, the player's included
     std::map<std::int32_t, Object> objects;  // every other entity
     std::vector<std::int32_t> nearbyOrder;   // the order the nearby-ped query lists peds in; others follow by handle
@@ -136,9 +158,10 @@ struct Game {
     std::int32_t nextProbeHandle = 1;
     std::map<std::int32_t, ProbeResult> probes;  // by probe handle
     std::vector<RecordedCall> calls;
-    std::vector<std::string> events;    // what a player would see or hear, as it happens
-    ScreenText screenText;              // the debug text drawn last
-    std::uint32_t screenTextDraws = 0;  // how often debug text has been drawn
+    std::vector<std::string> events;                 // what a player would see or hear, as it happens
+    std::map<std::uint32_t, std::string> hashNames;  // the names GET_HASH_KEY has hashed, by hash
+    ScreenText screenText;                           // the debug text drawn last
+    std::uint32_t screenTextDraws = 0;               // how often debug text has been drawn
 
     // Told when the game starts and ends answering a native call, for tests that watch the
     // plug-in's own work.

@@ -66,7 +66,7 @@ std::uint32_t OutSlots(char param, std::uint64_t pointer) {
 
 const NativeDef* FindNative(std::uint64_t hash) {
     for (std::span<const NativeDef> natives :
-         {WorldNatives(), TargetingNatives(), PromptNatives(), SpeechNatives(), HudNatives()}) {
+         {WorldNatives(), TargetingNatives(), PromptNatives(), SpeechNatives(), HudNatives(), TaskNatives()}) {
         auto found =
             std::find_if(natives.begin(), natives.end(), [hash](const NativeDef& def) { return def.hash == hash; });
         if (found != natives.end()) return &*found;

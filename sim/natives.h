@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "game.h"
@@ -57,6 +58,7 @@ std::span<const NativeDef> WorldNatives();
 std::span<const NativeDef> TargetingNatives();
 std::span<const NativeDef> PromptNatives();
 std::span<const NativeDef> SpeechNatives();
+std::span<const NativeDef> TaskNatives();
 std::span<const NativeDef> HudNatives();
 
 // The text of a game text that VAR_STRING made, by its token; null for a token it never gave.
@@ -64,6 +66,9 @@ const std::string* FindGameText(const Game& game, std::uint64_t token);
 
 // The ambient-speech request: eight slots, the first two pointing at the line's name and voice.
 inline constexpr std::size_t kSpeechRequestSlots = 8;
+
+// The game's hash of a name: Jenkins' one-at-a-time hash of the name in lower case.
+std::uint32_t HashOfName(std::string_view name);
 
 const NativeDef* FindNative(std::uint64_t hash);
 

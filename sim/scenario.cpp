@@ -5,6 +5,7 @@
 #include <map>
 
 #include "host/native_hashes.h"
+#include "movement.h"
 #include "script_runner.h"
 #include "trace.h"
 
@@ -213,6 +214,11 @@ void RunFrames(Player& player, int frames, std::uint32_t ms) {
         game.events.clear();
         game.calls.clear();  // the trace keeps them; a long scenario must not grow without bound
         game.clock.tick += ms;
+        // While the clock moves, peds with a move-to task cover ground; what they reach is told at once.
+        MovePeds(game, ms);
+        for (std::string& text : game.events)
+            player.result.events.push_back({player.frame, game.clock.tick, std::move(text)});
+        game.events.clear();
     }
 }
 
@@ -364,6 +370,8 @@ const char* GateThatEndedFrame(const std::vector<RecordedCall>& calls) {
         if (gate == nullptr) return nullptr;  // past the gates
         bool result = !call.results.empty() && (call.results[0] & 0xFFFFFFFFu) != 0;
         if (result == gate->endsFrameWhen) return gate->reason;
+        // The dying test is the last gate: the calls after it are the stages', whatever they ask.
+        if (call.hash == n::IS_PED_DEAD_OR_DYING) return nullptr;
     }
     return nullptr;
 }

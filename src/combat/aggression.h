@@ -4,10 +4,25 @@
 // from; the others close in and fight.
 
 #include <cstdint>
+#include <span>
 
 #include "combat/contexts.h"
 
 namespace quillomar {
+
+enum class ProvokeKind : std::int32_t { Tackle = 0, StandingGrapple = 5, Closer = 10 };
+
+// One provoked ped, from the call that provoked it until it fights, vanishes, dies or gives up.
+struct ProvokedPed {
+    Ped ped = 0;
+    Ped target = 0;  // whom it attacks: the player of the context it was provoked from
+    ProvokeKind kind = ProvokeKind::Closer;
+    std::uint32_t provokedTick = 0;
+    // While approaching: when it came within 2.1 m of its target, 0 while farther. Once engaged:
+    // when it engaged.
+    std::uint32_t timerTick = 0;
+    bool engaged = false;  // a grappler whose grapple was chosen (and started, if its hash is not 0)
+};
 
 // Picks and provokes peds of the context's hostile list, after the chance draw.
 void ProvokeEnemies(const CombatContext& context, std::int32_t chance, std::int32_t minPeds, std::int32_t maxPeds,
@@ -22,5 +37,25 @@ void ReleaseGrapplers();
 
 // Forgets every provoked ped, as at a fresh start.
 void ClearProvokedPeds();
+
+// The provoked peds, oldest first.
+std::span<const ProvokedPed> ProvokedPeds();
+
+// Where an engaging ped comes from, seen from its target. angle is in degrees in (-180, 180]:
+// 0 at the target's face, negative on its left, positive on its right; facing is the heading
+// in [0, 360) the target is given for the grapple.
+struct Approach {
+    float angle = 0.0f;
+    bool fromBehind = false;  // beyond 110 degrees either side
+    bool fromLeft = false;    // between -110 and -70 degrees, both included
+    float facing = 0.0f;
+};
+
+// The approach of a ped at the horizontal offset (dx, dy) from a target with the given heading.
+Approach ApproachOf(float targetHeading, float dx, float dy);
+
+// Whether a target with the given heading is turned to the facing heading: only when the two
+// differ by more than 30 degrees.
+bool TurnsTarget(float facing, float targetHeading);
 
 }  // namespace quillomar

@@ -57,6 +57,37 @@ std::int32_t RelationshipBetween(Ped ped, Ped other) {
     return CallInt(native::GET_RELATIONSHIP_BETWEEN_PEDS, ped, other);
 }
 
+void ClearPedTasksImmediately(Ped ped) { CallVoid(native::CLEAR_PED_TASKS_IMMEDIATELY, ped, false, false); }
+void SetBlockingOfNonTemporaryEvents(Ped ped, bool blocking) {
+    CallVoid(native::SET_BLOCKING_OF_NON_TEMPORARY_EVENTS, ped, blocking);
+}
+void SetPedCombatMovement(Ped ped, std::int32_t movement) { CallVoid(native::SET_PED_COMBAT_MOVEMENT, ped, movement); }
+void SetPedCombatAttribute(Ped ped, std::int32_t attribute, bool enabled) {
+    CallVoid(native::SET_PED_COMBAT_ATTRIBUTES, ped, attribute, enabled);
+}
+void TaskGoToEntity(Ped ped, Entity target, std::int32_t durationMs, float stopDistance, float speed) {
+    CallVoid(native::TASK_GO_TO_ENTITY, ped, target, durationMs, stopDistance, speed, 0.0f, 0);
+}
+void SetPedKeepTask(Ped ped, bool keep) { CallVoid(native::SET_PED_KEEP_TASK, ped, keep); }
+void TaskCombatPed(Ped ped, Ped target) { CallVoid(native::TASK_COMBAT_PED, ped, target, 0, 0); }
+
+float EntityHeading(Entity entity) { return CallFloat(native::GET_ENTITY_HEADING, entity); }
+void SetEntityHeading(Entity entity, float heading) { CallVoid(native::SET_ENTITY_HEADING, entity, heading); }
+
+Hash HashKey(const char* name) { return CallHash(native::GET_HASH_KEY, static_cast<const void*>(name)); }
+
+void SetPedGrappleStyle(Ped ped, Hash style) { CallVoid(native::SET_PED_GRAPPLE_STYLE, ped, style); }
+void SetPedGrappleAction(Ped ped, Hash action) { CallVoid(native::SET_PED_GRAPPLE_ACTION, ped, action); }
+void SetPedGrappleFlag(Ped ped, std::int32_t flag, bool enabled) {
+    CallVoid(native::SET_PED_GRAPPLE_FLAG, ped, flag, enabled);
+}
+void TaskGrapple(Ped ped, Ped target, Hash grapple) {
+    CallVoid(native::TASK_GRAPPLE, ped, target, grapple, 0, 0.0f, 0, 0);
+}
+void TaskPutPedDirectlyIntoGrapple(Ped ped, Ped target, Hash grapple) {
+    CallVoid(native::TASK_PUT_PED_DIRECTLY_INTO_GRAPPLE, ped, target, grapple, 0.0f, 0.0f, false, 0);
+}
+
 std::int32_t NearbyPeds(Ped ped, NearbyPedBuffer& buffer) {
     constexpr std::int32_t kAnyPedType = -1;
     buffer[0] = kNearbyPedCapacity;

@@ -51,6 +51,32 @@ std::int32_t PedType(Ped ped);
 Hash PedRelationshipGroup(Ped ped);
 std::int32_t RelationshipBetween(Ped ped, Ped other);
 
+// Tasks, combat attributes and ambient events of a ped.
+void ClearPedTasksImmediately(Ped ped);
+// Whether the ped ignores the world's ambient events (true) or reacts to them (false).
+void SetBlockingOfNonTemporaryEvents(Ped ped, bool blocking);
+void SetPedCombatMovement(Ped ped, std::int32_t movement);
+void SetPedCombatAttribute(Ped ped, std::int32_t attribute, bool enabled);
+// Moves the ped to the entity, with no time limit when durationMs is -1, until it is within
+// stopDistance metres; speed in metres per second.
+void TaskGoToEntity(Ped ped, Entity target, std::int32_t durationMs, float stopDistance, float speed);
+void SetPedKeepTask(Ped ped, bool keep);
+void TaskCombatPed(Ped ped, Ped target);
+
+// Headings in degrees.
+float EntityHeading(Entity entity);
+void SetEntityHeading(Entity entity, float heading);
+
+// The game's hash of a name.
+Hash HashKey(const char* name);
+
+// Grapples: the ped's preparation, then the grapple itself on the target.
+void SetPedGrappleStyle(Ped ped, Hash style);
+void SetPedGrappleAction(Ped ped, Hash action);
+void SetPedGrappleFlag(Ped ped, std::int32_t flag, bool enabled);
+void TaskGrapple(Ped ped, Ped target, Hash grapple);
+void TaskPutPedDirectlyIntoGrapple(Ped ped, Ped target, Hash grapple);
+
 // The nearby-ped query: slot 0 holds the capacity, the game writes handles from slot 1 on.
 inline constexpr std::int32_t kNearbyPedCapacity = 32;
 using NearbyPedBuffer = std::uint64_t[kNearbyPedCapacity + 1];

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "combat/aggression.h"
 #include "config/settings.h"
 #include "host/frame_state.h"
 #include "host/random.h"
@@ -35,6 +36,7 @@ void StartPlugin() {
     ClearRepeatHistory();
     ClearTauntHistory();
     ResetSpeechState();
+    ClearProvokedPeds();
     LoadSettings();
     SeedRandom(platform::CalendarSeconds());
     BuildLineCatalogue();
