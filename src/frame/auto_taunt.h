@@ -1,4 +1,14 @@
 #pragma once
+// Taunts without a prompt. Each step keeps a timer in FrameState, armed with a random delay drawn
+// from its pair of interval settings (whole seconds):
+//   lo = min(IntervalMin, IntervalMax) x 1000 ms, hi = IntervalMax x 1000 ms,
+//   delay = lo + (one draw mod (hi - lo + 1)),  due = now + delay (unsigned, wrapping).
+// So IntervalMin above IntervalMax gives exactly IntervalMax seconds, and a range wider than
+// 32767 ms adds at most 32767 ms to lo. The delay is worked out exactly in 64 bits and then held
+// to the signed 32-bit range: settings whose milliseconds, or whose range, do not fit 32 bits
+// (more than 2147483 seconds either way) give at most 2147483647 ms and at least -2147483648 ms,
+// the nearest delays that do fit. Settings that fit give their plain delay, negative ones
+// included: the due time then lies behind the tick count, due at once unless it wraps past 0.
 
 namespace quillomar {
 
