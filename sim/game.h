@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -84,11 +85,12 @@ struct World {
     std::int32_t playerIndex = 0;
     bool playerInPlay = true;
     bool missionActive = false;
-    bool speechRefused = false;              // the game declines every line
-    bool hashKeyFails = false;               // GET_HASH_KEY answers 0, as for a name the game lacks
-    std::map<std::int32_t, Ped> peds;        // every ped that exists, the player's included
-    std::map<std::int32_t, Object> objects;  // every other entity
-    std::vector<std::int32_t> nearbyOrder;   // the order the nearby-ped query lists peds in; others follow by handle
+    bool speechRefused = false;               // the game declines every line
+    bool hashKeyFails = false;                // GET_HASH_KEY answers 0, as for a name the game lacks
+    std::map<std::int32_t, Ped> peds;         // every ped that exists, the player's included
+    std::map<std::int32_t, Object> objects;   // every other entity
+    std::vector<std::int32_t> nearbyOrder;    // the order the nearby-ped query lists peds in; others follow by handle
+    std::optional<std::int32_t> nearbyClaim;  // a count the nearby-ped query claims instead of the true one
 
     std::int32_t freeAimEntity = 0;  // what the player free-aims at, 0 for nothing
     std::int32_t lockOnEntity = 0;   // what the player is locked on to

@@ -123,7 +123,7 @@ void NearbyPeds(NativeCall& c) {
     std::vector<std::uint64_t> slots(listed.begin(), listed.end());
     for (std::uint64_t& slot : slots) slot &= 0xFFFFFFFFu;
     c.WriteOut(1, slots, 1);  // after the capacity in slot 0
-    c.ReturnInt(static_cast<std::int32_t>(listed.size()));
+    c.ReturnInt(world.nearbyClaim.value_or(static_cast<std::int32_t>(listed.size())));
 }
 
 const NativeDef kTargetingNatives[] = {

@@ -106,6 +106,8 @@ void ApplyWorld(World& world, const Json& values) {
             value.get_to(world.cameraRotation);
         } else if (name == "nearbyOrder") {
             value.get_to(world.nearbyOrder);
+        } else if (name == "nearbyClaim") {
+            world.nearbyClaim = value.is_null() ? std::nullopt : std::optional<std::int32_t>(value.get<std::int32_t>());
         } else if (name == "objects") {
             for (const Json& object : value)
                 world.objects[object.at("handle").get<std::int32_t>()].position = object.at("position").get<Vec3>();
@@ -171,6 +173,12 @@ ScenarioStep ParseStep(const Json& step, int index) {
     } else if (step.contains("press")) {
         parsed.kind = ScenarioStep::Kind::Press;
         parsed.control = ControlHash(step.at("press").get<std::string>());
+    } else if (step.contains("restart")) {
+        parsed.kind = ScenarioStep::Kind::Restart;
+    } else if (step.contains("key")) {
+        parsed.kind = ScenarioStep::Kind::Key;
+        parsed.control = step.at("key").get<std::uint32_t>();
+        parsed.values = step.value("up", false);
     } else if (step.contains("note")) {
         parsed.kind = ScenarioStep::Kind::Note;
         parsed.values = step.at("note").get<std::string>();
@@ -180,7 +188,8 @@ ScenarioStep ParseStep(const Json& step, int index) {
         parsed.values = expect.is_array() ? expect : Json::array({expect});
         for (const Json& one : parsed.values) ValidateExpectation(one);
     } else {
-        throw std::runtime_error("a step needs one of run, ped with set, remove, world, press, note or expect");
+        throw std::runtime_error(
+            "a step needs one of run, ped with set, remove, world, press, key, restart, note or expect");
     }
     return parsed;
 }
@@ -199,6 +208,7 @@ void RunFrames(Player& player, int frames, std::uint32_t ms) {
         ++player.frame;
         std::size_t firstCall = game.calls.size();
         game.events.clear();
+        game.gameTexts.clear();  // a game text lives for the frame it is made in
         player.result.trace.push_back(TraceFrame(player.frame, game.clock.tick));
         RunFrame();
         game.pressedControl = 0;  // a press lasts one frame
@@ -285,6 +295,14 @@ void PlayStep(Player& player, const ScenarioStep& step) {
             break;
         case ScenarioStep::Kind::Press:
             TheGame().pressedControl = step.control;
+            break;
+        case ScenarioStep::Kind::Restart:
+            // As after the game reloads a save: the script starts again from the top.
+            StopScript();
+            StartScript();
+            break;
+        case ScenarioStep::Kind::Key:
+            SendKey(step.control, step.values.get<bool>());
             break;
         case ScenarioStep::Kind::Note:
             player.result.notes.push_back({player.frame, step.values.get<std::string>()});

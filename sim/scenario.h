@@ -14,13 +14,13 @@
 namespace sim {
 
 struct ScenarioStep {
-    enum class Kind { Run, SetPed, RemovePed, SetWorld, Press, Expect, Note };
+    enum class Kind { Run, SetPed, RemovePed, SetWorld, Press, Key, Restart, Expect, Note };
     Kind kind = Kind::Run;
     int frames = 0;             // Run
     std::uint32_t ms = 0;       // Run: how far the clock moves after each frame
     std::int32_t ped = 0;       // SetPed, RemovePed
-    std::uint32_t control = 0;  // Press
-    nlohmann::json values;      // SetPed, SetWorld: the properties; Expect: the expectation; Note: the text
+    std::uint32_t control = 0;  // Press: the control; Key: the key code
+    nlohmann::json values;      // SetPed, SetWorld: the properties; Expect: the expectations; Key: up; Note: the text
     int index = 0;              // the step's position in the timeline, for messages
 };
 

@@ -46,12 +46,12 @@ void ScriptMain() {
     // Nothing may escape into the host; a failed start-up leaves the defaults in force.
     try {
         StartPlugin();
-    } catch (const std::exception&) {
+    } catch (...) {
     }
     for (;;) {
         try {
             UpdateFrame();
-        } catch (const std::exception&) {
+        } catch (...) {
         }
         scriptWait(0);
     }

@@ -290,6 +290,23 @@ TEST_F(BuildCombatContextTest, ExaminesOnlyTheFirst32PedsTheQueryLists) {
     EXPECT_EQ(context.hostileCount, 32);
 }
 
+TEST_F(BuildCombatContextTest, TrustsNoCountTheQueryClaimsBeyondTheBufferOrBelowZero) {
+    for (Ped ped = 101; ped <= 140; ++ped) PlaceFighter(ped, {0.0f, 1.0f, 0.0f});
+    struct Case {
+        std::int32_t claimed;
+        std::int32_t examined;
+    } cases[] = {{40, 32}, {2147483647, 32}, {5, 5}, {0, 0}, {-3, 0}, {-2147483647 - 1, 0}};
+    for (const Case& c : cases) {
+        world().nearbyClaim = c.claimed;
+        test::ClearCalls();
+        CombatContext context = Build();
+        EXPECT_EQ(context.hostileCount, c.examined) << "claimed " << c.claimed;
+        EXPECT_EQ(CountCalls(n::DOES_ENTITY_EXIST), 1u + static_cast<std::size_t>(c.examined));
+        TargetContext target = BuildTargetContext(101, kPlayer);
+        EXPECT_EQ(target.nearbyPeds, std::max(c.examined - 1, 0)) << "claimed " << c.claimed;
+    }
+}
+
 TEST_F(BuildCombatContextTest, ARebuildReplacesTheHostileList) {
     CombatContext context;
     for (Ped ped : {10, 11, 12}) PlaceFighter(ped, {2.0f, 0.0f, 0.0f});
