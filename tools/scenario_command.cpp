@@ -121,7 +121,13 @@ int PlayScenarioFile(const std::string& path, const PlayOptions& options, std::o
 }
 
 int RunDemo(const PlayOptions& options, std::ostream& out, std::ostream& err) {
-    return PlayScenarioText(kDemoScenario, "demo", options, out, err);
+    int result = PlayScenarioText(kDemoScenario, "demo", options, out, err);
+    if (result != 0) return result;
+    // The automatic taunts replace the prompts for a whole run, so they play with settings of
+    // their own, in a folder of their own: the first part's default file stays as it was.
+    std::filesystem::path autoDir = std::filesystem::current_path() / "auto-taunts";
+    out << "\n";
+    return PlayScenarioText(kDemoAutoScenario, "demo_auto", {autoDir.string(), ""}, out, err);
 }
 
 }  // namespace tool

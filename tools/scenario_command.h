@@ -18,7 +18,8 @@ int PlayScenarioText(const std::string& json, const std::string& source, const P
 // The same for a scenario file.
 int PlayScenarioFile(const std::string& path, const PlayOptions& options, std::ostream& out, std::ostream& err);
 
-// Plays the bundled demonstration.
+// Plays the bundled demonstration: the taunts with their prompts in the given folder, then the
+// automatic taunts, with their own settings file, in its subfolder auto-taunts.
 int RunDemo(const PlayOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace tool

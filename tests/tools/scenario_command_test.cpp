@@ -15,10 +15,11 @@ TEST(Demo, LeavesTheDefaultFileByteExactInAnEmptyDirectoryAndTellsTheTaunts) {
     ASSERT_EQ(RunDemo({(dir.path() / "demo").string(), ""}, out, err), 0) << err.str();
     std::filesystem::current_path(dir.path());
     EXPECT_EQ(dir.ReadFile("demo/Quillomar.ini"), test::ReadSourceFile("tests/config/default_settings.ini"));
+    EXPECT_NE(dir.ReadFile("demo/auto-taunts/Quillomar.ini").find("[AutoTaunt]\nEnabled=1"), std::string::npos);
     EXPECT_NE(out.str().find("default file was written (136 lines)"), std::string::npos) << out.str();
     for (const char* line : {"frame 3  tick 100066  prompt shown: Taunt (priority 1)",
                              "frame 5  tick 100132  said ARTHUR: ", "frame 8  tick 115198  prompt shown: Taunt",
-                             "stopped at a gate: the player is ragdolling", "said JOHN"}) {
+                             "stopped at a gate: the player is ragdolling", "said JOHN", "Auto taunts are on."}) {
         EXPECT_NE(out.str().find(line), std::string::npos) << line << "\n" << out.str();
     }
 }
