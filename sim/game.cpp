@@ -35,8 +35,7 @@ RecordedArg RecordArg(char kind, std::uint64_t slot) {
     arg.slot = slot;
     if (kind == 't') {
         arg.kind = RecordedArg::Kind::Text;
-        const char* text = reinterpret_cast<const char*>(static_cast<std::uintptr_t>(slot));
-        arg.text = text != nullptr ? text : "";
+        arg.text = TextAt(slot);
     } else if (kind == 'b') {
         arg.kind = RecordedArg::Kind::Block;
         const std::uint64_t* block = reinterpret_cast<const std::uint64_t*>(static_cast<std::uintptr_t>(slot));

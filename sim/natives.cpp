@@ -51,6 +51,11 @@ void NativeCall::WriteOutVector(std::size_t i, const Vec3& v) {
     WriteOut(i, slots);
 }
 
+const char* TextAt(std::uint64_t address) {
+    const char* text = reinterpret_cast<const char*>(static_cast<std::uintptr_t>(address));
+    return text != nullptr ? text : "";
+}
+
 std::uint32_t OutSlots(char param, std::uint64_t pointer) {
     if (param == 'o') return 1;
     if (param == 'v') return 3;

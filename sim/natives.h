@@ -75,6 +75,9 @@ const NativeDef* FindNative(std::uint64_t hash);
 // The most slots an out-argument may span: the nearby-ped buffer of the largest capacity.
 inline constexpr std::size_t kMaxOutSlots = 257;
 
+// The zero-terminated text at an address the plug-in passed; empty for a null pointer.
+const char* TextAt(std::uint64_t address);
+
 // How many 8-byte slots an out-argument spans, read off its letter and, for the nearby-ped
 // buffer, its capacity slot.
 std::uint32_t OutSlots(char param, std::uint64_t pointer);

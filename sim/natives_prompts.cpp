@@ -22,8 +22,7 @@ void ChangePrompt(NativeCall& c, Change change) {
 }
 
 void MakeGameText(NativeCall& c) {
-    const char* text = reinterpret_cast<const char*>(static_cast<std::uintptr_t>(c.args[2]));
-    c.game.gameTexts.emplace_back(text != nullptr ? text : "");
+    c.game.gameTexts.emplace_back(TextAt(c.args[2]));
     c.results[0] = kGameTextBase + c.game.gameTexts.size() - 1;
 }
 

@@ -11,11 +11,6 @@ namespace {
 
 namespace n = quillomar::native;
 
-const char* TextAt(std::uint64_t slot) {
-    const char* text = reinterpret_cast<const char*>(static_cast<std::uintptr_t>(slot));
-    return text != nullptr ? text : "";
-}
-
 // Reads the whole request, as the game does: a block too short for it is caught by the
 // address sanitizer.
 void PlaySpeech(NativeCall& c) {

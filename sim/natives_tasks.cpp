@@ -14,11 +14,6 @@ namespace {
 
 namespace n = quillomar::native;
 
-const char* TextAt(std::uint64_t slot) {
-    const char* text = reinterpret_cast<const char*>(static_cast<std::uintptr_t>(slot));
-    return text != nullptr ? text : "";
-}
-
 std::string PedName(std::int32_t handle) { return "ped " + std::to_string(handle); }
 
 // A hash by the name it was made from, when GET_HASH_KEY made it, else as 0x and 8 hex digits.

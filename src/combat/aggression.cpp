@@ -117,11 +117,6 @@ void HandOverToCombat(const ProvokedPed& record) {
 
 float Degrees(double radians) { return static_cast<float>(radians * 180.0 / static_cast<double>(kPi)); }
 
-float Distance(const Vector3& a, const Vector3& b) {
-    float dx = a.x - b.x, dy = a.y - b.y, dz = a.z - b.z;
-    return static_cast<float>(std::sqrt(static_cast<double>(dx * dx + dy * dy + dz * dz)));
-}
-
 const char* GrappleName(ProvokeKind kind, const Approach& approach) {
     if (kind == ProvokeKind::Tackle) {
         if (approach.fromBehind) return "AR_GRAPPLE_BACK_FROM_BACK";

@@ -1,7 +1,8 @@
 #include "combat/contexts.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "targeting/target_search.h"
 
 namespace quillomar {
 namespace {
@@ -13,11 +14,6 @@ constexpr std::int32_t kLawPedType = 4;
 constexpr Hash kLawGroup = 0x2A318608;
 constexpr Hash kMatchedTargetGroup = 0xD1A5C020;
 constexpr std::int32_t kGangRelationship = 4;
-
-float Distance(const Vector3& a, const Vector3& b) {
-    float dx = a.x - b.x, dy = a.y - b.y, dz = a.z - b.z;
-    return static_cast<float>(std::sqrt(static_cast<double>(dx * dx + dy * dy + dz * dz)));
-}
 
 // The peds the game lists near the player, at most the buffer's 32 whatever count it claims.
 struct NearbyList {

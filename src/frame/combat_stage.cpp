@@ -17,8 +17,8 @@ namespace {
 constexpr float kNoHostileDistance = 999.0f;
 constexpr float kStationarySpeed = 0.5f;
 
-// The cooldown of the fight's kind, taken as unsigned: a negative setting is a cooldown of
-// nearly 50 days, so the prompt is never offered. The elapsed time survives the tick's wrap.
+// The cooldown of the fight's kind, taken as unsigned: a negative setting is a cooldown of 24.9
+// days or more, so in play the prompt is never offered. The elapsed time survives the tick's wrap.
 bool CooldownRunning(const CombatContext& combat) {
     std::int32_t setting = combat.mode == CombatMode::Gunfight ? gSettings.gunfightCooldown : gSettings.meleeCooldown;
     return platform::TickCount() - LastCombatTauntTick() < static_cast<std::uint32_t>(setting);
