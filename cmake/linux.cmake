@@ -14,6 +14,7 @@ add_library(quillomar_in_sim INTERFACE)
 target_link_libraries(quillomar_in_sim INTERFACE quillomar_core quillomar_sim quillomar_core)
 
 add_subdirectory(tools)
+add_subdirectory(bench)
 
 include(CTest)
 if(BUILD_TESTING)
