@@ -35,7 +35,10 @@ std::uint32_t DueAfterRandomDelay(std::int32_t minSeconds, std::int32_t maxSecon
     return platform::TickCount() + delay;
 }
 
-bool IsDue(std::uint32_t due) { return platform::TickCount() >= due; }
+// Due once the tick count has reached the due time, judged by the signed difference: a timer
+// armed just before the tick count wraps still waits its delay across the wrap. Delays up to
+// 24.8 days (the most a delay can be) are told apart this way.
+bool IsDue(std::uint32_t due) { return static_cast<std::int32_t>(platform::TickCount() - due) >= 0; }
 
 // The chance setting of a target state; none for a state that is never auto-taunted.
 std::optional<std::int32_t> AutoTauntChance(PedState state) {

@@ -8,7 +8,9 @@
 // to the signed 32-bit range: settings whose milliseconds, or whose range, do not fit 32 bits
 // (more than 2147483 seconds either way) give at most 2147483647 ms and at least -2147483648 ms,
 // the nearest delays that do fit. Settings that fit give their plain delay, negative ones
-// included: the due time then lies behind the tick count, due at once unless it wraps past 0.
+// included: the due time then lies behind the tick count and the timer is due at once. Whether a
+// timer is due is judged by the signed difference between the tick count and the due time, so
+// the tick count's wrap neither fires a timer early nor holds one back for 49 days.
 
 namespace quillomar {
 

@@ -150,6 +150,33 @@ TEST_F(AutoTauntTest, TheCombatTimerArmsFromItsOwnPairWithoutATauntWhileNotDue) 
     EXPECT_EQ(Rand(), draws.Skip(2));
 }
 
+TEST_F(AutoTauntTest, ATimerArmedJustBeforeTheTickCountWrapsWaitsItsDelayAcrossTheWrap) {
+    Delays(8, 8);
+    StartGunfight();
+    struct Case {
+        std::uint32_t armedAt;
+        std::int32_t delaySeconds;
+    } cases[] = {{0xFFFFF000u, 8}, {0xFFFFFFFFu, 8}, {0x00000100u, -1}};
+    for (const Case& c : cases) {
+        Delays(c.delaySeconds, c.delaySeconds);
+        sim::TheGame().clock.tick = c.armedAt;
+        gFrame.autoCombatArmed = false;
+        sim::TheGame().events.clear();
+        RunAutoCombatTaunt(gFrame);
+        if (c.delaySeconds < 0) {  // a negative interval is no wait, also when it reaches back past 0
+            EXPECT_EQ(SpokenLines(), 1) << c.armedAt;
+            continue;
+        }
+        EXPECT_EQ(SpokenLines(), 0) << c.armedAt;
+        sim::TheGame().clock.tick = c.armedAt + 7999u;
+        RunAutoCombatTaunt(gFrame);
+        EXPECT_EQ(SpokenLines(), 0) << c.armedAt;
+        sim::TheGame().clock.tick = c.armedAt + 8000u;
+        RunAutoCombatTaunt(gFrame);
+        EXPECT_EQ(SpokenLines(), 1) << c.armedAt;
+    }
+}
+
 TEST_F(AutoTauntTest, FiresOnlyForANewTargetOrStateOnceDueAndOnlyForTheSixTauntableStates) {
     struct Case {
         const char* what;
