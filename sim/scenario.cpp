@@ -4,6 +4,7 @@
 #include <iterator>
 #include <map>
 
+#include "host/control_hashes.h"
 #include "host/native_hashes.h"
 #include "movement.h"
 #include "script_runner.h"
@@ -131,17 +132,7 @@ void ValidateExpectation(const Json& expect) {
 
 // The game's names of the controls a prompt may use, or a hash as "0x…".
 std::uint32_t ControlHash(const std::string& name) {
-    struct NamedControl {
-        const char* name;
-        std::uint32_t hash;
-    };
-    static constexpr NamedControl kControls[] = {
-        {"INPUT_CONTEXT_X", 0xE3BF959B},           {"INPUT_CONTEXT_Y", 0xDFF812F9},
-        {"INPUT_CONTEXT_A", 0x5181713D},           {"INPUT_CONTEXT_B", 0x3B24C470},
-        {"INPUT_INTERACT_LOCKON_POS", 0xF63A17F9}, {"INPUT_INTERACT_OPTION1", 0x760A9C6F},
-        {"INPUT_INTERACT_OPTION2", 0x84543902},
-    };
-    for (const NamedControl& control : kControls) {
+    for (const quillomar::NamedControl& control : quillomar::kNamedControls) {
         if (name == control.name) return control.hash;
     }
     if (name.rfind("0x", 0) == 0) return static_cast<std::uint32_t>(std::stoul(name, nullptr, 16));

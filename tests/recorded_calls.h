@@ -62,13 +62,4 @@ inline std::vector<Call> RecordedCallsOf(const std::vector<std::uint64_t>& hashe
     return calls;
 }
 
-// The generator's formula, so that a test knows the draws to come.
-struct Draws {
-    std::uint32_t state;
-    std::int32_t Next() {
-        state = state * 214013u + 2531011u;
-        return static_cast<std::int32_t>((state >> 16) & 0x7FFFu);
-    }
-};
-
 }  // namespace test

@@ -8,6 +8,7 @@
 
 #include "config/default_file.h"
 #include "config/setting_table.h"
+#include "host/control_hashes.h"
 #include "platform/platform.h"
 
 namespace quillomar {
@@ -15,18 +16,6 @@ namespace quillomar {
 Settings gSettings{};
 
 namespace {
-
-struct NamedControl {
-    const char* name;
-    std::uint32_t hash;
-};
-
-constexpr NamedControl kNamedControls[] = {
-    {"INPUT_CONTEXT_X", 0xE3BF959B},           {"INPUT_CONTEXT_Y", 0xDFF812F9},
-    {"INPUT_CONTEXT_A", 0x5181713D},           {"INPUT_CONTEXT_B", 0x3B24C470},
-    {"INPUT_INTERACT_LOCKON_POS", 0xF63A17F9}, {"INPUT_INTERACT_OPTION1", 0x760A9C6F},
-    {"INPUT_INTERACT_OPTION2", 0x84543902},
-};
 
 constexpr std::uint32_t kDefaultControl = 0xDFF812F9;  // INPUT_CONTEXT_Y
 

@@ -5,8 +5,8 @@
 #include <limits>
 #include <optional>
 
-#include "combat/aggression.h"
 #include "config/settings.h"
+#include "frame/combat_stage.h"
 #include "host/frame_state.h"
 #include "host/random.h"
 #include "platform/platform.h"
@@ -66,12 +66,6 @@ bool PassesChance(std::optional<std::int32_t> chance) {
     return Rand() % kPercent < *chance;
 }
 
-// A frame without a kept context (none is built before the first combat refresh) is no fight.
-const CombatContext& FightOf(const FrameState& frame) {
-    static const CombatContext kNoFight{};
-    return frame.combatContext ? *frame.combatContext : kNoFight;
-}
-
 }  // namespace
 
 void RunAutoTaunt(FrameState& frame) {
@@ -101,11 +95,7 @@ void RunAutoCombatTaunt(FrameState& frame) {
     }
     if (!IsDue(frame.autoCombatDue)) return;
     // The prompt's cooldowns, melee distance, stationary and aiming rules do not apply here.
-    const CombatContext& fight = FightOf(frame);
-    if (PerformCombatTaunt(fight, frame.playerPed) && gSettings.aggressionEffectEnabled) {
-        ProvokeEnemies(fight, gSettings.aggressionChance, gSettings.aggressionMinPeds, gSettings.aggressionMaxPeds,
-                       gSettings.tackleChance);
-    }
+    SpeakCombatTaunt(KeptCombatContext(frame), frame.playerPed);
     // Every attempt, spoken or not, waits a fresh delay.
     frame.autoCombatDue = DueAfterRandomDelay(minSeconds, maxSeconds);
 }

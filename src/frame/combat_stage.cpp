@@ -6,6 +6,7 @@
 #include "combat/aggression.h"
 #include "config/settings.h"
 #include "frame/auto_taunt.h"
+#include "frame/target_stage.h"
 #include "host/frame_state.h"
 #include "platform/platform.h"
 #include "speech/perform_taunt.h"
@@ -16,13 +17,6 @@ namespace {
 
 constexpr float kNoHostileDistance = 999.0f;
 constexpr float kStationarySpeed = 0.5f;
-
-// The cooldown of the fight's kind, taken as unsigned: a negative setting is a cooldown of 24.9
-// days or more, so in play the prompt is never offered. The elapsed time survives the tick's wrap.
-bool CooldownRunning(const CombatContext& combat) {
-    std::int32_t setting = combat.mode == CombatMode::Gunfight ? gSettings.gunfightCooldown : gSettings.meleeCooldown;
-    return platform::TickCount() - LastCombatTauntTick() < static_cast<std::uint32_t>(setting);
-}
 
 // In a fistfight the nearest existing enemy must be at least MeleeMinDistance away.
 bool EnemyTooClose(const CombatContext& combat, Ped playerPed) {
@@ -47,22 +41,25 @@ bool NotAimingAtEnemy(const CombatContext& combat, Ped playerPed) {
 }
 
 bool CombatPromptHeldBack(const CombatContext& combat, Ped playerPed) {
-    return CooldownRunning(combat) || EnemyTooClose(combat, playerPed) || PlayerMoving(playerPed) ||
+    return !CombatCooldownPassed(combat.mode) || EnemyTooClose(combat, playerPed) || PlayerMoving(playerPed) ||
            NotAimingAtEnemy(combat, playerPed);
 }
 
-void OfferCombatPrompt(FrameState& frame, const CombatContext& combat) {
-    PromptRecord& prompt = *frame.combatPrompt;
-    prompt.enabled = true;
-    ApplyPromptState(prompt);
-    ShowPrompt(prompt);
-    if (IsPromptCompleted(prompt) && PerformCombatTaunt(combat, frame.playerPed) && gSettings.aggressionEffectEnabled) {
+}  // namespace
+
+// The cooldown is taken as unsigned: a negative setting is a cooldown of 24.9 days or more, so in
+// play it never passes. The elapsed time survives the tick's wrap.
+bool CombatCooldownPassed(CombatMode mode) {
+    std::int32_t setting = mode == CombatMode::Gunfight ? gSettings.gunfightCooldown : gSettings.meleeCooldown;
+    return platform::TickCount() - LastCombatTauntTick() >= static_cast<std::uint32_t>(setting);
+}
+
+void SpeakCombatTaunt(const CombatContext& combat, Ped playerPed) {
+    if (PerformCombatTaunt(combat, playerPed) && gSettings.aggressionEffectEnabled) {
         ProvokeEnemies(combat, gSettings.aggressionChance, gSettings.aggressionMinPeds, gSettings.aggressionMaxPeds,
                        gSettings.tackleChance);
     }
 }
-
-}  // namespace
 
 void RunCombatRefresh(FrameState& frame) {
     // Provoked peds advance in every frame past the gates, whether or not the effect is on.
@@ -79,11 +76,8 @@ void RunCombatRefresh(FrameState& frame) {
 }
 
 void RunCombatBranch(FrameState& frame) {
-    frame.target = 0;
-    frame.targetState = PedState::None;
+    ForgetTarget(frame);
     HidePrompt(frame.tauntPrompt.get());
-    frame.prevTarget = 0;
-    frame.prevState = PedState::None;
     // With automatic combat taunts the prompt is never offered.
     if (gSettings.autoCombatTauntEnabled) {
         HidePrompt(frame.combatPrompt.get());
@@ -96,7 +90,7 @@ void RunCombatBranch(FrameState& frame) {
         HidePrompt(frame.combatPrompt.get());
         return;
     }
-    OfferCombatPrompt(frame, combat);
+    if (OfferPrompt(*frame.combatPrompt, std::nullopt)) SpeakCombatTaunt(combat, frame.playerPed);
 }
 
 }  // namespace quillomar

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "config/settings.h"
+#include "frame/combat_stage.h"
 #include "host/frame_state.h"
 #include "platform/platform.h"
 #include "speech/line_catalogue.h"
@@ -70,13 +71,8 @@ struct FightView {
 };
 
 FightView ViewFight(const FrameState& frame) {
-    static const CombatContext kNoFight{};
-    const CombatContext& context = frame.combatContext ? *frame.combatContext : kNoFight;
-    // Compared as unsigned, as the combat prompt does: a negative cooldown never passes.
-    const auto cooldown = static_cast<std::uint32_t>(context.mode == CombatMode::Gunfight ? gSettings.gunfightCooldown
-                                                                                          : gSettings.meleeCooldown);
-    const std::uint32_t since = platform::TickCount() - LastCombatTauntTick();
-    return {context, ModeName(context.mode), since >= cooldown};
+    const CombatContext& context = KeptCombatContext(frame);
+    return {context, ModeName(context.mode), CombatCooldownPassed(context.mode)};
 }
 
 // The current voice set's list for the state: its rows, and those that fit the target.

@@ -21,12 +21,8 @@ std::int32_t TauntPriority(PedState state) {
 }
 
 void OfferTauntPrompt(FrameState& frame) {
-    PromptRecord& prompt = *frame.tauntPrompt;
-    prompt.enabled = true;
-    ApplyPromptState(prompt);
-    SetPromptPriority(prompt, TauntPriority(frame.targetState));
-    ShowPrompt(prompt);
-    if (IsPromptCompleted(prompt) && PerformTaunt(frame.playerPed, frame.targetState, frame.targetContext)) {
+    if (OfferPrompt(*frame.tauntPrompt, TauntPriority(frame.targetState)) &&
+        PerformTaunt(frame.playerPed, frame.targetState, frame.targetContext)) {
         RecordTaunt(frame.target);
     }
 }
@@ -57,12 +53,16 @@ bool RunTargetStage(FrameState& frame) {
     return true;
 }
 
-void RunIdleBranch(FrameState& frame) {
-    HideAllPrompts(frame);
+void ForgetTarget(FrameState& frame) {
     frame.target = 0;
     frame.targetState = PedState::None;
     frame.prevTarget = 0;
     frame.prevState = PedState::None;
+}
+
+void RunIdleBranch(FrameState& frame) {
+    HideAllPrompts(frame);
+    ForgetTarget(frame);
     frame.autoCombatArmed = false;
     frame.autoTauntArmed = false;
 }

@@ -37,6 +37,12 @@ struct FrameState {
 
 extern FrameState gFrame;
 
+// The combat context the last combat refresh built; before the first one, no fight at all.
+inline const CombatContext& KeptCombatContext(const FrameState& frame) {
+    static const CombatContext kNoFight{};
+    return frame.combatContext ? *frame.combatContext : kNoFight;
+}
+
 // One game frame: the gates, then the combat refresh, the target stage, one branch and the
 // debug overlay.
 void UpdateFrame();

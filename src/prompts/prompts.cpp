@@ -74,6 +74,14 @@ void HideAllPrompts(FrameState& frame) {
     HidePrompt(frame.combatPrompt.get());
 }
 
+bool OfferPrompt(PromptRecord& prompt, std::optional<std::int32_t> priority) {
+    prompt.enabled = true;
+    ApplyPromptState(prompt);
+    if (priority) SetPromptPriority(prompt, *priority);
+    ShowPrompt(prompt);
+    return IsPromptCompleted(prompt);
+}
+
 bool IsPromptCompleted(const PromptRecord& prompt) {
     return prompt.enabled && prompt.visible && HasPromptCompleted(prompt.handle);
 }

@@ -2,6 +2,7 @@
 // The two game prompts, "Taunt" and "Combat Taunt", and their records.
 
 #include <cstdint>
+#include <optional>
 
 namespace quillomar {
 
@@ -31,6 +32,10 @@ void ShowPrompt(PromptRecord& prompt);
 // Leaves the prompt disabled and hidden; a missing record is skipped.
 void HidePrompt(PromptRecord* prompt);
 void HideAllPrompts(FrameState& frame);
+
+// Offers the prompt in this frame: enabled, its state applied, the priority set when one is
+// given, shown; then whether the player used it.
+bool OfferPrompt(PromptRecord& prompt, std::optional<std::int32_t> priority);
 
 // Whether the player has used the prompt; a hidden or disabled prompt is not asked about.
 bool IsPromptCompleted(const PromptRecord& prompt);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "allocation_counter.h"
+#include "draws.h"
 #include "host/native_hashes.h"
 #include "host/random.h"
 #include "natives.h"

@@ -11,6 +11,7 @@
 
 #include "combat/aggression.h"
 #include "config/settings.h"
+#include "draws.h"
 #include "host/frame_state.h"
 #include "host/random.h"
 #include "sim_support.h"
@@ -24,19 +25,7 @@ namespace {
 constexpr std::uint32_t kNow = 1000000;
 constexpr Ped kPed = 300;
 
-// The generator's formula, so that a test knows the draws to come.
-struct Draws {
-    std::uint32_t state;
-    std::int32_t Next() {
-        state = state * 214013u + 2531011u;
-        return static_cast<std::int32_t>((state >> 16) & 0x7FFFu);
-    }
-    std::int32_t Skip(int count) {
-        std::int32_t last = 0;
-        for (int i = 0; i < count; ++i) last = Next();
-        return last;
-    }
-};
+using test::Draws;
 
 Draws Seed(std::uint32_t seed) {
     SeedRandom(seed);

@@ -12,6 +12,7 @@
 
 #include "allocation_counter.h"
 #include "config/settings.h"
+#include "draws.h"
 #include "host/random.h"
 #include "speech/line_catalogue.h"
 
@@ -27,14 +28,7 @@ using quillomar::VoiceSet;
 
 constexpr std::int32_t kDead = 1, kWrithing = 2;
 
-// The generator's formula, so that a test knows the draws to come.
-struct Draws {
-    std::uint32_t state;
-    std::int32_t Next() {
-        state = state * 214013u + 2531011u;
-        return static_cast<std::int32_t>((state >> 16) & 0x7FFFu);
-    }
-};
+using test::Draws;
 
 // Rows with this condition never fit the default target, who counts as a man.
 constexpr std::uint32_t kWomenOnly = LineCondition::TargetFemale;
