@@ -7,14 +7,17 @@
 #include <filesystem>
 
 #include "game.h"
-#include "host/frame_state.h"
-#include "host/plugin.h"
+#include "plugin/plugin.h"
+#include "plugin/plugin_state.h"
+#include "plugin/update_frame.h"
 
 namespace {
 
 constexpr std::int32_t kPlayer = 1;
 
 // A fresh game in a folder of its own, the plug-in started with its default settings.
+quillomar::PluginState* gState = nullptr;
+
 void StartInFreshGame() {
     static const std::filesystem::path dir = [] {
         auto path = std::filesystem::temp_directory_path() / "quillomar-bench";
@@ -25,7 +28,7 @@ void StartInFreshGame() {
     sim::ResetGame();
     sim::TheGame().world.playerPed = kPlayer;
     sim::TheGame().world.peds[kPlayer] = {};
-    quillomar::StartPlugin();
+    gState = &quillomar::StartPlugin();
 }
 
 // Thirty peds around the player, some dead, some fighting, and a writhing one under the eye.
@@ -47,7 +50,7 @@ void RunFrames(benchmark::State& state) {
     std::uint32_t tick = 100000;
     for (auto _ : state) {
         sim::TheGame().clock.tick = tick += 33;
-        quillomar::UpdateFrame();
+        quillomar::UpdateFrame(*gState);
         sim::TheGame().calls.clear();
         sim::TheGame().events.clear();
     }

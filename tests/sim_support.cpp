@@ -5,7 +5,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "host/plugin.h"
+#include "plugin/plugin.h"
+#include "plugin/update_frame.h"
 
 namespace test {
 
@@ -30,25 +31,32 @@ std::string ScopedDirectory::ReadFile(const std::string& name) const {
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-void StartPluginInSim(const std::optional<std::string>& iniText) {
+sim::World& FreshWorld() {
     sim::ResetGame();
-    if (iniText) std::ofstream("Quillomar.ini", std::ios::binary) << *iniText;
     sim::World& world = sim::TheGame().world;
     world.peds[kPlayerPed] = {};
     world.playerPed = kPlayerPed;
-    quillomar::StartPlugin();
+    return world;
+}
+
+quillomar::PluginState& StartPluginInSim(const std::optional<std::string>& iniText) {
+    FreshWorld();
+    if (iniText) std::ofstream("Quillomar.ini", std::ios::binary) << *iniText;
+    quillomar::PluginState& state = quillomar::StartPlugin();
     ClearCalls();
+    return state;
+}
+
+void RunFrame(quillomar::PluginState& state, std::uint32_t tick) {
+    sim::TheGame().clock.tick = tick;
+    quillomar::UpdateFrame(state);
+    ClearCalls();
+    sim::TheGame().events.clear();
 }
 
 const std::vector<sim::RecordedCall>& Calls() { return sim::TheGame().calls; }
 
 void ClearCalls() { sim::TheGame().calls.clear(); }
-
-std::vector<std::uint64_t> CalledHashes() {
-    std::vector<std::uint64_t> hashes;
-    for (const sim::RecordedCall& call : Calls()) hashes.push_back(call.hash);
-    return hashes;
-}
 
 std::string ReadSourceFile(const std::string& relativePath) {
     std::ifstream file(std::filesystem::path(QUILLOMAR_SOURCE_DIR) / relativePath, std::ios::binary);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game.h"
+#include "plugin/plugin_state.h"
 
 namespace test {
 
@@ -31,14 +32,17 @@ class ScopedDirectory {
 
 // A fresh simulated game whose player ped exists and can act, with the plug-in started in the
 // current directory (with iniText as its settings file when given).
-void StartPluginInSim(const std::optional<std::string>& iniText = std::nullopt);
+quillomar::PluginState& StartPluginInSim(const std::optional<std::string>& iniText = std::nullopt);
+
+// Plays one frame at the tick, then forgets its calls and events.
+void RunFrame(quillomar::PluginState& state, std::uint32_t tick);
+
+// A fresh simulated game whose player ped exists, for tests of single operations.
+sim::World& FreshWorld();
 
 // The native calls recorded since the last ClearCalls.
 const std::vector<sim::RecordedCall>& Calls();
 void ClearCalls();
-
-// The hashes of the recorded calls, in order.
-std::vector<std::uint64_t> CalledHashes();
 
 // The text of a file in the repository.
 std::string ReadSourceFile(const std::string& relativePath);

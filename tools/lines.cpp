@@ -99,9 +99,10 @@ LinesOptions ParseLinesOptions(std::span<const std::string_view> args) {
 }
 
 const SpeechLines* ListOf(VoiceSet set, int list) {
-    if (list == kGunfightList) return &quillomar::GunfightLines(set);
-    if (list == kMeleeList) return &quillomar::MeleeLines(set);
-    return quillomar::FindStateLines(set, list + 1);
+    const quillomar::LineCatalogue& catalogue = quillomar::BuiltInCatalogues().Of(set);
+    if (list == kGunfightList) return &catalogue.gunfightLines;
+    if (list == kMeleeList) return &catalogue.meleeLines;
+    return quillomar::FindStateLines(catalogue, list + 1);
 }
 
 void PrintRow(std::ostream& out, const char* voice, const char* list, std::size_t index, const SpeechLine& line) {
@@ -138,7 +139,6 @@ int RunLines(std::span<const std::string_view> args, std::ostream& out, std::ost
         err << "quillomar lines: " << options.error << "\n\n" << kLinesUsage;
         return 2;
     }
-    quillomar::BuildLineCatalogue();
     PrintLists(out, options);
     return 0;
 }

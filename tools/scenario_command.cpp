@@ -10,8 +10,8 @@
 
 #include "config/settings.h"
 #include "demo_scenario.h"
-#include "host/plugin.h"
 #include "platform/platform.h"
+#include "plugin/plugin.h"
 #include "scenario.h"
 #include "settings_json.h"
 

@@ -1,7 +1,6 @@
 #include "settings_json.h"
 
 #include <cstdint>
-#include <cstring>
 
 #include "config/setting_table.h"
 #include "trace.h"
@@ -11,14 +10,12 @@ namespace {
 
 template <typename T>
 T FieldValue(const quillomar::Settings& settings, const quillomar::SettingDef& def) {
-    T value;
-    std::memcpy(&value, reinterpret_cast<const char*>(&settings) + def.offset, sizeof value);
-    return value;
+    return settings.*std::get<T quillomar::Settings::*>(def.field);
 }
 
 std::string SettingValue(const quillomar::Settings& settings, const quillomar::SettingDef& def) {
     using quillomar::SettingType;
-    switch (def.type) {
+    switch (def.Type()) {
         case SettingType::Bool:
             return FieldValue<bool>(settings, def) ? "true" : "false";
         case SettingType::Int:
@@ -26,7 +23,7 @@ std::string SettingValue(const quillomar::Settings& settings, const quillomar::S
         case SettingType::Float:
             return sim::JsonFloat(FieldValue<float>(settings, def));
         case SettingType::Text:
-            return sim::JsonString(reinterpret_cast<const char*>(&settings) + def.offset);
+            return sim::JsonString(quillomar::TextValue(settings, def));
         case SettingType::Control:
             return sim::JsonString(sim::JsonHex(FieldValue<std::uint32_t>(settings, def), 8));
     }

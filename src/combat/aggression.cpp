@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "host/random.h"
+#include "core/geometry.h"
 #include "platform/platform.h"
 #include "targeting/target_search.h"
 
@@ -18,10 +18,27 @@ namespace {
 constexpr std::size_t kShuffleReserve = kNearbyPedCapacity;
 constexpr std::size_t kProvokedReserve = 2 * kNearbyPedCapacity;
 
-constexpr std::int32_t kChargeMovement = 2;
-constexpr std::int32_t kChargeAttributes[] = {5, 46, 52};
-constexpr std::int32_t kFightAttribute = 52;
-constexpr std::int32_t kGrappleFlag = 0;
+// The game's own numbers for a charge: combat movement 2 advances on the enemy; combat
+// attributes 5 (always fight) and 46 (fight armed peds even unarmed) and 52, which is switched on
+// again when the ped hands over to ordinary combat; grapple flag 0 readies the grapple.
+constexpr std::int32_t kAdvancingMovement = 2;
+constexpr std::int32_t kAlwaysFightAttribute = 5;
+constexpr std::int32_t kFightArmedWhenUnarmedAttribute = 46;
+constexpr std::int32_t kHandOverAttribute = 52;
+constexpr std::int32_t kChargeAttributes[] = {kAlwaysFightAttribute, kFightArmedWhenUnarmedAttribute,
+                                              kHandOverAttribute};
+constexpr std::int32_t kReadyGrappleFlag = 0;
+
+// The game's grapple animations, by the names GET_HASH_KEY makes their hashes from.
+constexpr const char* kTackleFromFront = "AR_GRAPPLE_MOUNT_FROM_FRONT";
+constexpr const char* kTackleFromBack = "AR_GRAPPLE_BACK_FROM_BACK";
+constexpr const char* kTacklesFromFront[] = {"AR_GRAPPLE_MOUNT_FACEDOWN_FROM_FRONT",
+                                             "AR_GRAPPLE_MOUNT_FACEUP_FROM_FRONT", kTackleFromFront};
+constexpr const char* kGrappleFromFront = "AR_GRAPPLE_FRONT_FROM_FRONT";
+constexpr const char* kGrappleFromBack = "AR_GRAPPLE_MOUNT_STANDING_FROM_BACK";
+constexpr const char* kGrappleFromLeft = "AR_GRAPPLE_FRONT_FROM_LEFT_FAR";
+constexpr const char* kGrapplesFromFront[] = {kGrappleFromFront, "AR_GRAPPLE_MOUNT_STANDING_FROM_FRONT",
+                                              "AR_GRAPPLE_DRAG_FRONT_ON_ASS"};
 constexpr std::int32_t kNoTimeLimit = -1;
 constexpr float kChargeSpeed = 3.0f;
 constexpr float kGrapplerStop = 0.5f;
@@ -39,112 +56,101 @@ constexpr float kBehindAngle = 110.0f;
 constexpr float kLeftNearAngle = -70.0f;
 constexpr float kTurnThreshold = 30.0f;
 
-struct AggressionState {
-    std::vector<ProvokedPed> provoked;
-    std::vector<Ped> shuffled;  // the hostile list in the order of the current call
-};
-
-// Created on first use with its storage reserved once, so a steady frame allocates nothing.
-AggressionState& State() {
-    static AggressionState state = [] {
-        AggressionState fresh;
-        fresh.provoked.reserve(kProvokedReserve);
-        fresh.shuffled.reserve(kShuffleReserve);
-        return fresh;
-    }();
-    return state;
-}
-
-bool HasRecord(Ped ped) {
-    const std::vector<ProvokedPed>& provoked = State().provoked;
+bool HasRecord(const Aggression& aggression, Ped ped) {
+    const std::vector<ProvokedPed>& provoked = aggression.provoked;
     return std::any_of(provoked.begin(), provoked.end(), [ped](const ProvokedPed& p) { return p.ped == ped; });
 }
 
 bool IsGoneOrDead(Ped ped) { return !DoesEntityExist(ped) || IsEntityDead(ped); }
 
-void Remove(std::size_t index) {
-    std::vector<ProvokedPed>& provoked = State().provoked;
+void Remove(Aggression& aggression, std::size_t index) {
+    std::vector<ProvokedPed>& provoked = aggression.provoked;
     provoked.erase(provoked.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
 // How many places the call fills. The span maxPeds - minPeds + 1 is taken in 64 bits: for any
 // settings whose span fits in 32 bits it is the plain draw, and extreme settings (minPeds at
 // INT_MIN, maxPeds at INT_MAX, a span of 2^32) cannot overflow.
-std::int64_t WantedPeds(std::int32_t minPeds, std::int32_t maxPeds) {
+std::int64_t WantedPeds(Random& random, std::int32_t minPeds, std::int32_t maxPeds) {
     if (maxPeds <= minPeds) return minPeds;
     std::int64_t span = static_cast<std::int64_t>(maxPeds) - minPeds + 1;
-    return minPeds + Rand() % span;
+    return minPeds + random.Next() % span;
 }
 
 // A fresh shuffle of the hostile list, from the back: j = rand() % (i + 1), swap i and j.
-void ShuffleHostiles(const std::vector<Ped>& hostiles) {
-    std::vector<Ped>& shuffled = State().shuffled;
+void ShuffleHostiles(Aggression& aggression, Random& random, const std::vector<Ped>& hostiles) {
+    std::vector<Ped>& shuffled = aggression.shuffled;
     shuffled.assign(hostiles.begin(), hostiles.end());
     for (std::size_t i = shuffled.size(); i-- > 1;) {
-        std::size_t j = static_cast<std::size_t>(Rand()) % (i + 1);
+        std::size_t j = static_cast<std::size_t>(random.Next()) % (i + 1);
         std::swap(shuffled[i], shuffled[j]);
     }
 }
 
 // The first ped of a call is readied for its grapple: a tackle when the draw allows, otherwise a
 // standing grapple. No draw with tackleChance 0 or below.
-ProvokeKind PrepareGrappler(Ped ped, std::int32_t tackleChance) {
-    bool tackle = tackleChance > 0 && Rand() % 100 < tackleChance;
-    Hash grapple = HashKey(tackle ? "AR_GRAPPLE_MOUNT_FROM_FRONT" : "AR_GRAPPLE_FRONT_FROM_FRONT");
+ProvokeKind PrepareGrappler(Random& random, Ped ped, std::int32_t tackleChance) {
+    bool tackle = PercentChance(random, tackleChance, ZeroChance::Skips);
+    Hash grapple = HashKey(tackle ? kTackleFromFront : kGrappleFromFront);
     SetPedGrappleStyle(ped, grapple);
     SetPedGrappleAction(ped, grapple);
-    SetPedGrappleFlag(ped, kGrappleFlag, true);
+    SetPedGrappleFlag(ped, kReadyGrappleFlag, true);
     return tackle ? ProvokeKind::Tackle : ProvokeKind::StandingGrapple;
 }
 
-void Provoke(Ped ped, Ped target, bool first, std::int32_t tackleChance, std::uint32_t now) {
+// The first ped of a call is to grapple the player; the others only close in.
+struct Charge {
+    Ped target = 0;
+    bool first = false;
+    std::int32_t tackleChance = 0;
+    std::uint32_t now = 0;
+};
+
+void Provoke(Aggression& aggression, Random& random, Ped ped, const Charge& charge) {
     ClearPedTasksImmediately(ped);
     SetBlockingOfNonTemporaryEvents(ped, true);
-    SetPedCombatMovement(ped, kChargeMovement);
+    SetPedCombatMovement(ped, kAdvancingMovement);
     for (std::int32_t attribute : kChargeAttributes) SetPedCombatAttribute(ped, attribute, true);
-    ProvokeKind kind = first ? PrepareGrappler(ped, tackleChance) : ProvokeKind::Closer;
-    TaskGoToEntity(ped, target, kNoTimeLimit, first ? kGrapplerStop : kCloserStop, kChargeSpeed);
+    ProvokeKind kind = charge.first ? PrepareGrappler(random, ped, charge.tackleChance) : ProvokeKind::Closer;
+    TaskGoToEntity(ped, charge.target, kNoTimeLimit, charge.first ? kGrapplerStop : kCloserStop, kChargeSpeed);
     SetPedKeepTask(ped, true);
-    State().provoked.push_back({ped, target, kind, now, 0, false});
+    aggression.provoked.push_back({ped, charge.target, kind, charge.now, 0, false});
 }
 
 // A ped that has done its part fights its target like any other enemy.
 void HandOverToCombat(const ProvokedPed& record) {
     SetBlockingOfNonTemporaryEvents(record.ped, false);
-    SetPedCombatAttribute(record.ped, kFightAttribute, true);
+    SetPedCombatAttribute(record.ped, kHandOverAttribute, true);
     TaskCombatPed(record.ped, record.target);
 }
 
 float Degrees(double radians) { return static_cast<float>(radians * 180.0 / static_cast<double>(kPi)); }
 
-const char* GrappleName(ProvokeKind kind, const Approach& approach) {
+const char* GrappleName(Random& random, ProvokeKind kind, const Approach& approach) {
     if (kind == ProvokeKind::Tackle) {
-        if (approach.fromBehind) return "AR_GRAPPLE_BACK_FROM_BACK";
-        static constexpr const char* kFront[] = {"AR_GRAPPLE_MOUNT_FACEDOWN_FROM_FRONT",
-                                                 "AR_GRAPPLE_MOUNT_FACEUP_FROM_FRONT", "AR_GRAPPLE_MOUNT_FROM_FRONT"};
-        return kFront[Rand() % 3];
+        if (approach.fromBehind) return kTackleFromBack;
+        return kTacklesFromFront[random.Next() % 3];
     }
-    if (approach.fromBehind) return "AR_GRAPPLE_MOUNT_STANDING_FROM_BACK";
-    if (approach.fromLeft) return "AR_GRAPPLE_FRONT_FROM_LEFT_FAR";
-    static constexpr const char* kFront[] = {"AR_GRAPPLE_FRONT_FROM_FRONT", "AR_GRAPPLE_MOUNT_STANDING_FROM_FRONT",
-                                             "AR_GRAPPLE_DRAG_FRONT_ON_ASS"};
-    return kFront[Rand() % 3];
+    if (approach.fromBehind) return kGrappleFromBack;
+    if (approach.fromLeft) return kGrappleFromLeft;
+    return kGrapplesFromFront[random.Next() % 3];
 }
 
 // The ped has reached its target: the target is turned to meet it if need be, and the ped
 // grapples (record kept until the hand-over) or, as a closer, fights (record removed).
-void Engage(std::size_t index, const Vector3& pedPosition, const Vector3& targetPosition, std::uint32_t now) {
-    ProvokedPed& record = State().provoked[index];
+void Engage(Aggression& aggression, Random& random, std::size_t index, const Vector3& pedPosition,
+            const Vector3& targetPosition, std::uint32_t now) {
+    ProvokedPed& record = aggression.provoked[index];
     float heading = EntityHeading(record.target);
     Approach approach = ApproachOf(heading, pedPosition.x - targetPosition.x, pedPosition.y - targetPosition.y);
     if (TurnsTarget(approach.facing, heading)) SetEntityHeading(record.target, approach.facing);
     ClearPedTasksImmediately(record.ped);
     if (record.kind == ProvokeKind::Closer) {
         HandOverToCombat(record);
-        Remove(index);
+        Remove(aggression, index);
         return;
     }
-    Hash grapple = HashKey(GrappleName(record.kind, approach));
+    Hash grapple = HashKey(GrappleName(random, record.kind, approach));
     if (grapple != 0) {
         TaskGrapple(record.ped, record.target, grapple);
         TaskPutPedDirectlyIntoGrapple(record.ped, record.target, grapple);
@@ -201,70 +207,69 @@ bool TurnsTarget(float facing, float targetHeading) {
     return difference > kTurnThreshold;
 }
 
-void ProvokeEnemies(const CombatContext& context, std::int32_t chance, std::int32_t minPeds, std::int32_t maxPeds,
-                    std::int32_t tackleChance) {
+Aggression::Aggression() {
+    provoked.reserve(kProvokedReserve);
+    shuffled.reserve(kShuffleReserve);
+}
+
+void ProvokeEnemies(Aggression& aggression, Random& random, const CombatContext& context, const ProvokeRules& rules) {
     if (context.hostilePeds.empty()) return;
-    if (Rand() % 100 >= chance) return;
-    std::int64_t places =
-        std::min<std::int64_t>(WantedPeds(minPeds, maxPeds), static_cast<std::int64_t>(context.hostilePeds.size()));
+    if (!PercentChance(random, rules.chance, ZeroChance::Draws)) return;
+    std::int64_t places = std::min<std::int64_t>(WantedPeds(random, rules.minPeds, rules.maxPeds),
+                                                 static_cast<std::int64_t>(context.hostilePeds.size()));
     // The copy is shuffled even when no place is to be filled: the draws are part of the sequence.
-    ShuffleHostiles(context.hostilePeds);
-    std::uint32_t now = platform::TickCount();
-    bool first = true;
+    ShuffleHostiles(aggression, random, context.hostilePeds);
+    Charge charge{context.player, true, rules.tackleChance, platform::TickCount()};
     // Every place is used up, provoked or not; a skipped ped is not replaced.
     for (std::int64_t place = 0; place < places; ++place) {
-        Ped ped = State().shuffled[static_cast<std::size_t>(place)];
-        if (IsGoneOrDead(ped) || HasRecord(ped)) continue;
-        Provoke(ped, context.player, first, tackleChance, now);
-        first = false;
+        Ped ped = aggression.shuffled[static_cast<std::size_t>(place)];
+        if (IsGoneOrDead(ped) || HasRecord(aggression, ped)) continue;
+        Provoke(aggression, random, ped, charge);
+        charge.first = false;
     }
 }
 
-void UpdateProvokedPeds() {
-    std::vector<ProvokedPed>& provoked = State().provoked;
+void UpdateProvokedPeds(Aggression& aggression, Random& random) {
+    std::vector<ProvokedPed>& provoked = aggression.provoked;
     if (provoked.empty()) return;
     std::uint32_t now = platform::TickCount();
     for (std::size_t i = provoked.size(); i-- > 0;) {
         ProvokedPed& record = provoked[i];
         if (IsGoneOrDead(record.ped)) {
-            Remove(i);
+            Remove(aggression, i);
             continue;
         }
         if (record.engaged) continue;
         if (now - record.provokedTick > kApproachLimitMs) {
             // It gives up; its move-to task and combat attributes stay as they are.
             SetBlockingOfNonTemporaryEvents(record.ped, false);
-            Remove(i);
+            Remove(aggression, i);
             continue;
         }
         Vector3 pedPosition = GetEntityPosition(record.ped);
         Vector3 targetPosition = GetEntityPosition(record.target);
         if (ReadyToEngage(record, Distance(pedPosition, targetPosition), now)) {
-            Engage(i, pedPosition, targetPosition, now);
+            Engage(aggression, random, i, pedPosition, targetPosition, now);
         }
     }
 }
 
-void ReleaseGrapplers() {
-    std::vector<ProvokedPed>& provoked = State().provoked;
+void ReleaseGrapplers(Aggression& aggression) {
+    std::vector<ProvokedPed>& provoked = aggression.provoked;
     if (provoked.empty()) return;
     std::uint32_t now = platform::TickCount();
     for (std::size_t i = provoked.size(); i-- > 0;) {
         const ProvokedPed& record = provoked[i];
         if (!record.engaged) continue;
         if (IsGoneOrDead(record.ped)) {
-            Remove(i);
+            Remove(aggression, i);
             continue;
         }
         // A grappler hands over to ordinary combat 1.5 s after it engaged.
         if (now - record.timerTick < kGrappleHandOverMs) continue;
         HandOverToCombat(record);
-        Remove(i);
+        Remove(aggression, i);
     }
 }
-
-void ClearProvokedPeds() { State().provoked.clear(); }
-
-std::span<const ProvokedPed> ProvokedPeds() { return State().provoked; }
 
 }  // namespace quillomar

@@ -4,9 +4,10 @@
 // from; the others close in and fight.
 
 #include <cstdint>
-#include <span>
+#include <vector>
 
 #include "combat/contexts.h"
+#include "core/random.h"
 
 namespace quillomar {
 
@@ -24,22 +25,35 @@ struct ProvokedPed {
     bool engaged = false;  // a grappler whose grapple was chosen (and started, if its hash is not 0)
 };
 
+// The provoked peds, oldest first, and the hostile list in the order of the current call. A
+// record lasts at most 30 s of approach and 1.5 s of grapple, and a ped has at most one, so the
+// list holds no more than the peds provoked within the last 31.5 s.
+struct Aggression {
+    std::vector<ProvokedPed> provoked;
+    std::vector<Ped> shuffled;
+
+    // Storage reserved once, so a steady frame allocates nothing.
+    Aggression();
+};
+
+// How a combat taunt provokes: the AggressionChance, AggressionMinPeds, AggressionMaxPeds and
+// TackleChance settings.
+struct ProvokeRules {
+    std::int32_t chance = 0;
+    std::int32_t minPeds = 0;
+    std::int32_t maxPeds = 0;
+    std::int32_t tackleChance = 0;
+};
+
 // Picks and provokes peds of the context's hostile list, after the chance draw.
-void ProvokeEnemies(const CombatContext& context, std::int32_t chance, std::int32_t minPeds, std::int32_t maxPeds,
-                    std::int32_t tackleChance);
+void ProvokeEnemies(Aggression& aggression, Random& random, const CombatContext& context, const ProvokeRules& rules);
 
 // Once per frame: provoked peds that are close enough engage; gone, dead or overdue ones are
 // released.
-void UpdateProvokedPeds();
+void UpdateProvokedPeds(Aggression& aggression, Random& random);
 
 // Once per frame, after UpdateProvokedPeds: grapplers hand over to ordinary combat.
-void ReleaseGrapplers();
-
-// Forgets every provoked ped, as at a fresh start.
-void ClearProvokedPeds();
-
-// The provoked peds, oldest first.
-std::span<const ProvokedPed> ProvokedPeds();
+void ReleaseGrapplers(Aggression& aggression);
 
 // Where an engaging ped comes from, seen from its target. angle is in degrees in (-180, 180]:
 // 0 at the target's face, negative on its left, positive on its right; facing is the heading

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "targeting/target_search.h"
+#include "core/geometry.h"
 
 namespace quillomar {
 namespace {

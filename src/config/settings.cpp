@@ -13,8 +13,6 @@
 
 namespace quillomar {
 
-Settings gSettings{};
-
 namespace {
 
 constexpr std::uint32_t kDefaultControl = 0xDFF812F9;  // INPUT_CONTEXT_Y
@@ -72,39 +70,37 @@ float ParseLeadingDecimal(const char* text) {
     return static_cast<float>(value);
 }
 
-void* FieldOf(Settings& settings, const SettingDef& def) { return reinterpret_cast<char*>(&settings) + def.offset; }
+template <typename T>
+void Store(Settings& settings, const SettingDef& def, T value) {
+    settings.*std::get<T Settings::*>(def.field) = value;
+}
 
 void ReadSetting(const SettingDef& def, const char* path, Settings& settings) {
-    void* field = FieldOf(settings, def);
-    switch (def.type) {
-        case SettingType::Bool: {
-            bool value = platform::ReadProfileInt(def.section, def.key, std::atoi(def.defaultText), path) != 0;
-            std::memcpy(field, &value, sizeof value);
+    switch (def.Type()) {
+        case SettingType::Bool:
+            Store(settings, def, platform::ReadProfileInt(def.section, def.key, std::atoi(def.defaultText), path) != 0);
             break;
-        }
-        case SettingType::Int: {
-            std::int32_t value = platform::ReadProfileInt(def.section, def.key, std::atoi(def.defaultText), path);
-            std::memcpy(field, &value, sizeof value);
+        case SettingType::Int:
+            Store(settings, def, platform::ReadProfileInt(def.section, def.key, std::atoi(def.defaultText), path));
             break;
-        }
         case SettingType::Float: {
             char defaultText[64];
             std::snprintf(defaultText, sizeof defaultText, "%.2f", std::atof(def.defaultText));
             char text[64];
             platform::ReadProfileString(def.section, def.key, defaultText, text, sizeof text, path);
-            float value = ParseLeadingDecimal(text);
-            std::memcpy(field, &value, sizeof value);
+            Store(settings, def, ParseLeadingDecimal(text));
             break;
         }
-        case SettingType::Text:
-            platform::ReadProfileString(def.section, def.key, def.defaultText, static_cast<char*>(field),
-                                        static_cast<std::uint32_t>(def.size), path);
+        case SettingType::Text: {
+            std::span<char> field = TextField(settings, def);
+            platform::ReadProfileString(def.section, def.key, def.defaultText, field.data(),
+                                        static_cast<std::uint32_t>(field.size()), path);
             break;
+        }
         case SettingType::Control: {
             char text[64];
             platform::ReadProfileString(def.section, def.key, def.defaultText, text, sizeof text, path);
-            std::uint32_t value = ControlHashFromName(text);
-            std::memcpy(field, &value, sizeof value);
+            Store(settings, def, ControlHashFromName(text));
             break;
         }
     }
@@ -128,13 +124,13 @@ Settings ReadSettings(const char* path) {
     return settings;
 }
 
-void LoadSettings() {
+Settings LoadSettings() {
     // A file that exists is never replaced, even one that cannot be read: its keys then simply
     // take their defaults.
     if (!platform::FileExists(platform::kSettingsPath)) {
         WriteDefaultSettingsFile(platform::kSettingsPath);
     }
-    gSettings = ReadSettings(platform::kSettingsPath);
+    return ReadSettings(platform::kSettingsPath);
 }
 
 }  // namespace quillomar

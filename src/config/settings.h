@@ -2,16 +2,20 @@
 // The plug-in's settings: one field per key of the settings file, filled once at start-up and
 // read-only afterwards. No value is validated or clamped here; each user treats odd values.
 
+#include <cstddef>
 #include <cstdint>
 
 namespace quillomar {
+
+inline constexpr std::size_t kShortTextSize = 64;  // a prompt's label
+inline constexpr std::size_t kLongTextSize = 256;  // a file name
 
 struct Settings {
     // [Settings]
     bool enabled;
     bool enabledInMissions;
     std::uint32_t promptControl;
-    char promptText[64];
+    char promptText[kShortTextSize];
     float maxDistance;
     std::int32_t cooldown;        // in the file, governs nothing
     std::int32_t perPedCooldown;  // in the file, governs nothing
@@ -21,7 +25,7 @@ struct Settings {
     bool debugMode;
     // [CombatTaunts]
     bool combatTauntsEnabled;
-    char combatPromptText[64];
+    char combatPromptText[kShortTextSize];
     std::int32_t gunfightCooldown;
     bool meleeTauntsEnabled;
     std::int32_t meleeCooldown;
@@ -37,7 +41,7 @@ struct Settings {
     bool avoidRepeatTaunts;  // in the file, governs nothing
     std::int32_t repeatPreventionCount;
     std::int32_t genericLineChance;
-    char tauntListFile[256];  // in the file, governs nothing
+    char tauntListFile[kLongTextSize];  // in the file, governs nothing
     // [AutoTaunt]
     bool autoTauntEnabled;
     std::int32_t chanceDead;
@@ -54,12 +58,9 @@ struct Settings {
     std::int32_t autoCombatIntervalMax;
 };
 
-// The settings in force, as LoadSettings left them.
-extern Settings gSettings;
-
-// Reads the settings file into gSettings, first writing the commented default file when none
-// exists. Every key missing from the file, or the whole file missing, takes its default.
-void LoadSettings();
+// Reads the settings file, first writing the commented default file when none exists. Every key
+// missing from the file, or the whole file missing, takes its default.
+Settings LoadSettings();
 
 // Reads the settings from the file at path into a record, without writing anything.
 Settings ReadSettings(const char* path);

@@ -15,12 +15,14 @@
 namespace quillomar {
 
 struct FrameState;
+struct Settings;
+struct TauntState;
 
 // Taunts the frame's target without a prompt when it, or its state, has changed and the
-// auto-taunt timer allows.
-void RunAutoTaunt(FrameState& frame);
+// auto-taunt timer allows; then remembers the target and its state for the next frame.
+void RunAutoTaunt(FrameState& frame, TauntState& taunting, const Settings& settings);
 
 // A combat taunt without a prompt whenever the auto-combat timer runs out.
-void RunAutoCombatTaunt(FrameState& frame);
+void RunAutoCombatTaunt(FrameState& frame, TauntState& taunting, const Settings& settings);
 
 }  // namespace quillomar

@@ -1,15 +1,12 @@
 #include "frame/combat_stage.h"
 
 #include <algorithm>
-#include <memory>
 
-#include "combat/aggression.h"
 #include "config/settings.h"
 #include "frame/auto_taunt.h"
-#include "frame/target_stage.h"
-#include "host/frame_state.h"
-#include "platform/platform.h"
-#include "speech/perform_taunt.h"
+#include "frame/combat_taunt.h"
+#include "frame/frame_state.h"
+#include "frame/taunt_state.h"
 #include "targeting/target_search.h"
 
 namespace quillomar {
@@ -19,78 +16,63 @@ constexpr float kNoHostileDistance = 999.0f;
 constexpr float kStationarySpeed = 0.5f;
 
 // In a fistfight the nearest existing enemy must be at least MeleeMinDistance away.
-bool EnemyTooClose(const CombatContext& combat, Ped playerPed) {
-    if (combat.mode != CombatMode::Melee || !(gSettings.meleeMinDistance > 0.0f)) return false;
+bool EnemyTooClose(const Settings& settings, const CombatContext& combat, Ped playerPed) {
+    if (combat.mode != CombatMode::Melee || !(settings.meleeMinDistance > 0.0f)) return false;
     float nearest = kNoHostileDistance;
     for (Ped ped : combat.hostilePeds) {
         if (DoesEntityExist(ped)) nearest = std::min(DistanceToPlayer(ped, playerPed), nearest);
     }
-    return gSettings.meleeMinDistance > nearest;
+    return settings.meleeMinDistance > nearest;
 }
 
-bool PlayerMoving(Ped playerPed) {
-    return gSettings.combatTauntRequireStationary && EntitySpeed(playerPed) > kStationarySpeed;
+bool PlayerMoving(const Settings& settings, Ped playerPed) {
+    return settings.combatTauntRequireStationary && EntitySpeed(playerPed) > kStationarySpeed;
 }
 
 // Out of cover the player must aim at one of the enemies.
-bool NotAimingAtEnemy(const CombatContext& combat, Ped playerPed) {
-    if (!gSettings.combatTauntRequireTarget || IsPedInCover(playerPed)) return false;
+bool NotAimingAtEnemy(const Settings& settings, const CombatContext& combat, Ped playerPed) {
+    if (!settings.combatTauntRequireTarget || IsPedInCover(playerPed)) return false;
     Ped aimed = FindTargetPed(false, playerPed);
     const std::vector<Ped>& hostiles = combat.hostilePeds;
     return aimed == 0 || std::find(hostiles.begin(), hostiles.end(), aimed) == hostiles.end();
 }
 
-bool CombatPromptHeldBack(const CombatContext& combat, Ped playerPed) {
-    return !CombatCooldownPassed(combat.mode) || EnemyTooClose(combat, playerPed) || PlayerMoving(playerPed) ||
-           NotAimingAtEnemy(combat, playerPed);
+bool CombatPromptHeldBack(const Settings& settings, const Speech& speech, const CombatContext& combat, Ped playerPed) {
+    return !CombatCooldownPassed(settings, speech, combat.mode) || EnemyTooClose(settings, combat, playerPed) ||
+           PlayerMoving(settings, playerPed) || NotAimingAtEnemy(settings, combat, playerPed);
 }
 
 }  // namespace
 
-// The cooldown is taken as unsigned: a negative setting is a cooldown of 24.9 days or more, so in
-// play it never passes. The elapsed time survives the tick's wrap.
-bool CombatCooldownPassed(CombatMode mode) {
-    std::int32_t setting = mode == CombatMode::Gunfight ? gSettings.gunfightCooldown : gSettings.meleeCooldown;
-    return platform::TickCount() - LastCombatTauntTick() >= static_cast<std::uint32_t>(setting);
-}
-
-void SpeakCombatTaunt(const CombatContext& combat, Ped playerPed) {
-    if (PerformCombatTaunt(combat, playerPed) && gSettings.aggressionEffectEnabled) {
-        ProvokeEnemies(combat, gSettings.aggressionChance, gSettings.aggressionMinPeds, gSettings.aggressionMaxPeds,
-                       gSettings.tackleChance);
-    }
-}
-
-void RunCombatRefresh(FrameState& frame) {
+void RunCombatRefresh(FrameState& frame, TauntState& taunting, const Settings& settings) {
     // Provoked peds advance in every frame past the gates, whether or not the effect is on.
-    UpdateProvokedPeds();
-    ReleaseGrapplers();
-    if (!frame.combatContext) frame.combatContext = std::make_unique<CombatContext>();
-    CombatContext& combat = *frame.combatContext;
+    UpdateProvokedPeds(taunting.aggression, taunting.random);
+    ReleaseGrapplers(taunting.aggression);
+    CombatContext& combat = frame.combatContext;
     BuildCombatContext(combat, frame.playerPed, frame.storedPlayerHealth);
     // The next frame's build compares the player's health with this frame's.
     frame.storedPlayerHealth = EntityHealth(frame.playerPed);
     frame.combatActive = combat.mode != CombatMode::None && combat.hostileCount >= 1;
-    if (combat.mode == CombatMode::Melee && !gSettings.meleeTauntsEnabled) frame.combatActive = false;
-    if (!gSettings.combatTauntsEnabled) frame.combatActive = false;
+    if (combat.mode == CombatMode::Melee && !settings.meleeTauntsEnabled) frame.combatActive = false;
+    if (!settings.combatTauntsEnabled) frame.combatActive = false;
 }
 
-void RunCombatBranch(FrameState& frame) {
+void RunCombatBranch(FrameState& frame, TauntState& taunting, const Settings& settings) {
     ForgetTarget(frame);
-    HidePrompt(frame.tauntPrompt.get());
+    HidePrompt(frame.prompts.taunt.get());
     // With automatic combat taunts the prompt is never offered.
-    if (gSettings.autoCombatTauntEnabled) {
-        HidePrompt(frame.combatPrompt.get());
-        RunAutoCombatTaunt(frame);
+    if (settings.autoCombatTauntEnabled) {
+        HidePrompt(frame.prompts.combat.get());
+        RunAutoCombatTaunt(frame, taunting, settings);
         return;
     }
-    if (!frame.combatPrompt || !frame.combatContext) return;
-    const CombatContext& combat = *frame.combatContext;
-    if (CombatPromptHeldBack(combat, frame.playerPed)) {
-        HidePrompt(frame.combatPrompt.get());
+    if (!frame.prompts.combat) return;
+    const CombatContext& combat = frame.combatContext;
+    if (CombatPromptHeldBack(settings, taunting.speech, combat, frame.playerPed)) {
+        HidePrompt(frame.prompts.combat.get());
         return;
     }
-    if (OfferPrompt(*frame.combatPrompt, std::nullopt)) SpeakCombatTaunt(combat, frame.playerPed);
+    if (OfferPrompt(*frame.prompts.combat, std::nullopt)) SpeakCombatTaunt(taunting, settings, combat, frame.playerPed);
 }
 
 }  // namespace quillomar

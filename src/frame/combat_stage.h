@@ -1,23 +1,18 @@
 #pragma once
-
-#include "combat/contexts.h"
+// The fight, in every frame past the gates, and the combat taunt prompt when no target was
+// accepted.
 
 namespace quillomar {
 
 struct FrameState;
+struct Settings;
+struct TauntState;
 
-// Every frame past the gates: provoked peds advance, the combat context is rebuilt, the
-// player's health is stored and the frame decides whether combat taunts apply.
-void RunCombatRefresh(FrameState& frame);
-
-// Whether the combat cooldown of the fight's kind (GunfightCooldown, else MeleeCooldown) has
-// run out since the last combat taunt the game accepted.
-bool CombatCooldownPassed(CombatMode mode);
-
-// A combat line, and when the game speaks it and the aggression effect is on, enemies provoked.
-void SpeakCombatTaunt(const CombatContext& combat, Ped playerPed);
+// Provoked peds advance, the combat context is rebuilt, the player's health is stored and the
+// frame decides whether combat taunts apply.
+void RunCombatRefresh(FrameState& frame, TauntState& taunting, const Settings& settings);
 
 // No target but combat taunts apply: the combat taunt prompt (or the automatic combat taunt).
-void RunCombatBranch(FrameState& frame);
+void RunCombatBranch(FrameState& frame, TauntState& taunting, const Settings& settings);
 
 }  // namespace quillomar

@@ -5,14 +5,10 @@
 #include <cstdio>
 
 #include "config/settings.h"
-#include "frame/combat_stage.h"
-#include "host/frame_state.h"
-#include "platform/platform.h"
-#include "speech/line_catalogue.h"
-#include "speech/line_choice.h"
-#include "speech/perform_taunt.h"
+#include "frame/combat_taunt.h"
+#include "frame/frame_state.h"
+#include "frame/taunt_state.h"
 #include "targeting/target_search.h"
-#include "targeting/taunt_history.h"
 
 namespace quillomar {
 namespace {
@@ -70,10 +66,18 @@ struct FightView {
     bool canCombatTaunt;  // the combat cooldown of the mode (None counts as melee) has passed
 };
 
-FightView ViewFight(const FrameState& frame) {
-    const CombatContext& context = KeptCombatContext(frame);
-    return {context, ModeName(context.mode), CombatCooldownPassed(context.mode)};
+FightView ViewFight(const FrameState& frame, const Speech& speech, const Settings& settings) {
+    const CombatContext& context = frame.combatContext;
+    return {context, ModeName(context.mode), CombatCooldownPassed(settings, speech, context.mode)};
 }
+
+// What the overlay reads besides the frame.
+struct OverlayInputs {
+    const Settings& settings;
+    const LineCatalogue& lines;  // the current voice set's
+    const TauntHistory& taunts;
+    FightView fight;
+};
 
 // The current voice set's list for the state: its rows, and those that fit the target.
 struct StateLineCount {
@@ -81,8 +85,8 @@ struct StateLineCount {
     int total = 0;
 };
 
-StateLineCount CountStateLines(PedState state, const TargetContext& target) {
-    const SpeechLines* lines = FindStateLines(CurrentVoiceSet(), static_cast<std::int32_t>(state));
+StateLineCount CountStateLines(const LineCatalogue& catalogue, PedState state, const TargetContext& target) {
+    const SpeechLines* lines = FindStateLines(catalogue, static_cast<std::int32_t>(state));
     if (lines == nullptr) return {};
     StateLineCount count;
     count.total = Count(lines->size());
@@ -90,23 +94,25 @@ StateLineCount CountStateLines(PedState state, const TargetContext& target) {
     return count;
 }
 
-void FormatNoTargetText(OverlayText& text, const FightView& fight) {
-    const VoiceSet set = CurrentVoiceSet();
+void FormatNoTargetText(OverlayText& text, const OverlayInputs& in) {
+    const FightView& fight = in.fight;
+    const Settings& settings = in.settings;
     std::snprintf(text.chars, sizeof text.chars,
                   "No target | Total taunts: %d\n"
                   "Combat: %s | Hostiles:%d Law:%d CanCbt:%d | Gun:%d Melee:%d\n"
                   "AggroChance:%d%% | Min:%d Max:%d | TackleChance:%d%%",
-                  Count(CatalogueRowCount(set)), fight.mode, static_cast<int>(fight.context.hostileCount),
-                  Bit(fight.context.law), Bit(fight.canCombatTaunt), Count(GunfightLines(set).size()),
-                  Count(MeleeLines(set).size()), static_cast<int>(gSettings.aggressionChance),
-                  static_cast<int>(gSettings.aggressionMinPeds), static_cast<int>(gSettings.aggressionMaxPeds),
-                  static_cast<int>(gSettings.tackleChance));
+                  Count(CatalogueRowCount(in.lines)), fight.mode, static_cast<int>(fight.context.hostileCount),
+                  Bit(fight.context.law), Bit(fight.canCombatTaunt), Count(in.lines.gunfightLines.size()),
+                  Count(in.lines.meleeLines.size()), static_cast<int>(settings.aggressionChance),
+                  static_cast<int>(settings.aggressionMinPeds), static_cast<int>(settings.aggressionMaxPeds),
+                  static_cast<int>(settings.tackleChance));
 }
 
 // The ped's values, gathered in a fixed order: the state, the surroundings, the game's answers
 // about the ped, the may-taunt rule, then the line counts.
-void FormatTargetText(OverlayText& text, Ped ped, Ped playerPed, const FightView& fight) {
-    const PedState state = ClassifyPedState(ped, gSettings.includeRagdollNotFatallyInjured, playerPed);
+void FormatTargetText(OverlayText& text, Ped ped, Ped playerPed, const OverlayInputs& in) {
+    const FightView& fight = in.fight;
+    const PedState state = ClassifyPedState(ped, in.settings.includeRagdollNotFatallyInjured, playerPed);
     const TargetContext surroundings = BuildTargetContext(ped, playerPed);
     const bool dead = IsEntityDead(ped);
     const bool writhing = IsPedWrithing(ped);
@@ -119,8 +125,8 @@ void FormatTargetText(OverlayText& text, Ped ped, Ped playerPed, const FightView
     const std::int32_t maxHealth = EntityMaxHealth(ped);
     const std::int32_t pedType = PedType(ped);
     const Hash group = PedRelationshipGroup(ped);
-    const bool canTaunt = CanTauntPed(ped);
-    const StateLineCount lines = CountStateLines(state, surroundings);
+    const bool canTaunt = CanTauntPed(in.taunts, ped);
+    const StateLineCount lines = CountStateLines(in.lines, state, surroundings);
     std::snprintf(text.chars, sizeof text.chars,
                   "Target: %d | State: %s (%d/%d) | CanTaunt:%d\n"
                   "Dead:%d Writh:%d Fatal:%d Incap:%d Rag:%d Flee:%d Cbt:%d\n"
@@ -136,15 +142,17 @@ void FormatTargetText(OverlayText& text, Ped ped, Ped playerPed, const FightView
 
 }  // namespace
 
-void DrawDebugOverlay(const FrameState& frame) {
+void DrawDebugOverlay(const FrameState& frame, const TauntState& taunting, const Settings& settings) {
     // Searched anew without the aiming requirement, so it may differ from the frame's target.
     const Ped ped = FindTargetPed(false, frame.playerPed);
-    const FightView fight = ViewFight(frame);
+    const Speech& speech = taunting.speech;
+    const OverlayInputs in{settings, speech.catalogues.Of(speech.voiceSet), taunting.taunts,
+                           ViewFight(frame, speech, settings)};
     OverlayText text;
     if (ped == 0) {
-        FormatNoTargetText(text, fight);
+        FormatNoTargetText(text, in);
     } else {
-        FormatTargetText(text, ped, frame.playerPed, fight);
+        FormatTargetText(text, ped, frame.playerPed, in);
     }
     DrawScreenText(MakeLiteralGameText(text.chars), kOverlayX, kOverlayY);
 }

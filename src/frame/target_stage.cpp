@@ -2,10 +2,9 @@
 
 #include "config/settings.h"
 #include "frame/auto_taunt.h"
-#include "host/frame_state.h"
-#include "speech/perform_taunt.h"
+#include "frame/frame_state.h"
+#include "frame/taunt_state.h"
 #include "targeting/target_search.h"
-#include "targeting/taunt_history.h"
 
 namespace quillomar {
 namespace {
@@ -14,54 +13,45 @@ constexpr std::int32_t kPriorityOverRob = 1;
 constexpr std::int32_t kPriorityBelowRob = 2;
 
 // A downed or ragdolling target's prompt may come before the game's own Rob prompt.
-std::int32_t TauntPriority(PedState state) {
+std::int32_t TauntPriority(const Settings& settings, PedState state) {
     bool downed = state == PedState::Writhing || state == PedState::FatallyInjured ||
                   state == PedState::Incapacitated || state == PedState::RagdollHurt;
-    return gSettings.tauntPriorityOverRob && downed ? kPriorityOverRob : kPriorityBelowRob;
+    return settings.tauntPriorityOverRob && downed ? kPriorityOverRob : kPriorityBelowRob;
 }
 
-void OfferTauntPrompt(FrameState& frame) {
-    if (OfferPrompt(*frame.tauntPrompt, TauntPriority(frame.targetState)) &&
-        PerformTaunt(frame.playerPed, frame.targetState, frame.targetContext)) {
-        RecordTaunt(frame.target);
+void OfferTauntPrompt(FrameState& frame, TauntState& taunting, const Settings& settings) {
+    if (OfferPrompt(*frame.prompts.taunt, TauntPriority(settings, frame.targetState)) &&
+        PerformTaunt(SpeakerOf(taunting, settings, frame.playerPed), frame.targetState, frame.targetContext)) {
+        RecordTaunt(taunting.taunts, frame.target);
     }
 }
 
 }  // namespace
 
-bool RunTargetStage(FrameState& frame) {
-    TargetCandidate candidate = FindAcceptedTarget(gSettings, frame.playerPed);
-    if (!frame.promptsCreated) CreatePrompts(frame);
+bool RunTargetStage(FrameState& frame, TauntState& taunting, const Settings& settings) {
+    TargetCandidate candidate = FindAcceptedTarget(settings, frame.playerPed);
+    if (!frame.prompts.created) CreatePrompts(frame.prompts, settings);
     if (!candidate.accepted) return false;
 
     frame.target = candidate.ped;
     frame.targetState = candidate.state;
     frame.targetContext = BuildTargetContext(frame.target, frame.playerPed);
     // The two prompts are never offered together.
-    HidePrompt(frame.combatPrompt.get());
+    HidePrompt(frame.prompts.combat.get());
 
-    if (gSettings.autoTauntEnabled) {
-        RunAutoTaunt(frame);
-        frame.prevTarget = frame.target;
-        frame.prevState = frame.targetState;
-        HidePrompt(frame.tauntPrompt.get());
-    } else if (!CanTauntPed(frame.target)) {
-        HidePrompt(frame.tauntPrompt.get());
+    if (settings.autoTauntEnabled) {
+        RunAutoTaunt(frame, taunting, settings);
+        HidePrompt(frame.prompts.taunt.get());
+    } else if (!CanTauntPed(taunting.taunts, frame.target)) {
+        HidePrompt(frame.prompts.taunt.get());
     } else {
-        OfferTauntPrompt(frame);
+        OfferTauntPrompt(frame, taunting, settings);
     }
     return true;
 }
 
-void ForgetTarget(FrameState& frame) {
-    frame.target = 0;
-    frame.targetState = PedState::None;
-    frame.prevTarget = 0;
-    frame.prevState = PedState::None;
-}
-
 void RunIdleBranch(FrameState& frame) {
-    HideAllPrompts(frame);
+    HideAllPrompts(frame.prompts);
     ForgetTarget(frame);
     frame.autoCombatArmed = false;
     frame.autoTauntArmed = false;

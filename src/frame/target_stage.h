@@ -1,16 +1,16 @@
 #pragma once
+// The target stage: the ped the player addresses and, when it is accepted, the taunt prompt (or
+// the auto taunt) for it.
 
 namespace quillomar {
 
 struct FrameState;
+struct Settings;
+struct TauntState;
 
-// Looks for the ped the player addresses and, when one is accepted, offers the taunt prompt
-// (or the auto taunt) for it. Returns whether a target was accepted.
-bool RunTargetStage(FrameState& frame);
-
-// No target this frame: the target and the auto-taunt step's memory of it are cleared, so a
-// target accepted again counts as a change.
-void ForgetTarget(FrameState& frame);
+// Looks for the target and creates missing prompts; when a target is accepted, offers the taunt
+// prompt (or the auto taunt) for it. Returns whether a target was accepted.
+bool RunTargetStage(FrameState& frame, TauntState& taunting, const Settings& settings);
 
 // The frame has neither a target nor combat: everything is hidden and the auto-taunt timers
 // are disarmed.

@@ -3,13 +3,13 @@
 #include <memory>
 
 #include "config/settings.h"
-#include "host/frame_state.h"
 #include "host/natives.h"
 
 namespace quillomar {
 namespace {
 
-constexpr std::int32_t kKeepPromptAttribute = 18;
+// The prompt stays registered while hidden, so it can be shown again without being rebuilt.
+constexpr std::int32_t kKeepRegisteredAttribute = 18;
 constexpr std::int32_t kTauntPriority = 2;
 constexpr std::int32_t kCombatPriority = 3;
 
@@ -34,15 +34,15 @@ void CreatePrompt(PromptRecord& prompt, const char* text, std::uint32_t control)
     SetPromptControl(prompt.handle, control);
     SetPromptText(prompt.handle, MakeLiteralGameText(text));
     SetPromptPressMode(prompt.handle);
-    SetPromptAttribute(prompt.handle, kKeepPromptAttribute);
+    SetPromptAttribute(prompt.handle, kKeepRegisteredAttribute);
     EndPromptRegistration(prompt.handle);
 }
 
-void CreatePrompts(FrameState& frame) {
-    if (frame.promptsCreated) return;
-    frame.tauntPrompt = CreateHiddenPrompt(gSettings.promptText, gSettings.promptControl, kTauntPriority);
-    frame.combatPrompt = CreateHiddenPrompt(gSettings.combatPromptText, gSettings.promptControl, kCombatPriority);
-    frame.promptsCreated = true;
+void CreatePrompts(Prompts& prompts, const Settings& settings) {
+    if (prompts.created) return;
+    prompts.taunt = CreateHiddenPrompt(settings.promptText, settings.promptControl, kTauntPriority);
+    prompts.combat = CreateHiddenPrompt(settings.combatPromptText, settings.promptControl, kCombatPriority);
+    prompts.created = true;
 }
 
 void SetPromptPriority(const PromptRecord& prompt, std::int32_t priority) {
@@ -69,9 +69,9 @@ void HidePrompt(PromptRecord* prompt) {
     SetPromptVisible(prompt->handle, false);
 }
 
-void HideAllPrompts(FrameState& frame) {
-    HidePrompt(frame.tauntPrompt.get());
-    HidePrompt(frame.combatPrompt.get());
+void HideAllPrompts(Prompts& prompts) {
+    HidePrompt(prompts.taunt.get());
+    HidePrompt(prompts.combat.get());
 }
 
 bool OfferPrompt(PromptRecord& prompt, std::optional<std::int32_t> priority) {
@@ -86,15 +86,15 @@ bool IsPromptCompleted(const PromptRecord& prompt) {
     return prompt.enabled && prompt.visible && HasPromptCompleted(prompt.handle);
 }
 
-void DeletePrompts(FrameState& frame) {
-    for (std::unique_ptr<PromptRecord>* prompt : {&frame.tauntPrompt, &frame.combatPrompt}) {
+void DeletePrompts(Prompts& prompts) {
+    for (std::unique_ptr<PromptRecord>* prompt : {&prompts.taunt, &prompts.combat}) {
         if (*prompt && (*prompt)->handle != 0) {
             DeletePrompt((*prompt)->handle);
             (*prompt)->handle = 0;
         }
         prompt->reset();
     }
-    frame.promptsCreated = false;
+    prompts.created = false;
 }
 
 }  // namespace quillomar

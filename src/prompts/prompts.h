@@ -2,11 +2,12 @@
 // The two game prompts, "Taunt" and "Combat Taunt", and their records.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 namespace quillomar {
 
-struct FrameState;
+struct Settings;
 
 struct PromptRecord {
     std::int32_t handle = 0;     // the game's prompt, 0 once deleted
@@ -16,11 +17,18 @@ struct PromptRecord {
     std::uint32_t control = 0;
 };
 
+// The plug-in's two prompts: made once both are needed, freed when the player's ped changes.
+struct Prompts {
+    std::unique_ptr<PromptRecord> taunt;   // labelled with the taunt prompt text
+    std::unique_ptr<PromptRecord> combat;  // labelled with the combat prompt text
+    bool created = false;                  // both exist in the game
+};
+
 // Builds the prompt in the game: a press prompt on the control, with the label.
 void CreatePrompt(PromptRecord& prompt, const char* text, std::uint32_t control);
 
 // Creates both prompts, hidden and disabled in the game but enabled in their records.
-void CreatePrompts(FrameState& frame);
+void CreatePrompts(Prompts& prompts, const Settings& settings);
 
 void SetPromptPriority(const PromptRecord& prompt, std::int32_t priority);
 
@@ -31,7 +39,7 @@ void ShowPrompt(PromptRecord& prompt);
 
 // Leaves the prompt disabled and hidden; a missing record is skipped.
 void HidePrompt(PromptRecord* prompt);
-void HideAllPrompts(FrameState& frame);
+void HideAllPrompts(Prompts& prompts);
 
 // Offers the prompt in this frame: enabled, its state applied, the priority set when one is
 // given, shown; then whether the player used it.
@@ -41,6 +49,6 @@ bool OfferPrompt(PromptRecord& prompt, std::optional<std::int32_t> priority);
 bool IsPromptCompleted(const PromptRecord& prompt);
 
 // Deletes both prompts in the game and frees their records.
-void DeletePrompts(FrameState& frame);
+void DeletePrompts(Prompts& prompts);
 
 }  // namespace quillomar

@@ -2,19 +2,11 @@
 
 #include <algorithm>
 
-#include "speech/line_choice.h"
 #include "speech/line_data.h"
-#include "speech/repeat_history.h"
 #include "targeting/ped_state.h"
 
 namespace quillomar {
 namespace {
-
-LineCatalogue& CatalogueOf(VoiceSet set) {
-    static LineCatalogue catalogues[2];
-    // An out-of-range value is no voice set of ours; it reads Arthur's lines rather than fail.
-    return catalogues[set == VoiceSet::John ? 1 : 0];
-}
 
 std::size_t RowCount(LineRuns runs) {
     std::size_t rows = 0;
@@ -41,47 +33,51 @@ void AssignStateLists(const LineRuns (&runs)[kStateListCount], LineCatalogue& ca
     }
 }
 
-std::size_t LongestList(const LineCatalogue& catalogue) {
+}  // namespace
+
+void BuildLineCatalogues(LineCatalogues& catalogues) {
+    LineCatalogue& arthur = catalogues.sets[static_cast<std::size_t>(VoiceSet::Arthur)];
+    AssignStateLists(kArthurStateRuns, arthur);
+    // Arthur's catalogue names the Combat and UnharmedPassive states, with no lines.
+    arthur.stateLines[static_cast<std::int32_t>(PedState::Combat)].clear();
+    arthur.stateLines[static_cast<std::int32_t>(PedState::UnharmedPassive)].clear();
+    AssignRows(kArthurGunfightRuns, arthur.gunfightLines);
+    AssignRows(kArthurMeleeRuns, arthur.meleeLines);
+
+    LineCatalogue& john = catalogues.sets[static_cast<std::size_t>(VoiceSet::John)];
+    AssignStateLists(kJohnStateRuns, john);
+    AssignRows(kJohnGunfightRuns, john.gunfightLines);
+    AssignRows(kJohnMeleeRuns, john.meleeLines);
+}
+
+const SpeechLines* FindStateLines(const LineCatalogue& catalogue, std::int32_t state) {
+    auto found = catalogue.stateLines.find(state);
+    return found != catalogue.stateLines.end() ? &found->second : nullptr;
+}
+
+std::size_t CatalogueRowCount(const LineCatalogue& catalogue) {
+    std::size_t rows = catalogue.gunfightLines.size() + catalogue.meleeLines.size();
+    for (const auto& [state, lines] : catalogue.stateLines) rows += lines.size();
+    return rows;
+}
+
+std::size_t LongestListOf(const LineCatalogue& catalogue) {
     std::size_t longest = std::max(catalogue.gunfightLines.size(), catalogue.meleeLines.size());
     for (const auto& [state, lines] : catalogue.stateLines) longest = std::max(longest, lines.size());
     return longest;
 }
 
-}  // namespace
-
-void BuildLineCatalogue() {
-    LineCatalogue& arthur = CatalogueOf(VoiceSet::Arthur);
-    AssignStateLists(kArthurStateRuns, arthur);
-    arthur.stateLines[static_cast<std::int32_t>(PedState::Combat)].clear();
-    arthur.stateLines[static_cast<std::int32_t>(PedState::UnharmedPassive)].clear();
-    ResetStateHistories();
-    AssignRows(kArthurGunfightRuns, arthur.gunfightLines);
-    AssignRows(kArthurMeleeRuns, arthur.meleeLines);
-
-    LineCatalogue& john = CatalogueOf(VoiceSet::John);
-    AssignStateLists(kJohnStateRuns, john);
-    AssignRows(kJohnGunfightRuns, john.gunfightLines);
-    AssignRows(kJohnMeleeRuns, john.meleeLines);
-
-    // Storage for the longest list now, so that no draw in a frame allocates.
-    ReserveLineChoice(std::max(LongestList(arthur), LongestList(john)));
+std::size_t LongestList(const LineCatalogues& catalogues) {
+    return std::max(LongestListOf(catalogues.sets[0]), LongestListOf(catalogues.sets[1]));
 }
 
-const std::map<std::int32_t, SpeechLines>& StateLines(VoiceSet set) { return CatalogueOf(set).stateLines; }
-const SpeechLines& GunfightLines(VoiceSet set) { return CatalogueOf(set).gunfightLines; }
-const SpeechLines& MeleeLines(VoiceSet set) { return CatalogueOf(set).meleeLines; }
-
-const SpeechLines* FindStateLines(VoiceSet set, std::int32_t state) {
-    const auto& lists = StateLines(set);
-    auto found = lists.find(state);
-    return found != lists.end() ? &found->second : nullptr;
-}
-
-std::size_t CatalogueRowCount(VoiceSet set) {
-    const LineCatalogue& catalogue = CatalogueOf(set);
-    std::size_t rows = catalogue.gunfightLines.size() + catalogue.meleeLines.size();
-    for (const auto& [state, lines] : catalogue.stateLines) rows += lines.size();
-    return rows;
+const LineCatalogues& BuiltInCatalogues() {
+    static const LineCatalogues catalogues = [] {
+        LineCatalogues built;
+        BuildLineCatalogues(built);
+        return built;
+    }();
+    return catalogues;
 }
 
 }  // namespace quillomar

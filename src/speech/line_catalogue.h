@@ -19,18 +19,28 @@ struct LineCatalogue {
     SpeechLines meleeLines;  // any fight that is not a gunfight
 };
 
-// Fills both voice sets from the built-in tables and gives the states' repeat history empty
-// queues. Each step replaces what a previous build left, so building again changes nothing.
-void BuildLineCatalogue();
+// Both voice sets' catalogues, by VoiceSet.
+struct LineCatalogues {
+    LineCatalogue sets[2];
 
-const std::map<std::int32_t, SpeechLines>& StateLines(VoiceSet set);
-const SpeechLines& GunfightLines(VoiceSet set);
-const SpeechLines& MeleeLines(VoiceSet set);
+    // An out-of-range value is no voice set of ours; it reads Arthur's lines rather than fail.
+    const LineCatalogue& Of(VoiceSet set) const { return sets[set == VoiceSet::John ? 1 : 0]; }
+};
 
-// The list for a target state, or null when the voice set has no entry for it.
-const SpeechLines* FindStateLines(VoiceSet set, std::int32_t state);
+// Fills both voice sets from the built-in tables. Each step replaces what a previous build left,
+// so building again changes nothing.
+void BuildLineCatalogues(LineCatalogues& catalogues);
 
-// Rows of every list of the voice set, state and combat lists alike.
-std::size_t CatalogueRowCount(VoiceSet set);
+// The list for a target state, or null when the catalogue has no entry for it.
+const SpeechLines* FindStateLines(const LineCatalogue& catalogue, std::int32_t state);
+
+// Rows of every list of the catalogue, state and combat lists alike.
+std::size_t CatalogueRowCount(const LineCatalogue& catalogue);
+
+// The most rows any one list of the catalogues holds.
+std::size_t LongestList(const LineCatalogues& catalogues);
+
+// The built-in catalogues, built once on first use, for tools that list the lines.
+const LineCatalogues& BuiltInCatalogues();
 
 }  // namespace quillomar

@@ -1,10 +1,5 @@
 #include "speech/line_choice.h"
 
-#include <vector>
-
-#include "config/settings.h"
-#include "host/random.h"
-
 namespace quillomar {
 namespace {
 
@@ -12,58 +7,48 @@ constexpr std::uint32_t kSexBits = LineCondition::TargetFemale | LineCondition::
 
 bool Has(std::uint32_t conditions, std::uint32_t bit) { return (conditions & bit) != 0; }
 
-// The pools of one draw, in ascending row order. They outlive the draw only to keep their
-// storage: a frame that draws a line allocates nothing.
-std::vector<std::int32_t> gGenericPool;
-std::vector<std::int32_t> gSpecificPool;
-
-void ReservePools(std::size_t rows) {
-    gGenericPool.reserve(rows);
-    gSpecificPool.reserve(rows);
-}
-
 bool Fits(const SpeechLine& line, const TargetContext& target) { return LineMatchesTarget(line, target); }
 bool Fits(const SpeechLine& line, const CombatContext& combat) { return LineMatchesCombat(line, combat); }
 
 template <typename Context>
-void FillPools(std::span<const SpeechLine> list, const Context& context, const RepeatQueue& history) {
-    gGenericPool.clear();
-    gSpecificPool.clear();
+void FillPools(std::span<const SpeechLine> list, const Context& context, const RepeatQueue& history, LinePools& pools) {
+    pools.generic.clear();
+    pools.specific.clear();
     const auto n = static_cast<std::int32_t>(list.size());
     for (std::int32_t i = 0; i < n; ++i) {
         const SpeechLine& line = list[static_cast<std::size_t>(i)];
         if (!Fits(line, context)) continue;
         if (line.generic) {
-            gGenericPool.push_back(i);
+            pools.generic.push_back(i);
         } else if (!InQueue(history, i)) {
-            gSpecificPool.push_back(i);
+            pools.specific.push_back(i);
         }
     }
-    if (!gSpecificPool.empty()) return;
+    if (!pools.specific.empty()) return;
     // Every fitting specific row was spoken lately: all of them may come again.
     for (std::int32_t i = 0; i < n; ++i) {
         const SpeechLine& line = list[static_cast<std::size_t>(i)];
-        if (!line.generic && Fits(line, context)) gSpecificPool.push_back(i);
+        if (!line.generic && Fits(line, context)) pools.specific.push_back(i);
     }
 }
 
 // The pool to draw from, or null when both are empty (then nothing is drawn).
-const std::vector<std::int32_t>* ChoosePool() {
-    if (gGenericPool.empty() && gSpecificPool.empty()) return nullptr;
-    if (gGenericPool.empty()) return &gSpecificPool;
-    if (gSpecificPool.empty()) return &gGenericPool;
-    return Rand() % 100 < gSettings.genericLineChance ? &gGenericPool : &gSpecificPool;
+const std::vector<std::int32_t>* ChoosePool(LinePools& pools, Random& random, std::int32_t genericLineChance) {
+    if (pools.generic.empty() && pools.specific.empty()) return nullptr;
+    if (pools.generic.empty()) return &pools.specific;
+    if (pools.specific.empty()) return &pools.generic;
+    return PercentChance(random, genericLineChance, ZeroChance::Draws) ? &pools.generic : &pools.specific;
 }
 
 template <typename Context>
-std::optional<std::int32_t> Choose(std::span<const SpeechLine> list, const Context& context, RepeatQueue& history) {
-    ReservePools(list.size());  // no-op for any list of the catalogue
-    FillPools(list, context, history);
-    const std::vector<std::int32_t>* pool = ChoosePool();
+std::optional<std::int32_t> Choose(std::span<const SpeechLine> list, const Context& context, const LineDraw& draw) {
+    ReservePools(draw.pools, list.size());  // no-op for any list of the catalogue
+    FillPools(list, context, draw.history, draw.pools);
+    const std::vector<std::int32_t>* pool = ChoosePool(draw.pools, draw.random, draw.rules.genericLineChance);
     if (pool == nullptr) return std::nullopt;
-    const std::int32_t row = (*pool)[static_cast<std::size_t>(Rand()) % pool->size()];
+    const std::int32_t row = (*pool)[static_cast<std::size_t>(draw.random.Next()) % pool->size()];
     if (!list[static_cast<std::size_t>(row)].generic) {
-        PushAndTrim(history, row, gSettings.repeatPreventionCount);
+        PushAndTrim(draw.history, row, draw.rules.repeatPreventionCount);
     }
     return row;
 }
@@ -93,18 +78,18 @@ bool LineMatchesCombat(const SpeechLine& line, const CombatContext& combat) {
 }
 
 std::optional<std::int32_t> ChooseLine(std::span<const SpeechLine> list, const TargetContext& target,
-                                       RepeatQueue& history) {
-    return Choose(list, target, history);
+                                       const LineDraw& draw) {
+    return Choose(list, target, draw);
 }
 
 std::optional<std::int32_t> ChooseLine(std::span<const SpeechLine> list, const CombatContext& combat,
-                                       RepeatQueue& history) {
-    return Choose(list, combat, history);
+                                       const LineDraw& draw) {
+    return Choose(list, combat, draw);
 }
 
-void ReserveLineChoice(std::size_t rows) {
-    ReservePools(rows);
-    ReserveHistoryRows(rows);
+void ReservePools(LinePools& pools, std::size_t rows) {
+    pools.generic.reserve(rows);
+    pools.specific.reserve(rows);
 }
 
 }  // namespace quillomar

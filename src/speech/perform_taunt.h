@@ -5,28 +5,49 @@
 #include <cstdint>
 
 #include "combat/contexts.h"
+#include "core/random.h"
 #include "host/natives.h"
+#include "speech/line_catalogue.h"
+#include "speech/line_choice.h"
+#include "speech/repeat_history.h"
 #include "speech/speech_line.h"
 #include "targeting/ped_state.h"
 
 namespace quillomar {
 
+struct Settings;
+
+// Everything speaking keeps: the lines, what was said lately, and whose voice speaks.
+struct Speech {
+    LineCatalogues catalogues;
+    RepeatHistory history;
+    LinePools pools;
+    VoiceSet voiceSet = VoiceSet::Arthur;
+    std::uint32_t lastVoiceCheckTick = 0;
+    std::uint32_t lastCombatTauntTick = 0;  // of the last combat taunt the game accepted, 0 before any
+};
+
+// Builds the catalogues and gives the history empty queues, with storage for the longest list so
+// that no draw in a frame allocates.
+void PrepareSpeech(Speech& speech);
+
 // Brings the current voice set up to date with the player's model, at most once every 5 s.
-void RefreshVoiceSet(Ped playerPed);
-VoiceSet CurrentVoiceSet();
+void RefreshVoiceSet(Speech& speech, Ped playerPed);
+
+// What a taunt works with besides the target or the fight.
+struct Speaker {
+    Speech& speech;
+    Random& random;
+    const Settings& settings;
+    Ped playerPed;
+};
 
 // A taunt at a target in the given state, with the target's surroundings; true when the game
 // started the line.
-bool PerformTaunt(Ped playerPed, PedState state, const TargetContext& target);
+bool PerformTaunt(const Speaker& speaker, PedState state, const TargetContext& target);
 
 // A taunt in a fight; true when the game started the line, which also restarts the combat
 // cooldowns.
-bool PerformCombatTaunt(const CombatContext& combat, Ped playerPed);
-
-// The tick of the last combat taunt the game accepted, 0 before any.
-std::uint32_t LastCombatTauntTick();
-
-// The voice set back to Arthur and no combat taunt yet, as at a fresh start.
-void ResetSpeechState();
+bool PerformCombatTaunt(const Speaker& speaker, const CombatContext& combat);
 
 }  // namespace quillomar

@@ -5,11 +5,6 @@
 namespace quillomar {
 namespace {
 
-RepeatHistory& TheHistory() {
-    static RepeatHistory history;
-    return history;
-}
-
 void ReserveRows(RepeatQueue& queue, std::size_t rows) {
     if (queue.latestPush.size() < rows) queue.latestPush.resize(rows, 0);
 }
@@ -31,18 +26,9 @@ void PushAndTrim(RepeatQueue& queue, std::int32_t row, std::int32_t keep) {
     if (QueueLength(queue) > kept) queue.dropped = queue.pushes - kept;
 }
 
-RepeatQueue& StateHistory(std::int32_t state) { return TheHistory().states[state]; }
-RepeatQueue& GunfightHistory() { return TheHistory().gunfight; }
-RepeatQueue& MeleeHistory() { return TheHistory().melee; }
-
-void ResetStateHistories() {
-    for (std::int32_t state = 0; state <= 8; ++state) StateHistory(state) = RepeatQueue{};
-}
-
-void ClearRepeatHistory() { TheHistory() = RepeatHistory{}; }
-
-void ReserveHistoryRows(std::size_t rows) {
-    RepeatHistory& history = TheHistory();
+void PrepareRepeatHistory(RepeatHistory& history, std::size_t rows) {
+    constexpr std::int32_t kLastState = 8;  // PedState::UnharmedPassive
+    for (std::int32_t state = 0; state <= kLastState; ++state) history.states[state] = RepeatQueue{};
     for (auto& [state, queue] : history.states) ReserveRows(queue, rows);
     ReserveRows(history.gunfight, rows);
     ReserveRows(history.melee, rows);

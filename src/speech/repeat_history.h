@@ -43,19 +43,8 @@ struct RepeatHistory {
     RepeatQueue melee;  // any fight that is not a gunfight
 };
 
-// The program-wide history. A state without a queue gets an empty one when first asked for.
-RepeatQueue& StateHistory(std::int32_t state);
-RepeatQueue& GunfightHistory();
-RepeatQueue& MeleeHistory();
-
-// Empty queues for states 0 to 8, as the catalogue build gives them.
-void ResetStateHistories();
-
-// Forgets everything, so a restarted plug-in holds nothing back.
-void ClearRepeatHistory();
-
-// Row slots for lists of up to rows rows in every queue there is, so that pushing from such a
-// list does not allocate.
-void ReserveHistoryRows(std::size_t rows);
+// Empty queues for states 0 to 8 and both fights, each with row slots for lists of up to rows
+// rows, so that pushing from such a list does not allocate.
+void PrepareRepeatHistory(RepeatHistory& history, std::size_t rows);
 
 }  // namespace quillomar

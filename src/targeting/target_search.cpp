@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "config/settings.h"
+#include "core/geometry.h"
 
 namespace quillomar {
 namespace {
@@ -36,17 +37,10 @@ Ped PedUnderCamera(Ped playerPed) {
 
 Vector3 GetEntityPosition(Entity entity) { return EntityCoords(entity); }
 
-float Distance(const Vector3& a, const Vector3& b) {
-    float dx = a.x - b.x, dy = a.y - b.y, dz = a.z - b.z;
-    return static_cast<float>(std::sqrt(static_cast<double>(dx * dx + dy * dy + dz * dz)));
-}
-
 float DistanceToPlayer(Entity entity, Ped playerPed) {
-    Vector3 p = GetEntityPosition(playerPed);
-    Vector3 q = GetEntityPosition(entity);
-    float dx = p.x - q.x, dy = p.y - q.y, dz = p.z - q.z;
-    float squares = dy * dy + dx * dx + dz * dz;  // this order, y first: rounding follows it
-    return static_cast<float>(std::sqrt(static_cast<double>(squares)));
+    // The player's position is asked first.
+    const Vector3 player = GetEntityPosition(playerPed);
+    return Distance(player, GetEntityPosition(entity));
 }
 
 Ped FindTargetPed(bool requireAiming, Ped playerPed) {

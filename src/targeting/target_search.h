@@ -12,10 +12,6 @@ struct Settings;
 // An entity's world position.
 Vector3 GetEntityPosition(Entity entity);
 
-// The straight 3D distance between two points, in metres: squares summed in single precision,
-// the root taken in double.
-float Distance(const Vector3& a, const Vector3& b);
-
 // The straight 3D distance from the player's ped to the entity, in metres; height counts.
 float DistanceToPlayer(Entity entity, Ped playerPed);
 

@@ -1,8 +1,5 @@
 #include "targeting/taunt_history.h"
 
-#include <cstdint>
-#include <map>
-
 #include "platform/platform.h"
 
 namespace quillomar {
@@ -11,24 +8,9 @@ namespace {
 constexpr std::uint32_t kRetauntDelayMs = 15000;
 constexpr std::uint32_t kPruneIntervalMs = 30000;
 
-struct PedTauntRecord {
-    std::uint32_t lastTauntTick = 0;
-    bool wasDeadAtTaunt = false;
-};
-
-struct PedTauntHistory {
-    std::map<Ped, PedTauntRecord> records;
-    std::uint32_t lastPruneTick = 0;
-};
-
-PedTauntHistory& History() {
-    static PedTauntHistory history;
-    return history;
-}
-
 // Forgets the peds that no longer exist, at most once every 30 s. Elapsed times are unsigned
 // differences, so the tick count's wrap is harmless.
-void PruneVanishedPeds(PedTauntHistory& history) {
+void PruneVanishedPeds(TauntHistory& history) {
     std::uint32_t now = platform::TickCount();
     if (now - history.lastPruneTick <= kPruneIntervalMs) return;
     history.lastPruneTick = now;
@@ -37,9 +19,9 @@ void PruneVanishedPeds(PedTauntHistory& history) {
 
 }  // namespace
 
-bool CanTauntPed(Ped ped) {
+bool CanTauntPed(const TauntHistory& history, Ped ped) {
     if (!DoesEntityExist(ped)) return true;
-    const auto& records = History().records;
+    const auto& records = history.records;
     auto found = records.find(ped);
     if (found == records.end()) return true;
     bool deadNow = IsEntityDead(ped);
@@ -47,15 +29,10 @@ bool CanTauntPed(Ped ped) {
     return platform::TickCount() - found->second.lastTauntTick >= kRetauntDelayMs;
 }
 
-void RecordTaunt(Ped target) {
-    PedTauntHistory& history = History();
+void RecordTaunt(TauntHistory& history, Ped target) {
     std::uint32_t now = platform::TickCount();
     history.records[target] = {now, IsEntityDead(target)};
     PruneVanishedPeds(history);
 }
-
-void ClearTauntHistory() { History() = PedTauntHistory{}; }
-
-std::size_t TauntHistorySize() { return History().records.size(); }
 
 }  // namespace quillomar

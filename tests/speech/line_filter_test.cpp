@@ -51,10 +51,7 @@ TEST(LineMatchesTarget, TreatsSexBitsAsRequirementsAndSurroundingsAsAlternatives
         {0x0001, TargetContext{}, false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(LineMatchesTarget(Row(c.conditions), c.target), c.fits)
-            << std::hex << "conditions 0x" << c.conditions << std::dec << ", male " << c.target.male << ", gang "
-            << c.target.gang << ", group " << c.target.relGroupMatch << ", peds " << c.target.nearbyPeds << ", dead "
-            << c.target.nearbyDead;
+        EXPECT_EQ(LineMatchesTarget(Row(c.conditions), c.target), c.fits) << "case " << (&c - cases);
     }
 }
 
@@ -98,10 +95,7 @@ TEST(LineMatchesCombat, RequiresEveryFightBitAndIgnoresTheRest) {
         {0x0C14, Fight(0, false, false, false, false), true},   // ...tone tags and target bits are not
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(LineMatchesCombat(Row(c.conditions), c.combat), c.fits)
-            << std::hex << "conditions 0x" << c.conditions << std::dec << ", hostiles " << c.combat.hostileCount
-            << ", law " << c.combat.law << ", dead " << c.combat.deadNearby << ", hurt " << c.combat.playerHurt
-            << ", gave hit " << c.combat.playerGaveHit;
+        EXPECT_EQ(LineMatchesCombat(Row(c.conditions), c.combat), c.fits) << "case " << (&c - cases);
     }
 }
 

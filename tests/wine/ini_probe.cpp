@@ -1,8 +1,10 @@
-// ini_probe: prints what the platform's INI reads give for every key of the plug-in, for each
-// file named on the command line (relative to the current directory). Built twice: on Windows
-// the reads are GetPrivateProfileIntA and GetPrivateProfileStringA, on Linux the portable
-// reader; the Wine tests compare the two outputs line for line.
+// ini_probe: prints what the platform's INI reads give for every key of the plug-in, and the
+// settings the plug-in loads, for each file named on the command line (relative to the current
+// directory). Built twice: on Windows the reads are GetPrivateProfileIntA and
+// GetPrivateProfileStringA, on Linux the portable reader; the Wine tests compare the two outputs
+// line for line, and the Linux output is also checked against its record.
 
+#include <bit>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,6 +12,7 @@
 #include <string_view>
 
 #include "config/setting_table.h"
+#include "config/settings.h"
 #include "platform/platform.h"
 
 namespace {
@@ -41,6 +44,12 @@ std::string Escaped(std::string_view text) {
     return out;
 }
 
+std::string Hex(std::uint32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(value));
+    return text;
+}
+
 // The text a read left in a buffer of size bytes; a reader that leaves it unterminated or
 // writes beyond it is shown so.
 std::string ReadResult(const char* buffer, std::size_t size, std::size_t capacity) {
@@ -54,7 +63,7 @@ std::string ReadResult(const char* buffer, std::size_t size, std::size_t capacit
 
 // The default text the plug-in passes: floats go through "%.2f".
 std::string DefaultText(const quillomar::SettingDef& def) {
-    if (def.type != quillomar::SettingType::Float) return def.defaultText;
+    if (def.Type() != quillomar::SettingType::Float) return def.defaultText;
     char text[64];
     std::snprintf(text, sizeof text, "%.2f", std::atof(def.defaultText));
     return text;
@@ -74,6 +83,26 @@ void ProbeKey(const std::string& path, const quillomar::SettingDef& def) {
     std::printf("\n");
 }
 
+// Every loaded value in one line; floats and controls as their bits, so both C libraries agree.
+void PrintLoadedSettings(const std::string& path) {
+    using quillomar::Settings;
+    const Settings settings = quillomar::ReadSettings(path.c_str());
+    std::printf("loaded");
+    for (const quillomar::SettingDef& def : quillomar::SettingDefs()) {
+        const auto& field = def.field;
+        std::string value;
+        if (auto flag = std::get_if<bool Settings::*>(&field)) value = settings.*(*flag) ? "1" : "0";
+        if (auto number = std::get_if<std::int32_t Settings::*>(&field)) value = std::to_string(settings.*(*number));
+        if (auto real = std::get_if<float Settings::*>(&field))
+            value = Hex(std::bit_cast<std::uint32_t>(settings.*(*real)));
+        if (auto control = std::get_if<std::uint32_t Settings::*>(&field)) value = Hex(settings.*(*control));
+        if (def.Type() == quillomar::SettingType::Text)
+            value = "\"" + Escaped(quillomar::TextValue(settings, def)) + "\"";
+        std::printf(" %s=%s", def.key, value.c_str());
+    }
+    std::printf("\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -81,6 +110,7 @@ int main(int argc, char** argv) {
         std::printf("== %s\n", argv[i]);
         std::string path = std::string(kHere) + argv[i];
         for (const quillomar::SettingDef& def : quillomar::SettingDefs()) ProbeKey(path, def);
+        PrintLoadedSettings(path);
     }
     return 0;
 }

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Writes anew the records the golden tests compare with: what every scenario tells and the digest
+# of its trace, what the portable INI reader reads from the corpus, and the built-in voice lines.
+# Run it after a change that is meant to change them, and review `git diff` before committing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/build.sh linux >/dev/null
+tool=build/linux/tools/quillomar
+for file in scenarios/*.json; do
+    tests/golden/scenario.sh "$tool" "$file" >"scenarios/expected/$(basename "$file" .json).txt"
+done
+(cd tests/platform/ini_corpus && ../../../build/linux/tests/wine/ini_probe *.ini) >tests/platform/ini_corpus.expected
+"$tool" lines >tests/speech/lines.tsv
+git status --short scenarios/expected tests/platform/ini_corpus.expected tests/speech/lines.tsv

@@ -1,0 +1,72 @@
+#include "plugin/plugin.h"
+
+#include <memory>
+
+#include "host/script_host.h"
+#include "platform/platform.h"
+#include "plugin/plugin_state.h"
+#include "plugin/update_frame.h"
+
+namespace quillomar {
+namespace {
+
+// The key table is process-wide: the host calls the keyboard handler from the game's window
+// procedure, outside the script, whether or not a script has started.
+KeyState gKeys[kKeyCount] = {};
+
+// The script's state lives past each frame and is replaced whole at every start; it is kept here,
+// not on the script's stack, so the host's tools can look at it between frames.
+std::unique_ptr<PluginState> gRunning;
+
+}  // namespace
+
+void AttachPlugin(void* module) {
+    scriptRegister(module, ScriptMain);
+    keyboardHandlerRegister(OnKeyboardMessage);
+}
+
+void DetachPlugin(void* module) {
+    scriptUnregister(module);
+    keyboardHandlerUnregister(OnKeyboardMessage);
+}
+
+PluginState& StartPlugin() {
+    // The host may start the script again after a reload: each start begins as a fresh load.
+    gRunning = std::make_unique<PluginState>();
+    PluginState& state = *gRunning;
+    state.settings = LoadSettings();
+    state.taunting.random.state = platform::CalendarSeconds();
+    PrepareSpeech(state.taunting.speech);
+    return state;
+}
+
+const PluginState* RunningPlugin() { return gRunning.get(); }
+
+void ScriptMain() {
+    // Nothing may escape into the host; a start-up that fails leaves the plug-in idle.
+    PluginState* state = nullptr;
+    try {
+        state = &StartPlugin();
+    } catch (...) {
+    }
+    for (;;) {
+        try {
+            if (state != nullptr) UpdateFrame(*state);
+        } catch (...) {
+        }
+        scriptWait(0);
+    }
+}
+
+void OnKeyboardMessage(std::uint32_t key, std::uint16_t, std::uint8_t, std::int32_t, std::int32_t isWithAlt,
+                       std::int32_t wasDownBefore, std::int32_t isUpNow) noexcept {
+    if (key >= kKeyCount) return;
+    gKeys[key] = {platform::TickCount(), isWithAlt, wasDownBefore, isUpNow};
+}
+
+const KeyState& KeyStateOf(std::uint32_t key) {
+    static const KeyState kNone{};
+    return key < kKeyCount ? gKeys[key] : kNone;
+}
+
+}  // namespace quillomar

@@ -1,0 +1,39 @@
+#pragma once
+// The plug-in's entry points as the script host sees them.
+
+#include <cstdint>
+
+namespace quillomar {
+
+struct PluginState;
+
+// Registers the script and the keyboard handler with the host (process attach).
+void AttachPlugin(void* module);
+// Unregisters both (process detach).
+void DetachPlugin(void* module);
+
+// The script: start-up, then one UpdateFrame per game frame, for ever.
+void ScriptMain();
+
+// Start-up alone: a fresh state, the settings, the generator's seed and the line catalogue. The
+// state replaces the previous start's and lives until the next start.
+PluginState& StartPlugin();
+
+// The state of the latest start, or null before the first: for the host's tools to look at.
+const PluginState* RunningPlugin();
+
+struct KeyState {
+    std::uint32_t tick;
+    std::int32_t isWithAlt;
+    std::int32_t wasDownBefore;
+    std::int32_t isUpNow;
+};
+
+inline constexpr std::uint32_t kKeyCount = 255;
+
+// Called by the host from the game's window procedure: notes the key in the key table only.
+void OnKeyboardMessage(std::uint32_t key, std::uint16_t repeats, std::uint8_t scanCode, std::int32_t isExtended,
+                       std::int32_t isWithAlt, std::int32_t wasDownBefore, std::int32_t isUpNow) noexcept;
+const KeyState& KeyStateOf(std::uint32_t key);
+
+}  // namespace quillomar

@@ -1,0 +1,46 @@
+#include "plugin/update_frame.h"
+
+#include "frame/combat_stage.h"
+#include "frame/debug_overlay.h"
+#include "frame/target_stage.h"
+#include "plugin/plugin_state.h"
+
+namespace quillomar {
+namespace {
+
+// The player's ped is missing, dead, not in play, ragdolling or dying.
+bool PlayerCannotAct(Ped playerPed) {
+    return !DoesEntityExist(playerPed) || IsEntityDead(playerPed) || !IsPlayerInPlay(PlayerIndex()) ||
+           IsPedRagdolling(playerPed) || IsPedDeadOrDying(playerPed);
+}
+
+// A gate ends the frame: no stage runs, and the prompts leave the screen.
+void EndFrameAtGate(FrameState& frame) { HideAllPrompts(frame.prompts); }
+
+}  // namespace
+
+void UpdateFrame(PluginState& state) {
+    const Settings& settings = state.settings;
+    FrameState& frame = state.frame;
+    TauntState& taunting = state.taunting;
+    if (!settings.enabled) return EndFrameAtGate(frame);
+    if (!settings.enabledInMissions && IsMissionActive()) return EndFrameAtGate(frame);
+
+    frame.playerPed = PlayerPed();
+    // Prompts belong to the ped they were made for; a new ped gets new ones.
+    if (frame.playerPed != frame.lastPlayerPed && frame.lastPlayerPed != 0) DeletePrompts(frame.prompts);
+    frame.lastPlayerPed = frame.playerPed;
+    if (PlayerCannotAct(frame.playerPed)) return EndFrameAtGate(frame);
+
+    RunCombatRefresh(frame, taunting, settings);
+    if (!RunTargetStage(frame, taunting, settings)) {
+        if (frame.combatActive) {
+            RunCombatBranch(frame, taunting, settings);
+        } else {
+            RunIdleBranch(frame);
+        }
+    }
+    if (settings.debugMode) DrawDebugOverlay(frame, taunting, settings);
+}
+
+}  // namespace quillomar

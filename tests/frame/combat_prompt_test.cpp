@@ -1,0 +1,74 @@
+// The combat taunt prompt waits for the cooldown of the fight's kind, counted across the tick
+// count's wrap; a negative cooldown is never over. Played through whole frames.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "frame/combat_taunt.h"
+#include "plugin/update_frame.h"
+#include "sim_support.h"
+
+namespace quillomar {
+namespace {
+
+constexpr Ped kEnemy = 201;
+constexpr std::uint32_t kStart = 100000;
+
+struct Fight {
+    test::ScopedDirectory dir;
+    PluginState* state = nullptr;
+
+    // One enemy, armed (a gunfight) or not (a fistfight), that the player aims at.
+    Fight(const std::string& combatSettings, bool fistfight = false) {
+        state = &test::StartPluginInSim("[CombatTaunts]\n" + combatSettings);
+        sim::World& world = sim::TheGame().world;
+        world.peds[kEnemy].position = {5.0f, 5.0f, 0.0f};
+        world.peds[kEnemy].fightingPeds = {test::kPlayerPed};
+        world.peds[kEnemy].armed = !fistfight;
+        world.freeAimEntity = kEnemy;
+    }
+    bool Offered(std::uint32_t tick) {
+        sim::TheGame().clock.tick = tick;
+        UpdateFrame(*state);
+        for (const auto& [handle, prompt] : sim::TheGame().prompts) {
+            if (prompt.text == "Combat Taunt") return prompt.visible;
+        }
+        return false;
+    }
+    void SpeakAt(std::uint32_t tick) {
+        Offered(tick);
+        sim::TheGame().clock.tick = tick;
+        ASSERT_TRUE(PerformCombatTaunt(SpeakerOf(state->taunting, state->settings, test::kPlayerPed),
+                                       state->frame.combatContext));
+    }
+};
+
+TEST(CombatPrompt, WaitsForTheCooldownOfTheFightsKindSinceTheLastSpokenCombatTaunt) {
+    struct Case {
+        const char* what;
+        std::string ini;
+        bool fistfight, tauntFirst;
+        std::uint32_t tauntAt, now;
+        bool offered;
+    } cases[] = {
+        {"gunfight, 1 ms short", "GunfightCooldown=15000\n", false, true, kStart, kStart + 14999, false},
+        {"gunfight, just over", "GunfightCooldown=15000\n", false, true, kStart, kStart + 15000, true},
+        {"fistfight uses its own", "GunfightCooldown=60000\nMeleeCooldown=5000\n", true, true, kStart, kStart + 5000,
+         true},
+        {"fistfight, 1 ms short", "GunfightCooldown=0\nMeleeCooldown=5000\n", true, true, kStart, kStart + 4999, false},
+        {"across the wrap, just over", "GunfightCooldown=4352\n", false, true, 0xFFFFF000u, 0x100u, true},
+        {"across the wrap, 1 ms short", "GunfightCooldown=4353\n", false, true, 0xFFFFF000u, 0x100u, false},
+        {"none yet, 1 ms before", "GunfightCooldown=15000\n", false, false, 0, 14999, false},
+        {"-1 is never over", "GunfightCooldown=-1\n", false, true, kStart, kStart + 0x7FFFFFFFu, false},
+        {"INT_MIN", "GunfightCooldown=-2147483648\n", false, false, 0, 0x7FFFFFFFu, false},
+    };
+    for (const Case& c : cases) {
+        Fight fight(c.ini + "MeleeMinDistance=0\n", c.fistfight);
+        if (c.tauntFirst) fight.SpeakAt(c.tauntAt);
+        EXPECT_EQ(fight.Offered(c.now), c.offered) << c.what;
+    }
+}
+
+}  // namespace
+}  // namespace quillomar

@@ -1,0 +1,107 @@
+// No input may crash the plug-in or make it misbehave: frames played against a game whose every
+// answer is arbitrary, with settings at their extremes, under the sanitizers in the sanitizer
+// build.
+
+#include "chaos.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "config/setting_table.h"
+#include "host/native_hashes.h"
+#include "plugin/update_frame.h"
+#include "sim_support.h"
+
+namespace quillomar {
+namespace {
+
+const char* const kOddValues[] = {
+    "",
+    "0",
+    "1",
+    "-1",
+    "2",
+    "100",
+    "2147483647",
+    "-2147483648",
+    "4294967295",
+    "abc",
+    "1e999",
+    "-1e999",
+    "0x7FFFFFFF",
+    "-0x80000000",
+    "nan",
+    "0.5",
+    "-3.75",
+    "  7  ",
+    "INPUT_CONTEXT_A",
+    "0xFFFFFFFFFF",
+    "99999999999",
+};
+
+// A settings file with every key at an odd value, chosen by the generator.
+std::string OddSettingsFile(std::uint32_t seed) {
+    Random random{seed};
+    std::string text;
+    std::string section;
+    for (const SettingDef& def : SettingDefs()) {
+        if (section != def.section) {
+            section = def.section;
+            text += "[" + section + "]\n";
+        }
+        std::string value = kOddValues[static_cast<std::size_t>(random.Next()) % std::size(kOddValues)];
+        // Switches on or off at even odds, so that every stage gets its turn.
+        if (def.Type() == SettingType::Bool) value = random.Next() % 2 == 0 ? "0" : "1";
+        text += std::string(def.key) + "=" + value + "\n";
+    }
+    return text;
+}
+
+// Peds to target and to fight, more than the nearby-ped buffer holds.
+void FillBusyWorld(sim::World& world) {
+    world.peds[test::kPlayerPed].armed = true;
+    for (std::int32_t i = 0; i < 40; ++i) {
+        sim::Ped& ped = world.peds[200 + i];
+        ped.position = {static_cast<float>(i % 7) * 2.0f, static_cast<float>(i / 7) * 3.0f + 1.0f, 0.0f};
+        ped.dead = i % 5 == 0;
+        ped.writhing = i % 5 == 1;
+        ped.fightingPeds = {test::kPlayerPed};
+        ped.armed = i % 2 == 0;
+    }
+    world.focusEntity = 201;
+}
+
+TEST(Chaos, ArbitraryNativeResultsAndExtremeSettingsNeverCrashTheFrame) {
+    test::ScopedDirectory dir;
+    int spoken = 0;
+    int prompted = 0;
+    for (std::uint32_t seed = 1; seed <= 8; ++seed) {
+        PluginState& state = test::StartPluginInSim(OddSettingsFile(seed));
+        FillBusyWorld(sim::TheGame().world);
+        sim::SetChaos(0x9E3779B97F4A7C15ull * seed);
+        std::uint32_t tick = 0xFFFF0000u;  // the tick count wraps on the way
+        for (int frame = 0; frame < 2500; ++frame) {
+            sim::TheGame().clock.tick = tick;
+            sim::TheGame().pressedControl = frame % 3 == 0 ? 0xDFF812F9u : 0u;
+            UpdateFrame(state);
+            for (const sim::RecordedCall& call : test::Calls()) {
+                spoken += call.hash == native::PLAY_PED_AMBIENT_SPEECH_NATIVE ? 1 : 0;
+                prompted += call.hash == native::UI_PROMPT_HAS_STANDARD_MODE_COMPLETED ? 1 : 0;
+            }
+            test::ClearCalls();
+            sim::TheGame().events.clear();
+            tick += static_cast<std::uint32_t>(frame % 7 == 0 ? 40000 : 33);
+            if (frame % 500 == 0) sim::TheGame().world.focusEntity = 200 + frame % 40;
+        }
+        // The taunt history forgets peds that are gone, so it cannot outgrow the peds taunted
+        // since the last prune.
+        EXPECT_LT(state.taunting.taunts.records.size(), 4000u) << "seed " << seed;
+    }
+    // The odd answers must not keep the frames from their deeper stages.
+    EXPECT_GT(spoken, 10);
+    EXPECT_GT(prompted, 20);
+}
+
+}  // namespace
+}  // namespace quillomar
