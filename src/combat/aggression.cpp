@@ -189,8 +189,10 @@ Approach ApproachOf(float targetHeading, float dx, float dy) {
     approach.angle = Degrees(std::atan2(static_cast<double>(dx * c - dy * s), static_cast<double>(dy * c + dx * s)));
     approach.fromBehind = approach.angle > kBehindAngle || approach.angle < -kBehindAngle;
     approach.fromLeft = approach.angle >= -kBehindAngle && approach.angle <= kLeftNearAngle;
-    // atan2 keeps the result within a turn of [0, 360), so these loops end at once; a NaN skips them.
-    float facing = 90.0f - Degrees(std::atan2(static_cast<double>(dy), static_cast<double>(dx)));
+    // The heading that looks along (dx, dy): headings turn counter-clockwise from north, so an
+    // offset due east, at atan2 0, is heading 270. atan2 keeps the result within a turn of
+    // [0, 360), so these loops end at once; a NaN skips them.
+    float facing = Degrees(std::atan2(static_cast<double>(dy), static_cast<double>(dx))) - 90.0f;
     while (facing < 0.0f) facing += 360.0f;
     while (facing >= 360.0f) facing -= 360.0f;
     if (approach.fromBehind) {

@@ -57,7 +57,8 @@ void ReleaseGrapplers(Aggression& aggression);
 
 // Where an engaging ped comes from, seen from its target. angle is in degrees in (-180, 180]:
 // 0 at the target's face, negative on its left, positive on its right; facing is the heading
-// in [0, 360) the target is given for the grapple.
+// in [0, 360) the target is given for the grapple: towards the ped, or away from it when it comes
+// from behind.
 struct Approach {
     float angle = 0.0f;
     bool fromBehind = false;  // beyond 110 degrees either side

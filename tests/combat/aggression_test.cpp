@@ -24,13 +24,13 @@ TEST(ApproachOf, WorkedCasesGiveTheirAnglesSidesAndFacings) {
         double facing;
         bool turned;
     } cases[] = {
-        {0.0f, 1.0f, 0.0f, 90.0001, false, false, 90.0, true},
-        {0.0f, -1.0f, 0.0f, -90.0001, false, true, 269.9998, true},
-        {0.0f, 0.0f, -1.0f, 180.0002, true, false, 0.0001, false},
-        {0.0f, 0.0f, 1.0f, 0.0, false, false, 359.9999, false},
-        {90.0f, 1.0f, 0.0f, 180.0001, true, false, 270.0, true},
+        {0.0f, 1.0f, 0.0f, 90.0001, false, false, 270.0, true},
+        {0.0f, -1.0f, 0.0f, -90.0001, false, true, 90.0, true},
+        {0.0f, 0.0f, -1.0f, 180.0002, true, false, 360.0, false},
+        {0.0f, 0.0f, 1.0f, 0.0, false, false, 0.0, false},
+        {90.0f, 1.0f, 0.0f, 180.0001, true, false, 90.0, false},
         // The offset is made a unit vector first, so its length does not matter.
-        {0.0f, 2.5f, 0.0f, 90.0001, false, false, 90.0, true},
+        {0.0f, 2.5f, 0.0f, 90.0001, false, false, 270.0, true},
     };
     for (const Case& c : cases) {
         const Approach approach = ApproachOf(c.heading, c.dx, c.dy);
@@ -39,8 +39,29 @@ TEST(ApproachOf, WorkedCasesGiveTheirAnglesSidesAndFacings) {
         EXPECT_DOUBLE_EQ(Rounded4(approach.angle), c.angle) << where;
         EXPECT_EQ(approach.fromBehind, c.fromBehind) << where;
         EXPECT_EQ(approach.fromLeft, c.fromLeft) << where;
-        EXPECT_DOUBLE_EQ(Rounded4(approach.facing), c.facing) << where;
+        EXPECT_NEAR(approach.facing, c.facing, 0.001) << where;
         EXPECT_EQ(TurnsTarget(approach.facing, c.heading), c.turned) << where;
+    }
+}
+
+TEST(ApproachOf, AfterTheTurnTheAttackerIsStraightAheadOrStraightBehind) {
+    for (int heading = 0; heading < 360; heading += 15) {
+        for (int bearing = 0; bearing < 360; bearing += 7) {
+            const float h = static_cast<float>(heading);
+            const double radians = bearing * 3.14159265358979 / 180.0;
+            const float dx = static_cast<float>(3.0 * std::cos(radians)),
+                        dy = static_cast<float>(3.0 * std::sin(radians));
+            const Approach approach = ApproachOf(h, dx, dy);
+            const float newHeading = TurnsTarget(approach.facing, h) ? approach.facing : h;
+            const float seen = std::fabs(ApproachOf(newHeading, dx, dy).angle);
+            const std::string where = "heading " + std::to_string(heading) + ", bearing " + std::to_string(bearing);
+            if (!TurnsTarget(approach.facing, h)) {
+                // Not turned: the heading was within 30 degrees of the facing already.
+                EXPECT_LE(approach.fromBehind ? 180.0f - seen : seen, 30.01f) << where;
+            } else {
+                EXPECT_LE(approach.fromBehind ? 180.0f - seen : seen, 1.0f) << where;
+            }
+        }
     }
 }
 
