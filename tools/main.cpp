@@ -7,6 +7,7 @@
 
 #include "lines.h"
 #include "scenario_command.h"
+#include "soak.h"
 
 namespace {
 
@@ -23,6 +24,9 @@ constexpr const char* kUsage =
     "  lines [--voice arthur|john] [--list LIST]\n"
     "                     print the built-in voice lines, one row per line\n"
     "                     ('quillomar lines --help' tells the columns and lists)\n"
+    "  soak --frames N [--seed S] [--peds K]\n"
+    "                     play N frames in a changing, misbehaving world and tell the\n"
+    "                     speed, the peak memory and the size of the plug-in's state\n"
     "  help               show this text\n"
     "\n"
     "options:\n"
@@ -75,10 +79,9 @@ int main(int argc, char** argv) {
         std::cout << kUsage;
         return 0;
     }
-    if (command == "lines") {
-        const std::vector<std::string_view> args(argv + 2, argv + argc);
-        return tool::RunLines(args, std::cout, std::cerr);
-    }
+    const std::vector<std::string_view> args(argv + 2, argv + argc);
+    if (command == "lines") return tool::RunLines(args, std::cout, std::cerr);
+    if (command == "soak") return tool::RunSoak(args, std::cout, std::cerr);
     if (command != "demo" && command != "run") return Usage("unknown command '" + std::string(command) + "'");
 
     Options options = ParseOptions(argc, argv);

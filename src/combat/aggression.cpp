@@ -12,11 +12,8 @@
 namespace quillomar {
 namespace {
 
-// The hostile list holds at most the nearby-ped query's 32 peds. Provoked peds are bounded by the
-// peds near the player within the 30 s an approach may last; twice the query's size covers a
-// second wave before the first has finished, and the list only grows past it if ever exceeded.
+// The hostile list holds at most the nearby-ped query's 32 peds.
 constexpr std::size_t kShuffleReserve = kNearbyPedCapacity;
-constexpr std::size_t kProvokedReserve = 2 * kNearbyPedCapacity;
 
 // The game's own numbers for a charge: combat movement 2 advances on the enemy; combat
 // attributes 5 (always fight) and 46 (fight armed peds even unarmed) and 52, which is switched on
@@ -210,7 +207,7 @@ bool TurnsTarget(float facing, float targetHeading) {
 }
 
 Aggression::Aggression() {
-    provoked.reserve(kProvokedReserve);
+    provoked.reserve(kMaxProvokedPeds);
     shuffled.reserve(kShuffleReserve);
 }
 
@@ -225,6 +222,7 @@ void ProvokeEnemies(Aggression& aggression, Random& random, const CombatContext&
     // Every place is used up, provoked or not; a skipped ped is not replaced.
     for (std::int64_t place = 0; place < places; ++place) {
         Ped ped = aggression.shuffled[static_cast<std::size_t>(place)];
+        if (aggression.provoked.size() >= kMaxProvokedPeds) break;
         if (IsGoneOrDead(ped) || HasRecord(aggression, ped)) continue;
         Provoke(aggression, random, ped, charge);
         charge.first = false;

@@ -3,6 +3,7 @@
 // first of them tackles or grapples the player with an animation chosen by the side it comes
 // from; the others close in and fight.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -27,7 +28,11 @@ struct ProvokedPed {
 
 // The provoked peds, oldest first, and the hostile list in the order of the current call. A
 // record lasts at most 30 s of approach and 1.5 s of grapple, and a ped has at most one, so the
-// list holds no more than the peds provoked within the last 31.5 s.
+// list holds no more than the peds provoked within the last 31.5 s, and never more than
+// kMaxProvokedPeds: twice the nearby-ped query's 32, a second wave before the first is done. A
+// combat taunt provokes nobody further while that many are on their way.
+inline constexpr std::size_t kMaxProvokedPeds = 2 * kNearbyPedCapacity;
+
 struct Aggression {
     std::vector<ProvokedPed> provoked;
     std::vector<Ped> shuffled;

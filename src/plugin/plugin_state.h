@@ -2,6 +2,8 @@
 // Everything the plug-in keeps between frames, in one object built fresh at every start of the
 // script, so a restart begins exactly as a fresh load does.
 
+#include <cstddef>
+
 #include "config/settings.h"
 #include "frame/frame_state.h"
 #include "frame/taunt_state.h"
@@ -13,5 +15,18 @@ struct PluginState {
     FrameState frame;
     TauntState taunting;
 };
+
+// How much the state holds, piece by piece. Each has a bound that no run exceeds, however long.
+struct StateSizes {
+    std::size_t tauntRecords;  // at most kMaxTauntRecords
+    std::size_t provokedPeds;  // at most kMaxProvokedPeds
+    std::size_t hostilePeds;   // at most kNearbyPedCapacity
+    std::size_t repeatQueues;  // nine states and the two fights
+    std::size_t repeatSlots;   // at most the longest list, in every queue
+    std::size_t linePoolRows;  // at most the longest list, in each pool
+    std::size_t prompts;       // at most two
+};
+
+StateSizes MeasureState(const PluginState& state);
 
 }  // namespace quillomar

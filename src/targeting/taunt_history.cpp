@@ -17,6 +17,15 @@ void PruneVanishedPeds(TauntHistory& history) {
     std::erase_if(history.records, [](const auto& entry) { return !DoesEntityExist(entry.first); });
 }
 
+// Makes room for one more ped by forgetting the taunt longest ago.
+void ForgetOldestTaunt(TauntHistory& history, std::uint32_t now) {
+    auto oldest = history.records.begin();
+    for (auto it = history.records.begin(); it != history.records.end(); ++it) {
+        if (now - it->second.lastTauntTick > now - oldest->second.lastTauntTick) oldest = it;
+    }
+    history.records.erase(oldest);
+}
+
 }  // namespace
 
 bool CanTauntPed(const TauntHistory& history, Ped ped) {
@@ -31,7 +40,11 @@ bool CanTauntPed(const TauntHistory& history, Ped ped) {
 
 void RecordTaunt(TauntHistory& history, Ped target) {
     std::uint32_t now = platform::TickCount();
-    history.records[target] = {now, IsEntityDead(target)};
+    const bool dead = IsEntityDead(target);
+    if (history.records.size() >= kMaxTauntRecords && !history.records.contains(target)) {
+        ForgetOldestTaunt(history, now);
+    }
+    history.records[target] = {now, dead};
     PruneVanishedPeds(history);
 }
 

@@ -2,6 +2,7 @@
 // When each ped was last taunted: a ped may be taunted again 15 s later, or at once when it has
 // died since.
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 
@@ -15,7 +16,10 @@ struct PedTauntRecord {
 };
 
 // Peds that no longer exist are forgotten at most 30 s after a later taunt, so the history holds
-// the peds taunted lately plus those still in the world.
+// the peds taunted lately plus those still in the world, and never more than kMaxTauntRecords:
+// beyond that the longest-ago taunt is forgotten, long past its 15 s in any real play.
+inline constexpr std::size_t kMaxTauntRecords = 1024;
+
 struct TauntHistory {
     std::map<Ped, PedTauntRecord> records;
     std::uint32_t lastPruneTick = 0;

@@ -44,11 +44,7 @@ std::string Escaped(std::string_view text) {
     return out;
 }
 
-std::string Hex(std::uint32_t value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(value));
-    return text;
-}
+void Hex(std::uint32_t value) { std::printf("%08X", static_cast<unsigned>(value)); }
 
 // The text a read left in a buffer of size bytes; a reader that leaves it unterminated or
 // writes beyond it is shown so.
@@ -90,15 +86,14 @@ void PrintLoadedSettings(const std::string& path) {
     std::printf("loaded");
     for (const quillomar::SettingDef& def : quillomar::SettingDefs()) {
         const auto& field = def.field;
-        std::string value;
-        if (auto flag = std::get_if<bool Settings::*>(&field)) value = settings.*(*flag) ? "1" : "0";
-        if (auto number = std::get_if<std::int32_t Settings::*>(&field)) value = std::to_string(settings.*(*number));
-        if (auto real = std::get_if<float Settings::*>(&field))
-            value = Hex(std::bit_cast<std::uint32_t>(settings.*(*real)));
-        if (auto control = std::get_if<std::uint32_t Settings::*>(&field)) value = Hex(settings.*(*control));
-        if (def.Type() == quillomar::SettingType::Text)
-            value = "\"" + Escaped(quillomar::TextValue(settings, def)) + "\"";
-        std::printf(" %s=%s", def.key, value.c_str());
+        std::printf(" %s=", def.key);
+        if (auto flag = std::get_if<bool Settings::*>(&field)) std::printf("%d", settings.*(*flag) ? 1 : 0);
+        if (auto number = std::get_if<std::int32_t Settings::*>(&field)) std::printf("%d", int{settings.*(*number)});
+        if (auto real = std::get_if<float Settings::*>(&field)) Hex(std::bit_cast<std::uint32_t>(settings.*(*real)));
+        if (auto control = std::get_if<std::uint32_t Settings::*>(&field)) Hex(settings.*(*control));
+        if (def.Type() == quillomar::SettingType::Text) {
+            std::printf("\"%s\"", Escaped(quillomar::TextValue(settings, def)).c_str());
+        }
     }
     std::printf("\n");
 }
