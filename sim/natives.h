@@ -71,6 +71,8 @@ inline constexpr std::size_t kSpeechRequestSlots = 8;
 std::uint32_t HashOfName(std::string_view name);
 
 const NativeDef* FindNative(std::uint64_t hash);
+// The native of a public name, or null.
+const NativeDef* FindNativeNamed(std::string_view name);
 
 // The most slots an out-argument may span: the nearby-ped buffer of the largest capacity.
 inline constexpr std::size_t kMaxOutSlots = 257;
