@@ -61,11 +61,16 @@ void ScrambleOut(NativeCall& call, std::size_t i, char param) {
 void SetChaos(std::uint64_t seed) { gChaos = seed; }
 bool ChaosEnabled() { return gChaos != 0; }
 
-void ScrambleAnswer(NativeCall& call) {
+void ScrambleAnswer(NativeCall& call, std::uint64_t hash) {
     // One answer in four goes strange, so that the plug-in still gets past its gates and every
     // stage meets odd values.
     if (Next() % 4 != 0) return;
+    const std::uint64_t answered = call.results[0];
     for (std::uint64_t& result : call.results) result = OddSlot();
+    // The plug-in can never delete a prompt whose handle it was not told: in a game this strange
+    // the registration failed, and its answer names no prompt.
+    if (hash == quillomar::native::UI_PROMPT_REGISTER_BEGIN && call.results[0] != answered)
+        call.game.prompts.erase(static_cast<std::int32_t>(answered));
     for (std::size_t i = 0; i < call.args.size(); ++i) {
         char param = call.params[i];
         if (std::strchr("ovn", param) != nullptr && call.args[i] != 0) ScrambleOut(call, i, param);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game.h"
+#include "host/native_hashes.h"
 
 namespace sim {
 
@@ -52,6 +53,13 @@ struct NativeDef {
     int resultSlots;
     NativeHandler handler;
 };
+
+// The first two fields of a NativeDef row, the hash and the public name, from one token, so that
+// they can never disagree.
+#define SIM_NATIVE(NAME) ::quillomar::native::NAME, #NAME
+// The same for a native whose public name begins with an underscore (a name the community
+// guessed), which its constant leaves off.
+#define SIM_UNDERSCORED_NATIVE(NAME) ::quillomar::native::NAME, "_" #NAME
 
 // The natives of each concern of the game.
 std::span<const NativeDef> WorldNatives();
