@@ -84,7 +84,8 @@ ProbeResult Probe(const World& world, const Segment& segment, std::int32_t ignor
 
 void StartProbe(NativeCall& c) {
     Segment segment{{c.Float(0), c.Float(1), c.Float(2)}, {c.Float(3), c.Float(4), c.Float(5)}};
-    std::int32_t handle = c.game.nextProbeHandle++;
+    std::int32_t handle = c.game.nextProbeHandle;
+    c.game.nextProbeHandle = handle == INT32_MAX ? 1 : handle + 1;
     c.game.probes[handle] = Probe(c.world(), segment, c.Int(7));
     c.ReturnInt(handle);
 }

@@ -31,7 +31,7 @@ TEST(PromptPool, RegisteringAnswersZeroOnceFullAndDeletingAnUnknownHandleIsHarml
     EXPECT_NE(Call(quillomar::native::UI_PROMPT_REGISTER_BEGIN), 0u);
 }
 
-TEST(PromptPool, AChaosWorldLeavesOnlyThePromptsThePlugInHolds) {
+TEST(PromptPool, AChaosWorldLeavesOnlyThePromptsThePlugInHoldsAndNoProbe) {
     test::ScopedDirectory dir;
     test::StartPluginInSim();
     SetChaos(0x9E3779B97F4A7C15ull);
@@ -41,6 +41,7 @@ TEST(PromptPool, AChaosWorldLeavesOnlyThePromptsThePlugInHolds) {
         TheGame().events.clear();
     }
     EXPECT_LE(TheGame().prompts.size(), 2u);  // the plug-in's own two
+    EXPECT_TRUE(TheGame().probes.empty());    // each is read in the frame it is made
 }
 
 }  // namespace
