@@ -1,5 +1,6 @@
 #include "scenario.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -150,11 +151,38 @@ Scenario ParseTopLevel(const Json& json) {
     return scenario;
 }
 
+// How deeply the text's arrays and objects nest, strings skipped. A scenario needs a handful of
+// levels; a file nested thousands deep would overflow the stack of whatever reads it.
+std::size_t NestingDepth(std::string_view text) {
+    std::size_t depth = 0;
+    std::size_t deepest = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (inString) {
+            if (c == '\\') ++i;
+            if (c == '"') inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            deepest = std::max(deepest, ++depth);
+        } else if ((c == ']' || c == '}') && depth > 0) {
+            --depth;
+        }
+    }
+    return deepest;
+}
+
+constexpr std::size_t kDeepestNesting = 64;
+
 }  // namespace
 
 std::optional<Scenario> ParseScenario(std::string_view text, std::string& error) {
     std::string where;
     try {
+        if (NestingDepth(text) > kDeepestNesting)
+            throw ScenarioError("the file nests lists and objects more than " + std::to_string(kDeepestNesting) +
+                                " deep");
         Json json = Json::parse(text);
         Scenario scenario = ParseTopLevel(json);
         where = "world: ";

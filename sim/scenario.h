@@ -76,7 +76,9 @@ struct ScenarioEvent {
 
 // Told what happens as it happens, so that nothing of a long run needs keeping; any may be empty.
 struct ScenarioListener {
-    std::function<void()> started;  // the first frame has run start-up; before any of its events
+    // The first frame has run start-up, before any of its events; or, with false, the scenario
+    // ended without running a frame, so the plug-in never started.
+    std::function<void(bool ranStartUp)> started;
     std::function<void(const ScenarioEvent&)> event;
     std::function<void(const std::string&)> note;  // the scenario's own narration
 };

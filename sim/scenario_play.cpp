@@ -56,10 +56,10 @@ void TellGameEvents(Player& player) {
 }
 
 // A start of the script has run its start-up: the settings it read go on the record.
-void RecordStart(Player& player) {
+void RecordStart(Player& player, bool ranStartUp = true) {
     player.startPending = false;
     if (player.trace != nullptr) player.trace->Start(TheGame().clock.calendarSeconds, player.hooks.settingsObject());
-    if (!player.told && player.listener.started) player.listener.started();
+    if (!player.told && player.listener.started) player.listener.started(ranStartUp);
     player.told = true;
 }
 
@@ -170,7 +170,7 @@ ScenarioResult PlayScenario(const Scenario& scenario, const PluginHooks& hooks, 
     StartScript();
     for (const ScenarioStep& step : scenario.timeline) PlayStep(player, step);
     // A scenario that runs no frame still names its settings.
-    if (!player.told) RecordStart(player);
+    if (!player.told) RecordStart(player, false);
     StopScript();
     hooks.unload();
     return std::move(player.result);

@@ -101,9 +101,11 @@ int CountLines(const char* file) {
 
 // Says where the settings came from, once the first frame's start-up has run; false when the
 // default file should have been written and was not.
-bool TellStartUp(const sim::Scenario& scenario, bool hadSettings, std::ostream& out) {
+bool TellStartUp(const sim::Scenario& scenario, bool hadSettings, bool ranStartUp, std::ostream& out) {
     bool truthful = true;
-    if (hadSettings || scenario.ini) {
+    if (!ranStartUp) {
+        out << "settings: no frame was run, so the plug-in never started\n";
+    } else if (hadSettings || scenario.ini) {
         out << "settings: read Quillomar.ini\n";
     } else if (fs::is_regular_file("Quillomar.ini")) {
         out << "settings: no Quillomar.ini, so the commented default file was written (" << CountLines("Quillomar.ini")
@@ -144,9 +146,9 @@ int PlayIn(const sim::Scenario& scenario, const std::string& source, const Plugi
     bool defaultsWritten = true;
     std::vector<std::string> earlyNotes;  // narration before the first frame follows the start-up lines
     sim::ScenarioListener listener;
-    listener.started = [&] {
+    listener.started = [&](bool ranStartUp) {
         started = true;
-        defaultsWritten = TellStartUp(scenario, hadSettings, out);
+        defaultsWritten = TellStartUp(scenario, hadSettings, ranStartUp, out);
         for (const std::string& note : earlyNotes) out << "\n" << note << "\n";
     };
     listener.event = [&](const sim::ScenarioEvent& event) {

@@ -48,8 +48,11 @@ TEST(RunScenario, RejectsAnUnusableScenarioWithExitCode2AndSaysWhy) {
     struct Case {
         const char* json;
         const char* message;
-    } cases[] = {
+    };
+    const std::string deep = std::string(65, '[') + std::string(65, ']');
+    const Case cases[] = {
         {"{", "parse error"},
+        {deep.c_str(), "nests lists and objects more than 64 deep"},
         {R"({"timeline": [{"fly": 1}]})", "a step needs one of"},
         {R"({"timeline": [{"ped": 1, "set": {"wings": true}}]})", "unknown ped property 'wings'"},
         {R"({"world": {"weather": "rain"}})", "unknown world property 'weather'"},
@@ -104,6 +107,8 @@ TEST(RunScenario, RemovesItsTemporaryFolderAndRefusesOneItCannotWriteIn) {
     EXPECT_EQ(used.parent_path(), std::filesystem::temp_directory_path()) << out.str();
     EXPECT_FALSE(std::filesystem::exists(used));
     EXPECT_EQ(std::filesystem::current_path(), dir.path());
+    EXPECT_EQ(PlayScenarioText("{}", "none.json", {}, out, err), 0) << err.str();  // no frame, no settings file
+    EXPECT_NE(out.str().find("the plug-in never started"), std::string::npos);
     // Not even the superuser may make files in /proc.
     EXPECT_EQ(PlayScenarioText(R"({"timeline": [{"run": 1}]})", "t.json", {"/proc", ""}, out, err), 2);
     EXPECT_NE(err.str().find("cannot write in the folder '/proc'"), std::string::npos) << err.str();
