@@ -126,7 +126,8 @@ struct RecordedCall {
     std::vector<std::vector<std::uint64_t>> writes;  // per out-argument, the slots written
 };
 
-// How many prompts the game holds at once: its pool has a fixed size, like the real game's.
+// How many prompts the game holds at once. Its pool has a fixed size, so prompts that are never
+// deleted end in registrations answered 0, not in a table that grows.
 inline constexpr std::size_t kPromptPoolSize = 256;
 
 struct Prompt {
