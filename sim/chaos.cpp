@@ -56,16 +56,26 @@ void ScrambleOut(NativeCall& call, std::size_t i, char param) {
     if (count > first) call.WriteOut(i, {slots, count - first}, first);
 }
 
+// A native that makes something answers its handle. When that answer goes strange, the game
+// made nothing: the plug-in could never delete or read what it was not told of, and the game's
+// tables must not fill with it.
+void ForgetWhatWasMade(Game& game, std::uint64_t hash, std::int32_t made) {
+    if (hash == quillomar::native::UI_PROMPT_REGISTER_BEGIN) game.prompts.erase(made);
+    if (hash == quillomar::native::START_EXPENSIVE_SYNCHRONOUS_SHAPE_TEST_LOS_PROBE) game.probes.erase(made);
+}
+
 }  // namespace
 
 void SetChaos(std::uint64_t seed) { gChaos = seed; }
 bool ChaosEnabled() { return gChaos != 0; }
 
-void ScrambleAnswer(NativeCall& call) {
+void ScrambleAnswer(NativeCall& call, std::uint64_t hash) {
     // One answer in four goes strange, so that the plug-in still gets past its gates and every
     // stage meets odd values.
     if (Next() % 4 != 0) return;
+    const std::uint64_t answered = call.results[0];
     for (std::uint64_t& result : call.results) result = OddSlot();
+    if (call.results[0] != answered) ForgetWhatWasMade(call.game, hash, static_cast<std::int32_t>(answered));
     for (std::size_t i = 0; i < call.args.size(); ++i) {
         char param = call.params[i];
         if (std::strchr("ovn", param) != nullptr && call.args[i] != 0) ScrambleOut(call, i, param);

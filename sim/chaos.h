@@ -13,7 +13,8 @@ namespace sim {
 void SetChaos(std::uint64_t seed);
 bool ChaosEnabled();
 
-// Now and then replaces the call's results and out-argument contents with arbitrary values.
-void ScrambleAnswer(NativeCall& call);
+// Now and then replaces the results and out-argument contents of a call of the native of that
+// hash with arbitrary values.
+void ScrambleAnswer(NativeCall& call, std::uint64_t hash);
 
 }  // namespace sim

@@ -105,7 +105,7 @@ std::uint64_t* nativeCall() {
         if (record.args.back().kind == sim::RecordedArg::Kind::Out) call.writes.emplace_back();
     }
     def->handler(call);
-    if (sim::ChaosEnabled()) sim::ScrambleAnswer(call);
+    if (sim::ChaosEnabled()) sim::ScrambleAnswer(call, def->hash);
     record.results.assign(call.results, call.results + def->resultSlots);
     record.writes = std::move(call.writes);
     gGame.calls.push_back(std::move(record));

@@ -126,6 +126,10 @@ struct RecordedCall {
     std::vector<std::vector<std::uint64_t>> writes;  // per out-argument, the slots written
 };
 
+// How many prompts the game holds at once. Its pool has a fixed size, so prompts that are never
+// deleted end in registrations answered 0, not in a table that grows.
+inline constexpr std::size_t kPromptPoolSize = 256;
+
 struct Prompt {
     std::uint32_t control = 0;
     std::string text;
@@ -153,7 +157,7 @@ struct ProbeResult {
 struct Game {
     World world;
     Clock clock;
-    std::map<std::int32_t, Prompt> prompts;
+    std::map<std::int32_t, Prompt> prompts;  // at most kPromptPoolSize
     std::int32_t nextPromptHandle = 1;
     std::vector<std::string> gameTexts;  // made by VAR_STRING, named by token
     std::uint32_t pressedControl = 0;    // pressed during the coming frame, 0 for none

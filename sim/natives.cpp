@@ -69,14 +69,26 @@ std::uint32_t OutSlots(char param, std::uint64_t pointer) {
     return static_cast<std::uint32_t>(capacity) + 1;
 }
 
-const NativeDef* FindNative(std::uint64_t hash) {
+namespace {
+
+template <typename Matches>
+const NativeDef* FindNativeWhere(Matches matches) {
     for (std::span<const NativeDef> natives :
          {WorldNatives(), TargetingNatives(), PromptNatives(), SpeechNatives(), HudNatives(), TaskNatives()}) {
-        auto found =
-            std::find_if(natives.begin(), natives.end(), [hash](const NativeDef& def) { return def.hash == hash; });
+        auto found = std::find_if(natives.begin(), natives.end(), matches);
         if (found != natives.end()) return &*found;
     }
     return nullptr;
+}
+
+}  // namespace
+
+const NativeDef* FindNative(std::uint64_t hash) {
+    return FindNativeWhere([hash](const NativeDef& def) { return def.hash == hash; });
+}
+
+const NativeDef* FindNativeNamed(std::string_view name) {
+    return FindNativeWhere([name](const NativeDef& def) { return def.name == name; });
 }
 
 const char* NativeName(std::uint64_t hash) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game.h"
+#include "host/native_hashes.h"
 
 namespace sim {
 
@@ -53,6 +54,13 @@ struct NativeDef {
     NativeHandler handler;
 };
 
+// The first two fields of a NativeDef row, the hash and the public name, from one token, so that
+// they can never disagree.
+#define SIM_NATIVE(NAME) ::quillomar::native::NAME, #NAME
+// The same for a native whose public name begins with an underscore (a name the community
+// guessed), which its constant leaves off.
+#define SIM_UNDERSCORED_NATIVE(NAME) ::quillomar::native::NAME, "_" #NAME
+
 // The natives of each concern of the game.
 std::span<const NativeDef> WorldNatives();
 std::span<const NativeDef> TargetingNatives();
@@ -71,6 +79,8 @@ inline constexpr std::size_t kSpeechRequestSlots = 8;
 std::uint32_t HashOfName(std::string_view name);
 
 const NativeDef* FindNative(std::uint64_t hash);
+// The native of a public name, or null.
+const NativeDef* FindNativeNamed(std::string_view name);
 
 // The most slots an out-argument may span: the nearby-ped buffer of the largest capacity.
 inline constexpr std::size_t kMaxOutSlots = 257;

@@ -31,7 +31,7 @@ void DrawScreenText(NativeCall& c) {
 }
 
 const NativeDef kHudNatives[] = {
-    {n::BG_DISPLAY_TEXT, "_BG_DISPLAY_TEXT", "iff", 0, DrawScreenText},
+    {SIM_UNDERSCORED_NATIVE(BG_DISPLAY_TEXT), "iff", 0, DrawScreenText},
 };
 
 }  // namespace

@@ -53,6 +53,19 @@ void SetPriority(NativeCall& c) {
     });
 }
 
+// The game keeps its prompts in a pool of fixed size: when every place is taken, registering
+// makes no prompt and answers 0. Handles count up, skipping those in use, and never reach 0.
+void RegisterPrompt(NativeCall& c) {
+    if (c.game.prompts.size() >= kPromptPoolSize) return c.ReturnInt(0);
+    std::int32_t handle;
+    do {
+        handle = c.game.nextPromptHandle;
+        c.game.nextPromptHandle = handle == INT32_MAX ? 1 : handle + 1;
+    } while (c.game.prompts.contains(handle));
+    c.game.prompts[handle] = {};
+    c.ReturnInt(handle);
+}
+
 // A press completes a prompt of its control that is enabled and visible in the frame of the press.
 void HasCompleted(NativeCall& c) {
     const Prompt* prompt = PromptAt(c);
@@ -61,34 +74,29 @@ void HasCompleted(NativeCall& c) {
 }
 
 const NativeDef kPromptNatives[] = {
-    {n::VAR_STRING, "VAR_STRING", "itt", 1, MakeGameText},
-    {n::UI_PROMPT_REGISTER_BEGIN, "_UI_PROMPT_REGISTER_BEGIN", "", 1,
-     [](NativeCall& c) {
-         std::int32_t handle = c.game.nextPromptHandle++;
-         c.game.prompts[handle] = {};
-         c.ReturnInt(handle);
-     }},
-    {n::UI_PROMPT_SET_CONTROL_ACTION, "_UI_PROMPT_SET_CONTROL_ACTION", "ii", 0,
+    {SIM_NATIVE(VAR_STRING), "itt", 1, MakeGameText},
+    {SIM_UNDERSCORED_NATIVE(UI_PROMPT_REGISTER_BEGIN), "", 1, RegisterPrompt},
+    {SIM_UNDERSCORED_NATIVE(UI_PROMPT_SET_CONTROL_ACTION), "ii", 0,
      [](NativeCall& c) { ChangePrompt(c, [&c](Prompt& p) { p.control = c.Low(1); }); }},
-    {n::UI_PROMPT_SET_TEXT, "_UI_PROMPT_SET_TEXT", "ii", 0,
+    {SIM_UNDERSCORED_NATIVE(UI_PROMPT_SET_TEXT), "ii", 0,
      [](NativeCall& c) {
          const std::string* text = GameText(c.game, c.args[1]);
          ChangePrompt(c, [text](Prompt& p) { p.text = text != nullptr ? *text : ""; });
      }},
-    {n::UI_PROMPT_SET_STANDARD_MODE, "_UI_PROMPT_SET_STANDARD_MODE", "ii", 0,
+    {SIM_UNDERSCORED_NATIVE(UI_PROMPT_SET_STANDARD_MODE), "ii", 0,
      [](NativeCall& c) { ChangePrompt(c, [&c](Prompt& p) { p.pressMode = c.args[1] != 0; }); }},
-    {n::UI_PROMPT_SET_ATTRIBUTE, "_UI_PROMPT_SET_ATTRIBUTE", "iii", 0,
+    {SIM_UNDERSCORED_NATIVE(UI_PROMPT_SET_ATTRIBUTE), "iii", 0,
      [](NativeCall& c) {
          if (c.Int(1) == 18) ChangePrompt(c, [&c](Prompt& p) { p.attribute18 = c.args[2] != 0; });
      }},
-    {n::UI_PROMPT_REGISTER_END, "_UI_PROMPT_REGISTER_END", "i", 0,
+    {SIM_UNDERSCORED_NATIVE(UI_PROMPT_REGISTER_END), "i", 0,
      [](NativeCall& c) { ChangePrompt(c, [](Prompt& p) { p.registered = true; }); }},
-    {n::UI_PROMPT_SET_PRIORITY, "_UI_PROMPT_SET_PRIORITY", "ii", 0, SetPriority},
-    {n::UI_PROMPT_SET_ENABLED, "_UI_PROMPT_SET_ENABLED", "ii", 0,
+    {SIM_UNDERSCORED_NATIVE(UI_PROMPT_SET_PRIORITY), "ii", 0, SetPriority},
+    {SIM_UNDERSCORED_NATIVE(UI_PROMPT_SET_ENABLED), "ii", 0,
      [](NativeCall& c) { ChangePrompt(c, [&c](Prompt& p) { p.enabled = c.args[1] != 0; }); }},
-    {n::UI_PROMPT_SET_VISIBLE, "_UI_PROMPT_SET_VISIBLE", "ii", 0, SetVisible},
-    {n::UI_PROMPT_HAS_STANDARD_MODE_COMPLETED, "_UI_PROMPT_HAS_STANDARD_MODE_COMPLETED", "ii", 1, HasCompleted},
-    {n::UI_PROMPT_DELETE, "_UI_PROMPT_DELETE", "i", 0,
+    {SIM_UNDERSCORED_NATIVE(UI_PROMPT_SET_VISIBLE), "ii", 0, SetVisible},
+    {SIM_UNDERSCORED_NATIVE(UI_PROMPT_HAS_STANDARD_MODE_COMPLETED), "ii", 1, HasCompleted},
+    {SIM_UNDERSCORED_NATIVE(UI_PROMPT_DELETE), "i", 0,
      [](NativeCall& c) {
          if (Prompt* prompt = PromptAt(c); prompt != nullptr && prompt->visible)
              c.game.events.push_back("prompt hidden: " + prompt->text);

@@ -25,7 +25,7 @@ void PlaySpeech(NativeCall& c) {
 }
 
 const NativeDef kSpeechNatives[] = {
-    {n::PLAY_PED_AMBIENT_SPEECH_NATIVE, "PLAY_PED_AMBIENT_SPEECH_NATIVE", "ib", 1, PlaySpeech},
+    {SIM_NATIVE(PLAY_PED_AMBIENT_SPEECH_NATIVE), "ib", 1, PlaySpeech},
 };
 
 }  // namespace

@@ -84,7 +84,8 @@ ProbeResult Probe(const World& world, const Segment& segment, std::int32_t ignor
 
 void StartProbe(NativeCall& c) {
     Segment segment{{c.Float(0), c.Float(1), c.Float(2)}, {c.Float(3), c.Float(4), c.Float(5)}};
-    std::int32_t handle = c.game.nextProbeHandle++;
+    std::int32_t handle = c.game.nextProbeHandle;
+    c.game.nextProbeHandle = handle == INT32_MAX ? 1 : handle + 1;
     c.game.probes[handle] = Probe(c.world(), segment, c.Int(7));
     c.ReturnInt(handle);
 }
@@ -127,22 +128,18 @@ void NearbyPeds(NativeCall& c) {
 }
 
 const NativeDef kTargetingNatives[] = {
-    {n::GET_ENTITY_PLAYER_IS_FREE_AIMING_AT, "GET_ENTITY_PLAYER_IS_FREE_AIMING_AT", "io", 1,
+    {SIM_NATIVE(GET_ENTITY_PLAYER_IS_FREE_AIMING_AT), "io", 1,
      [](NativeCall& c) { AnswerEntity(c, c.world().freeAimEntity); }},
-    {n::IS_PLAYER_TARGETTING_ANYTHING, "IS_PLAYER_TARGETTING_ANYTHING", "i", 1,
+    {SIM_NATIVE(IS_PLAYER_TARGETTING_ANYTHING), "i", 1,
      [](NativeCall& c) { c.ReturnBool(c.world().EntityExists(c.world().lockOnEntity)); }},
-    {n::GET_PLAYER_TARGET_ENTITY, "GET_PLAYER_TARGET_ENTITY", "io", 1,
-     [](NativeCall& c) { AnswerEntity(c, c.world().lockOnEntity); }},
-    {n::GET_PLAYER_INTERACTION_TARGET_ENTITY, "GET_PLAYER_INTERACTION_TARGET_ENTITY", "ioii", 1,
+    {SIM_NATIVE(GET_PLAYER_TARGET_ENTITY), "io", 1, [](NativeCall& c) { AnswerEntity(c, c.world().lockOnEntity); }},
+    {SIM_NATIVE(GET_PLAYER_INTERACTION_TARGET_ENTITY), "ioii", 1,
      [](NativeCall& c) { AnswerEntity(c, c.world().focusEntity); }},
-    {n::GET_GAMEPLAY_CAM_COORD, "GET_GAMEPLAY_CAM_COORD", "", 3,
-     [](NativeCall& c) { c.ReturnVector(c.world().cameraPosition); }},
-    {n::GET_GAMEPLAY_CAM_ROT, "GET_GAMEPLAY_CAM_ROT", "i", 3,
-     [](NativeCall& c) { c.ReturnVector(c.world().cameraRotation); }},
-    {n::START_EXPENSIVE_SYNCHRONOUS_SHAPE_TEST_LOS_PROBE, "START_EXPENSIVE_SYNCHRONOUS_SHAPE_TEST_LOS_PROBE",
-     "ffffffiii", 1, StartProbe},
-    {n::GET_SHAPE_TEST_RESULT, "GET_SHAPE_TEST_RESULT", "iovvo", 1, ProbeResultOf},
-    {n::GET_PED_NEARBY_PEDS, "GET_PED_NEARBY_PEDS", "inii", 1, NearbyPeds},
+    {SIM_NATIVE(GET_GAMEPLAY_CAM_COORD), "", 3, [](NativeCall& c) { c.ReturnVector(c.world().cameraPosition); }},
+    {SIM_NATIVE(GET_GAMEPLAY_CAM_ROT), "i", 3, [](NativeCall& c) { c.ReturnVector(c.world().cameraRotation); }},
+    {SIM_NATIVE(START_EXPENSIVE_SYNCHRONOUS_SHAPE_TEST_LOS_PROBE), "ffffffiii", 1, StartProbe},
+    {SIM_NATIVE(GET_SHAPE_TEST_RESULT), "iovvo", 1, ProbeResultOf},
+    {SIM_NATIVE(GET_PED_NEARBY_PEDS), "inii", 1, NearbyPeds},
 };
 
 }  // namespace

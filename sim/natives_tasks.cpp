@@ -159,25 +159,25 @@ void Grapple(NativeCall& c) {
 }
 
 const NativeDef kTaskNatives[] = {
-    {n::GET_HASH_KEY, "GET_HASH_KEY", "t", 1, HashName},
-    {n::CLEAR_PED_TASKS_IMMEDIATELY, "CLEAR_PED_TASKS_IMMEDIATELY", "iii", 0, ClearTasks},
-    {n::SET_BLOCKING_OF_NON_TEMPORARY_EVENTS, "SET_BLOCKING_OF_NON_TEMPORARY_EVENTS", "ii", 0, BlockEvents},
-    {n::SET_PED_COMBAT_MOVEMENT, "SET_PED_COMBAT_MOVEMENT", "ii", 0, SetCombatMovement},
-    {n::SET_PED_COMBAT_ATTRIBUTES, "SET_PED_COMBAT_ATTRIBUTES", "iii", 0, SetCombatAttribute},
-    {n::TASK_GO_TO_ENTITY, "TASK_GO_TO_ENTITY", "iiifffi", 0, GoToEntity},
-    {n::SET_PED_KEEP_TASK, "SET_PED_KEEP_TASK", "ii", 0, KeepTask},
-    {n::TASK_COMBAT_PED, "TASK_COMBAT_PED", "iiii", 0, CombatPed},
-    {n::GET_ENTITY_HEADING, "GET_ENTITY_HEADING", "i", 1,
+    {SIM_NATIVE(GET_HASH_KEY), "t", 1, HashName},
+    {SIM_NATIVE(CLEAR_PED_TASKS_IMMEDIATELY), "iii", 0, ClearTasks},
+    {SIM_NATIVE(SET_BLOCKING_OF_NON_TEMPORARY_EVENTS), "ii", 0, BlockEvents},
+    {SIM_NATIVE(SET_PED_COMBAT_MOVEMENT), "ii", 0, SetCombatMovement},
+    {SIM_NATIVE(SET_PED_COMBAT_ATTRIBUTES), "iii", 0, SetCombatAttribute},
+    {SIM_NATIVE(TASK_GO_TO_ENTITY), "iiifffi", 0, GoToEntity},
+    {SIM_NATIVE(SET_PED_KEEP_TASK), "ii", 0, KeepTask},
+    {SIM_NATIVE(TASK_COMBAT_PED), "iiii", 0, CombatPed},
+    {SIM_NATIVE(GET_ENTITY_HEADING), "i", 1,
      [](NativeCall& c) {
          const Ped* ped = c.world().FindPed(c.Int(0));
          c.ReturnFloat(ped != nullptr ? ped->heading : 0.0f);
      }},
-    {n::SET_ENTITY_HEADING, "SET_ENTITY_HEADING", "if", 0, SetHeading},
-    {n::SET_PED_GRAPPLE_STYLE, "_SET_PED_GRAPPLE_STYLE", "ii", 0, SetGrappleStyle},
-    {n::SET_PED_GRAPPLE_ACTION, "_SET_PED_GRAPPLE_ACTION", "ii", 0, SetGrappleAction},
-    {n::SET_PED_GRAPPLE_FLAG, "_SET_PED_GRAPPLE_FLAG", "iii", 0, SetGrappleFlag},
-    {n::TASK_GRAPPLE, "TASK_GRAPPLE", "iiiifii", 0, Grapple<false>},
-    {n::TASK_PUT_PED_DIRECTLY_INTO_GRAPPLE, "TASK_PUT_PED_DIRECTLY_INTO_GRAPPLE", "iiiffii", 0, Grapple<true>},
+    {SIM_NATIVE(SET_ENTITY_HEADING), "if", 0, SetHeading},
+    {SIM_UNDERSCORED_NATIVE(SET_PED_GRAPPLE_STYLE), "ii", 0, SetGrappleStyle},
+    {SIM_UNDERSCORED_NATIVE(SET_PED_GRAPPLE_ACTION), "ii", 0, SetGrappleAction},
+    {SIM_UNDERSCORED_NATIVE(SET_PED_GRAPPLE_FLAG), "iii", 0, SetGrappleFlag},
+    {SIM_NATIVE(TASK_GRAPPLE), "iiiifii", 0, Grapple<false>},
+    {SIM_NATIVE(TASK_PUT_PED_DIRECTLY_INTO_GRAPPLE), "iiiffii", 0, Grapple<true>},
 };
 
 }  // namespace

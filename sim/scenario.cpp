@@ -1,388 +1,232 @@
 #include "scenario.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
-#include <iterator>
-#include <map>
+#include <cstring>
+#include <limits>
 
 #include "host/control_hashes.h"
-#include "host/native_hashes.h"
-#include "movement.h"
-#include "script_runner.h"
-#include "trace.h"
+#include "natives.h"
+#include "scenario_values.h"
+#include "scenario_world.h"
 
 namespace sim {
 namespace {
 
-using Json = nlohmann::json;
+constexpr std::int64_t kMaxTimes = std::numeric_limits<std::int32_t>::max();
 
-}  // namespace
-
-void from_json(const Json& json, Vec3& v) {
-    if (!json.is_array() || json.size() != 3) throw std::runtime_error("a position is [x, y, z]");
-    v = {json[0].get<float>(), json[1].get<float>(), json[2].get<float>()};
-}
-
-namespace {
-
-template <auto Member>
-void Set(Ped& ped, const Json& value) {
-    value.get_to(ped.*Member);
-}
-
-// A hash given as a number or as "0x…" text.
-template <auto Member>
-void SetHash(Ped& ped, const Json& value) {
-    ped.*Member = value.is_string() ? static_cast<std::uint32_t>(std::stoul(value.get<std::string>(), nullptr, 16))
-                                    : value.get<std::uint32_t>();
-}
-
-struct PedProperty {
-    const char* name;
-    void (*apply)(Ped&, const Json&);
-};
-
-// Every ped property a scenario may set, by its name in the file.
-constexpr PedProperty kPedProperties[] = {
-    {"human", Set<&Ped::human>},
-    {"hogtied", Set<&Ped::hogtied>},
-    {"beingHogtied", Set<&Ped::beingHogtied>},
-    {"flag327", Set<&Ped::flag327>},
-    {"dead", Set<&Ped::dead>},
-    {"dying", Set<&Ped::dying>},
-    {"writhing", Set<&Ped::writhing>},
-    {"fatallyInjured", Set<&Ped::fatallyInjured>},
-    {"incapacitated", Set<&Ped::incapacitated>},
-    {"ragdoll", Set<&Ped::ragdoll>},
-    {"fleeing", Set<&Ped::fleeing>},
-    {"inMelee", Set<&Ped::inMelee>},
-    {"armed", Set<&Ped::armed>},
-    {"male", Set<&Ped::male>},
-    {"onScreen", Set<&Ped::onScreen>},
-    {"inCover", Set<&Ped::inCover>},
-    {"health", Set<&Ped::health>},
-    {"maxHealth", Set<&Ped::maxHealth>},
-    {"pedType", Set<&Ped::pedType>},
-    {"relationshipGroup", SetHash<&Ped::relationshipGroup>},
-    {"relationshipToPlayer", Set<&Ped::relationshipToPlayer>},
-    {"model", SetHash<&Ped::model>},
-    {"heading", Set<&Ped::heading>},
-    {"speed", Set<&Ped::speed>},
-    {"position", Set<&Ped::position>},
-    {"fighting", Set<&Ped::fightingPeds>},
-    {"damagedBy", Set<&Ped::damagedBy>},
-};
-
-void ApplyPed(Ped& ped, const Json& values) {
-    for (const auto& [name, value] : values.items()) {
-        const PedProperty* property = nullptr;
-        for (const PedProperty& candidate : kPedProperties) {
-            if (name == candidate.name) property = &candidate;
-        }
-        if (property == nullptr) throw std::runtime_error("unknown ped property '" + name + "'");
-        property->apply(ped, value);
+Expectation ParseExpectation(const Json& expect) {
+    CheckObject(expect, "an expectation", {"seen", "notSeen", "called", "times"});
+    Expectation parsed;
+    if (expect.contains("seen")) parsed.seen = ReadText(expect["seen"], "seen");
+    if (expect.contains("notSeen")) parsed.notSeen = ReadText(expect["notSeen"], "notSeen");
+    if (expect.contains("called")) {
+        parsed.called = ReadText(expect["called"], "called");
+        const NativeDef* native = FindNativeNamed(*parsed.called);
+        if (native == nullptr)
+            throw ScenarioError("\"called\" names no native the game knows: \"" + *parsed.called + "\"");
+        parsed.calledHash = native->hash;
     }
-}
-
-void ApplyWorld(World& world, const Json& values) {
-    for (const auto& [name, value] : values.items()) {
-        if (name == "player") {
-            value.get_to(world.playerPed);
-        } else if (name == "playerIndex") {
-            value.get_to(world.playerIndex);
-        } else if (name == "playerInPlay") {
-            value.get_to(world.playerInPlay);
-        } else if (name == "missionActive") {
-            value.get_to(world.missionActive);
-        } else if (name == "refuseSpeech") {
-            value.get_to(world.speechRefused);
-        } else if (name == "freeAim") {
-            value.get_to(world.freeAimEntity);
-        } else if (name == "lockOn") {
-            value.get_to(world.lockOnEntity);
-        } else if (name == "focus") {
-            value.get_to(world.focusEntity);
-        } else if (name == "cameraPosition") {
-            value.get_to(world.cameraPosition);
-        } else if (name == "cameraRotation") {
-            value.get_to(world.cameraRotation);
-        } else if (name == "nearbyOrder") {
-            value.get_to(world.nearbyOrder);
-        } else if (name == "nearbyClaim") {
-            world.nearbyClaim = value.is_null() ? std::nullopt : std::optional<std::int32_t>(value.get<std::int32_t>());
-        } else if (name == "objects") {
-            for (const Json& object : value)
-                world.objects[object.at("handle").get<std::int32_t>()].position = object.at("position").get<Vec3>();
-        } else if (name == "peds") {
-            for (const Json& ped : value)
-                ApplyPed(world.peds[ped.at("handle").get<std::int32_t>()], ped.value("set", Json::object()));
-        } else {
-            throw std::runtime_error("unknown world property '" + name + "'");
-        }
-    }
-}
-
-void ValidateExpectation(const Json& expect) {
-    if (!expect.contains("seen") && !expect.contains("notSeen") && !expect.contains("called")) {
-        throw std::runtime_error("expect needs \"seen\", \"notSeen\" or \"called\"");
-    }
-    if (expect.contains("seen") && expect.contains("called") && expect.contains("times")) {
-        throw std::runtime_error("expect with \"times\" counts either \"seen\" or \"called\", not both");
-    }
-}
-
-// The game's names of the controls a prompt may use, or a hash as "0x…".
-std::uint32_t ControlHash(const std::string& name) {
-    for (const quillomar::NamedControl& control : quillomar::kNamedControls) {
-        if (name == control.name) return control.hash;
-    }
-    if (name.rfind("0x", 0) == 0) return static_cast<std::uint32_t>(std::stoul(name, nullptr, 16));
-    throw std::runtime_error("unknown control '" + name + "'");
-}
-
-ScenarioStep ParseStep(const Json& step, int index) {
-    ScenarioStep parsed;
-    parsed.index = index;
-    if (step.contains("run")) {
-        parsed.kind = ScenarioStep::Kind::Run;
-        parsed.frames = step.at("run").get<int>();
-        if (parsed.frames < 0) throw std::runtime_error("run needs a frame count of 0 or more");
-        if (step.contains("ms")) parsed.ms = step.at("ms").get<std::uint32_t>();
-    } else if (step.contains("ped") && step.contains("set")) {
-        parsed.kind = ScenarioStep::Kind::SetPed;
-        parsed.ped = step.at("ped").get<std::int32_t>();
-        parsed.values = step.at("set");
-        Ped probe;
-        ApplyPed(probe, parsed.values);  // reject unknown properties when the file is read
-    } else if (step.contains("remove")) {
-        parsed.kind = ScenarioStep::Kind::RemovePed;
-        parsed.ped = step.at("remove").get<std::int32_t>();
-    } else if (step.contains("world")) {
-        parsed.kind = ScenarioStep::Kind::SetWorld;
-        parsed.values = step.at("world");
-        World probe;
-        ApplyWorld(probe, parsed.values);
-    } else if (step.contains("press")) {
-        parsed.kind = ScenarioStep::Kind::Press;
-        parsed.control = ControlHash(step.at("press").get<std::string>());
-    } else if (step.contains("restart")) {
-        parsed.kind = ScenarioStep::Kind::Restart;
-    } else if (step.contains("key")) {
-        parsed.kind = ScenarioStep::Kind::Key;
-        parsed.control = step.at("key").get<std::uint32_t>();
-        parsed.values = step.value("up", false);
-    } else if (step.contains("note")) {
-        parsed.kind = ScenarioStep::Kind::Note;
-        parsed.values = step.at("note").get<std::string>();
-    } else if (step.contains("expect")) {
-        parsed.kind = ScenarioStep::Kind::Expect;
-        const Json& expect = step.at("expect");
-        parsed.values = expect.is_array() ? expect : Json::array({expect});
-        for (const Json& one : parsed.values) ValidateExpectation(one);
-    } else {
-        throw std::runtime_error(
-            "a step needs one of run, ped with set, remove, world, press, key, restart, note or expect");
-    }
+    if (expect.contains("times")) parsed.times = ReadWhole(expect["times"], "times", 0, kMaxTimes);
+    if (!parsed.seen && !parsed.notSeen && !parsed.called)
+        throw ScenarioError("expect needs \"seen\", \"notSeen\" or \"called\"");
+    if (parsed.seen && parsed.called && parsed.times)
+        throw ScenarioError("expect with \"times\" counts either \"seen\" or \"called\", not both");
     return parsed;
 }
 
-struct Player {
-    const Scenario& scenario;
-    ScenarioResult result;
-    int frame = 0;
-    std::size_t checkedEvents = 0;                // events before this were judged by an earlier expectation
-    std::map<std::string, int> callsSinceExpect;  // native calls by name since the last expectation
+// The game's names of the controls a prompt may use, or a hash as "0x…".
+std::uint32_t ControlHash(const Json& value) {
+    if (value.is_string()) {
+        for (const quillomar::NamedControl& control : quillomar::kNamedControls) {
+            if (value.get_ref<const std::string&>() == control.name) return control.hash;
+        }
+        if (value.get_ref<const std::string&>().rfind("0x", 0) != 0)
+            throw ScenarioError("\"press\" names no control the game knows: " + Shown(value));
+    }
+    return ReadHash(value, "press");
+}
+
+// The step's kind, told by the key it is made of, and the keys it may have beside it.
+struct StepForm {
+    const char* key;
+    ScenarioStep::Kind kind;
+    std::string_view keys[2];
+    std::size_t keyCount;
 };
 
-void RunFrames(Player& player, int frames, std::uint32_t ms) {
-    Game& game = TheGame();
-    for (int i = 0; i < frames; ++i) {
-        ++player.frame;
-        std::size_t firstCall = game.calls.size();
-        game.events.clear();
-        game.gameTexts.clear();  // a game text lives for the frame it is made in
-        player.result.trace.push_back(TraceFrame(player.frame, game.clock.tick));
-        RunFrame();
-        game.pressedControl = 0;  // a press lasts one frame
-        std::vector<RecordedCall> calls(game.calls.begin() + static_cast<std::ptrdiff_t>(firstCall), game.calls.end());
-        for (const RecordedCall& call : calls) {
-            player.result.trace.push_back(TraceCall(call));
-            ++player.callsSinceExpect[NativeName(call.hash)];
+const StepForm kStepForms[] = {
+    {"run", ScenarioStep::Kind::Run, {"run", "ms"}, 2},       {"set", ScenarioStep::Kind::SetPed, {"ped", "set"}, 2},
+    {"remove", ScenarioStep::Kind::RemovePed, {"remove"}, 1}, {"world", ScenarioStep::Kind::SetWorld, {"world"}, 1},
+    {"press", ScenarioStep::Kind::Press, {"press"}, 1},       {"restart", ScenarioStep::Kind::Restart, {"restart"}, 1},
+    {"key", ScenarioStep::Kind::Key, {"key", "up"}, 2},       {"note", ScenarioStep::Kind::Note, {"note"}, 1},
+    {"expect", ScenarioStep::Kind::Expect, {"expect"}, 1},
+};
+
+const StepForm& FormOf(const Json& step) {
+    if (step.is_object()) {
+        for (const StepForm& form : kStepForms) {
+            if (step.contains(form.key)) return form;
         }
-        if (const char* gate = GateThatEndedFrame(calls))
-            game.events.insert(game.events.begin(), std::string("stopped at a gate: ") + gate);
-        for (std::string& text : game.events)
-            player.result.events.push_back({player.frame, game.clock.tick, std::move(text)});
-        game.events.clear();
-        game.calls.clear();  // the trace keeps them; a long scenario must not grow without bound
-        game.clock.tick += ms;
-        // While the clock moves, peds with a move-to task cover ground; what they reach is told at once.
-        MovePeds(game, ms);
-        for (std::string& text : game.events)
-            player.result.events.push_back({player.frame, game.clock.tick, std::move(text)});
-        game.events.clear();
     }
+    throw ScenarioError("a step needs one of run, ped with set, remove, world, press, key, restart, note or expect");
 }
 
-// Judges a count: exactly times when given, else at least once.
-void CheckCount(Player& player, const std::string& where, const std::string& what, int count, const Json& expect) {
-    if (expect.contains("times")) {
-        int times = expect.at("times").get<int>();
-        if (count != times) {
-            player.result.failures.push_back(where + ": expected " + what + " " + std::to_string(times) +
-                                             " times, saw it " + std::to_string(count) + " times");
-        }
-    } else if (count == 0) {
-        player.result.failures.push_back(where + ": expected " + what + ", never seen");
-    }
-}
-
-void CheckOneExpectation(Player& player, const Json& expect, const std::string& where) {
-    auto matches = [&](const std::string& text) {
-        int count = 0;
-        for (std::size_t i = player.checkedEvents; i < player.result.events.size(); ++i) {
-            if (player.result.events[i].text.find(text) != std::string::npos) ++count;
-        }
-        return count;
-    };
-    if (expect.contains("seen")) {
-        std::string text = expect.at("seen").get<std::string>();
-        CheckCount(player, where, "\"" + text + "\"", matches(text), expect);
-    }
-    if (expect.contains("called")) {
-        std::string name = expect.at("called").get<std::string>();
-        CheckCount(player, where, "a call of " + name, player.callsSinceExpect[name], expect);
-    }
-    if (expect.contains("notSeen")) {
-        std::string text = expect.at("notSeen").get<std::string>();
-        if (matches(text) > 0) player.result.failures.push_back(where + ": \"" + text + "\" happened");
-    }
-}
-
-// Every expectation of the step judges what happened since the previous expect step.
-void CheckExpectation(Player& player, const ScenarioStep& step) {
-    std::string where = "step " + std::to_string(step.index + 1) + " (frame " + std::to_string(player.frame) + ")";
-    for (const Json& expect : step.values) CheckOneExpectation(player, expect, where);
-    player.checkedEvents = player.result.events.size();
-    player.callsSinceExpect.clear();
-}
-
-void PlayStep(Player& player, const ScenarioStep& step) {
-    World& world = TheGame().world;
-    switch (step.kind) {
+void ParseStepValues(const Json& step, ScenarioStep& parsed) {
+    switch (parsed.kind) {
         case ScenarioStep::Kind::Run:
-            RunFrames(player, step.frames, step.ms != 0 ? step.ms : player.scenario.frameMs);
+            parsed.frames =
+                static_cast<int>(ReadWhole(step["run"], "run", 0, kMaxRunFrames, "a whole number of frames"));
+            if (step.contains("ms"))
+                parsed.ms = static_cast<std::uint32_t>(
+                    ReadWhole(step["ms"], "ms", 0, 0xFFFFFFFF, "a whole number of milliseconds"));
             break;
-        case ScenarioStep::Kind::SetPed:
-            ApplyPed(world.peds[step.ped], step.values);
+        case ScenarioStep::Kind::SetPed: {
+            if (!step.contains("ped")) throw ScenarioError("\"set\" needs \"ped\", the handle of the ped to change");
+            parsed.ped = ReadHandle(step["ped"], "ped");
+            parsed.values = step["set"];
+            Ped probe;
+            ApplyPed(probe, parsed.values);
             break;
+        }
         case ScenarioStep::Kind::RemovePed:
-            world.peds.erase(step.ped);
+            parsed.ped = ReadHandle(step["remove"], "remove");
             break;
-        case ScenarioStep::Kind::SetWorld:
-            ApplyWorld(world, step.values);
+        case ScenarioStep::Kind::SetWorld: {
+            parsed.values = step["world"];
+            World probe;
+            ApplyWorld(probe, parsed.values);
             break;
-        case ScenarioStep::Kind::Expect:
-            CheckExpectation(player, step);
-            break;
+        }
         case ScenarioStep::Kind::Press:
-            TheGame().pressedControl = step.control;
+            parsed.control = ControlHash(step["press"]);
             break;
         case ScenarioStep::Kind::Restart:
-            // As after the game reloads a save: the script starts again from the top.
-            StopScript();
-            StartScript();
+            if (!ReadFlag(step["restart"], "restart")) throw ScenarioError("\"restart\" needs true, not false");
             break;
         case ScenarioStep::Kind::Key:
-            SendKey(step.control, step.values.get<bool>());
+            parsed.control = static_cast<std::uint32_t>(ReadWhole(step["key"], "key", 0, 0xFFFFFFFF, "a key code"));
+            if (step.contains("up")) parsed.up = ReadFlag(step["up"], "up");
             break;
         case ScenarioStep::Kind::Note:
-            player.result.notes.push_back({player.frame, step.values.get<std::string>()});
+            parsed.text = ReadText(step["note"], "note");
             break;
+        case ScenarioStep::Kind::Expect: {
+            const Json& expect = step["expect"];
+            if (!expect.is_array()) {
+                parsed.expectations.push_back(ParseExpectation(expect));
+                break;
+            }
+            for (const Json& one : expect) parsed.expectations.push_back(ParseExpectation(one));
+            break;
+        }
     }
 }
+
+ScenarioStep ParseStep(const Json& step, int index) {
+    const StepForm& form = FormOf(step);
+    CheckObject(step, "a \"" + std::string(form.key) + "\" step", std::span(form.keys, form.keyCount));
+    ScenarioStep parsed;
+    parsed.index = index;
+    parsed.kind = form.kind;
+    ParseStepValues(step, parsed);
+    return parsed;
+}
+
+std::uint32_t ReadWord(const Json& json, const char* key, std::uint32_t fallback) {
+    return json.contains(key) ? static_cast<std::uint32_t>(ReadWhole(json[key], key, 0, 0xFFFFFFFF)) : fallback;
+}
+
+Scenario ParseTopLevel(const Json& json) {
+    CheckObject(json, "a scenario",
+                {"name", "description", "ini", "startTick", "calendarSeconds", "frameMs", "world", "timeline"});
+    Scenario scenario;
+    if (json.contains("name")) scenario.name = ReadText(json["name"], "name");
+    if (json.contains("description")) scenario.description = ReadText(json["description"], "description");
+    if (json.contains("ini")) scenario.ini = ReadText(json["ini"], "ini");
+    scenario.startTick = ReadWord(json, "startTick", 100000u);
+    scenario.calendarSeconds = ReadWord(json, "calendarSeconds", 1780000000u);
+    scenario.frameMs = ReadWord(json, "frameMs", 33u);
+    return scenario;
+}
+
+// How deeply the text's arrays and objects nest, strings skipped. A scenario needs a handful of
+// levels; a file nested thousands deep would overflow the stack of whatever reads it.
+std::size_t NestingDepth(std::string_view text) {
+    std::size_t depth = 0;
+    std::size_t deepest = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (inString) {
+            if (c == '\\') ++i;
+            if (c == '"') inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            deepest = std::max(deepest, ++depth);
+        } else if ((c == ']' || c == '}') && depth > 0) {
+            --depth;
+        }
+    }
+    return deepest;
+}
+
+constexpr std::size_t kDeepestNesting = 64;
 
 }  // namespace
 
 std::optional<Scenario> ParseScenario(std::string_view text, std::string& error) {
+    std::string where;
     try {
+        if (NestingDepth(text) > kDeepestNesting)
+            throw ScenarioError("the file nests lists and objects more than " + std::to_string(kDeepestNesting) +
+                                " deep");
         Json json = Json::parse(text);
-        Scenario scenario;
-        scenario.name = json.value("name", "");
-        scenario.description = json.value("description", "");
-        if (json.contains("ini")) scenario.ini = json.at("ini").get<std::string>();
-        scenario.startTick = json.value("startTick", 100000u);
-        scenario.calendarSeconds = json.value("calendarSeconds", 1780000000u);
-        scenario.frameMs = json.value("frameMs", 33u);
+        Scenario scenario = ParseTopLevel(json);
+        where = "world: ";
         scenario.world = json.value("world", Json::object());
         World probe;
         ApplyWorld(probe, scenario.world);
-        const Json& timeline = json.value("timeline", Json::array());
-        for (std::size_t i = 0; i < timeline.size(); ++i)
+        where.clear();
+        const Json timeline = json.value("timeline", Json::array());
+        CheckArray(timeline, "timeline");
+        for (std::size_t i = 0; i < timeline.size(); ++i) {
+            where = "step " + std::to_string(i + 1) + ": ";
             scenario.timeline.push_back(ParseStep(timeline[i], static_cast<int>(i)));
+        }
         return scenario;
     } catch (const std::exception& failure) {
-        error = failure.what();
+        error = where + failure.what();
         return std::nullopt;
     }
 }
 
-ScenarioResult PlayScenario(const Scenario& scenario, const PluginHooks& hooks) {
-    if (scenario.ini) {
-        std::FILE* file = std::fopen("Quillomar.ini", "wb");
-        if (file != nullptr) {
-            std::fwrite(scenario.ini->data(), 1, scenario.ini->size(), file);
-            std::fclose(file);
-        }
+bool PlaceScenarioSettings(const Scenario& scenario, std::string& error) {
+    if (!scenario.ini) return true;
+    constexpr const char* kPath = "Quillomar.ini";
+    if (std::FILE* existing = std::fopen(kPath, "rb")) {
+        std::string text;
+        char buffer[4096];
+        for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, existing)) > 0;) text.append(buffer, got);
+        std::fclose(existing);
+        if (text == *scenario.ini) return true;
+        error =
+            "a different Quillomar.ini is here already; the scenario brings its own \"ini\" and will not overwrite "
+            "it (use another --dir, or remove the file)";
+        return false;
     }
-    StopScript();
-    ResetGame();
-    Game& game = TheGame();
-    game.clock = {scenario.startTick, scenario.calendarSeconds};
-    ApplyWorld(game.world, scenario.world);
-
-    Player player{scenario, {}, 0, 0, {}};
-    hooks.load();
-    StartScript();
-    // The first frame runs start-up, so the settings are known only after it.
-    std::size_t header = player.result.trace.size();
-    for (const ScenarioStep& step : scenario.timeline) PlayStep(player, step);
-    player.result.trace.insert(player.result.trace.begin() + static_cast<std::ptrdiff_t>(header),
-                               TraceHeader(scenario.calendarSeconds, hooks.settingsObject()));
-    StopScript();
-    hooks.unload();
-    return std::move(player.result);
-}
-
-const char* GateThatEndedFrame(const std::vector<RecordedCall>& calls) {
-    namespace n = quillomar::native;
-    struct Gate {
-        std::uint64_t hash;
-        bool endsFrameWhen;
-        const char* reason;
-    };
-    static constexpr Gate kGates[] = {
-        {n::GET_MISSION_FLAG, true, "a mission is active"},
-        {n::DOES_ENTITY_EXIST, false, "the player has no ped"},
-        {n::IS_ENTITY_DEAD, true, "the player is dead"},
-        {n::IS_PLAYER_CONTROL_ON, false, "the player is not in play"},
-        {n::IS_PED_RAGDOLL, true, "the player is ragdolling"},
-        {n::IS_PED_DEAD_OR_DYING, true, "the player is dying"},
-    };
-    if (calls.empty()) return "the plug-in is disabled";
-    for (const RecordedCall& call : calls) {
-        // The player's ped and index are read, and prompts of a former ped deleted, among the gates.
-        if (call.hash == n::PLAYER_PED_ID || call.hash == n::PLAYER_ID || call.hash == n::UI_PROMPT_DELETE) continue;
-        const Gate* gate = nullptr;
-        for (const Gate& candidate : kGates) {
-            if (candidate.hash == call.hash) gate = &candidate;
-        }
-        if (gate == nullptr) return nullptr;  // past the gates
-        bool result = !call.results.empty() && (call.results[0] & 0xFFFFFFFFu) != 0;
-        if (result == gate->endsFrameWhen) return gate->reason;
-        // The dying test is the last gate: the calls after it are the stages', whatever they ask.
-        if (call.hash == n::IS_PED_DEAD_OR_DYING) return nullptr;
+    std::FILE* file = std::fopen(kPath, "wb");
+    bool written =
+        file != nullptr && std::fwrite(scenario.ini->data(), 1, scenario.ini->size(), file) == scenario.ini->size();
+    int cause = errno;
+    if (file != nullptr && std::fclose(file) != 0 && written) {
+        written = false;
+        cause = errno;
     }
-    return nullptr;
+    if (!written) error = std::string("cannot write the scenario's Quillomar.ini here: ") + std::strerror(cause);
+    return written;
 }
 
 }  // namespace sim

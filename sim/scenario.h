@@ -3,6 +3,7 @@
 // plug-in's real script loop in the simulated game. See docs/scenarios.md for the format.
 
 #include <cstdint>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -10,18 +11,34 @@
 #include <vector>
 
 #include "game.h"
+#include "trace.h"
 
 namespace sim {
+
+// The most frames one run step may play.
+inline constexpr std::int64_t kMaxRunFrames = 10000000;
+
+// One expectation of an expect step, judged on what happened since the previous expect step.
+struct Expectation {
+    std::optional<std::string> seen;     // some event contains the text (with times: exactly that many)
+    std::optional<std::string> notSeen;  // no event contains the text
+    std::optional<std::string> called;   // the native of that name was called (with times: that often)
+    std::uint64_t calledHash = 0;
+    std::optional<std::int64_t> times;
+};
 
 struct ScenarioStep {
     enum class Kind { Run, SetPed, RemovePed, SetWorld, Press, Key, Restart, Expect, Note };
     Kind kind = Kind::Run;
     int frames = 0;             // Run
-    std::uint32_t ms = 0;       // Run: how far the clock moves after each frame
+    std::uint32_t ms = 0;       // Run: how far the clock moves after each frame; 0 for the scenario's frameMs
     std::int32_t ped = 0;       // SetPed, RemovePed
     std::uint32_t control = 0;  // Press: the control; Key: the key code
-    nlohmann::json values;      // SetPed, SetWorld: the properties; Expect: the expectations; Key: up; Note: the text
-    int index = 0;              // the step's position in the timeline, for messages
+    bool up = false;            // Key: released
+    nlohmann::json values;      // SetPed, SetWorld: the properties, checked when the file was read
+    std::string text;           // Note
+    std::vector<Expectation> expectations;  // Expect
+    int index = 0;                          // the step's position in the timeline, for messages
 };
 
 struct Scenario {
@@ -31,15 +48,20 @@ struct Scenario {
     std::uint32_t startTick = 0;
     std::uint32_t calendarSeconds = 0;
     std::uint32_t frameMs = 33;
-    nlohmann::json world;  // the initial world
+    nlohmann::json world;  // the initial world, checked when the file was read
     std::vector<ScenarioStep> timeline;
 };
 
-// Parses a scenario; on failure returns nothing and says why in error.
+// Parses a scenario, checking every value's type and range; on failure returns nothing and
+// says why in error, naming the step and the key.
 std::optional<Scenario> ParseScenario(std::string_view json, std::string& error);
 
+// Puts the scenario's own settings file, if it brings one, into the current directory. A
+// different Quillomar.ini already there is never overwritten: false, and error says why.
+bool PlaceScenarioSettings(const Scenario& scenario, std::string& error);
+
 // What loads the plug-in into the simulated game (its DLL entry or the Linux attach), what
-// unloads it, and what tells the settings it holds, for the trace's first line.
+// unloads it, and what tells the settings it holds, for the trace.
 struct PluginHooks {
     void (*load)();
     void (*unload)();
@@ -47,26 +69,28 @@ struct PluginHooks {
 };
 
 struct ScenarioEvent {
-    int frame;
+    std::int64_t frame;
     std::uint32_t tick;
     std::string text;
 };
 
-// A line of the scenario's own narration, told before the frames that follow it.
-struct ScenarioNote {
-    int afterFrame;
-    std::string text;
+// Told what happens as it happens, so that nothing of a long run needs keeping; any may be empty.
+struct ScenarioListener {
+    // The first frame has run start-up, before any of its events; or, with false, the scenario
+    // ended without running a frame, so the plug-in never started.
+    std::function<void(bool ranStartUp)> started;
+    std::function<void(const ScenarioEvent&)> event;
+    std::function<void(const std::string&)> note;  // the scenario's own narration
 };
 
 struct ScenarioResult {
-    std::vector<ScenarioEvent> events;
-    std::vector<ScenarioNote> notes;
     std::vector<std::string> failures;  // expectations that did not hold
-    std::vector<std::string> trace;     // JSON Lines
 };
 
-// Plays the scenario in the current directory (where the settings file is written or read).
-ScenarioResult PlayScenario(const Scenario& scenario, const PluginHooks& hooks);
+// Plays the scenario in the current directory (where the settings file is written or read),
+// writing its trace when one is given. It keeps only what the coming expectations need.
+ScenarioResult PlayScenario(const Scenario& scenario, const PluginHooks& hooks, const ScenarioListener& listener,
+                            TraceWriter* trace);
 
 // Why a frame ended at a gate, read off its native calls, or null when it passed every gate.
 const char* GateThatEndedFrame(const std::vector<RecordedCall>& calls);

@@ -2,38 +2,12 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace sim {
 namespace {
 
-std::string Slots(const std::vector<std::uint64_t>& slots) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < slots.size(); ++i) out += (i ? "," : "") + JsonString(JsonHex(slots[i], 16));
-    return out + "]";
-}
-
-std::string Arg(const RecordedArg& arg) {
-    switch (arg.kind) {
-        case RecordedArg::Kind::Text:
-            return "{\"text\":" + JsonString(arg.text) + "}";
-        case RecordedArg::Kind::Block: {
-            std::string out = "{\"block\":[";
-            for (std::size_t i = 0; i < arg.block.size(); ++i) out += (i ? "," : "") + Arg(arg.block[i]);
-            return out + "]}";
-        }
-        case RecordedArg::Kind::Out:
-            return "{\"out\":" + std::to_string(arg.outSlots) + "}";
-        case RecordedArg::Kind::Value:
-            break;
-    }
-    return JsonString(JsonHex(arg.slot, 16));
-}
-
-}  // namespace
-
-std::string JsonString(std::string_view text) {
-    std::string out = "\"";
+void AppendString(std::string& out, std::string_view text) {
+    out += '"';
     for (char c : text) {
         auto byte = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
@@ -48,13 +22,88 @@ std::string JsonString(std::string_view text) {
             out += c;
         }
     }
-    return out + "\"";
+    out += '"';
+}
+
+void AppendHex(std::string& out, std::uint64_t value, int digits) {
+    char text[24];
+    int length = std::snprintf(text, sizeof text, "0x%0*llX", digits, static_cast<unsigned long long>(value));
+    out.append(text, static_cast<std::size_t>(length));
+}
+
+void AppendSlot(std::string& out, std::uint64_t slot) {
+    out += '"';
+    AppendHex(out, slot, 16);
+    out += '"';
+}
+
+void AppendSlots(std::string& out, const std::vector<std::uint64_t>& slots) {
+    out += '[';
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        if (i != 0) out += ',';
+        AppendSlot(out, slots[i]);
+    }
+    out += ']';
+}
+
+void AppendArg(std::string& out, const RecordedArg& arg) {
+    switch (arg.kind) {
+        case RecordedArg::Kind::Text:
+            out += "{\"text\":";
+            AppendString(out, arg.text);
+            out += '}';
+            return;
+        case RecordedArg::Kind::Block:
+            out += "{\"block\":[";
+            for (std::size_t i = 0; i < arg.block.size(); ++i) {
+                if (i != 0) out += ',';
+                AppendArg(out, arg.block[i]);
+            }
+            out += "]}";
+            return;
+        case RecordedArg::Kind::Out:
+            out += "{\"out\":" + std::to_string(arg.outSlots) + "}";
+            return;
+        case RecordedArg::Kind::Value:
+            break;
+    }
+    AppendSlot(out, arg.slot);
+}
+
+void AppendCall(std::string& out, const RecordedCall& call) {
+    out += "{\"hash\":";
+    AppendSlot(out, call.hash);
+    out += ",\"args\":[";
+    for (std::size_t i = 0; i < call.args.size(); ++i) {
+        if (i != 0) out += ',';
+        AppendArg(out, call.args[i]);
+    }
+    out += "],\"results\":";
+    AppendSlots(out, call.results);
+    out += ",\"writes\":[";
+    for (std::size_t i = 0; i < call.writes.size(); ++i) {
+        if (i != 0) out += ',';
+        AppendSlots(out, call.writes[i]);
+    }
+    out += "]}";
+}
+
+std::string StartObject(std::uint32_t seed, std::string_view settingsObject) {
+    return "{\"seed\":" + std::to_string(seed) + ",\"settings\":" + std::string(settingsObject) + "}";
+}
+
+}  // namespace
+
+std::string JsonString(std::string_view text) {
+    std::string out;
+    AppendString(out, text);
+    return out;
 }
 
 std::string JsonHex(std::uint64_t value, int digits) {
-    char text[24];
-    std::snprintf(text, sizeof text, "0x%0*llX", digits, static_cast<unsigned long long>(value));
-    return text;
+    std::string out;
+    AppendHex(out, value, digits);
+    return out;
 }
 
 std::string JsonFloat(float value) {
@@ -68,19 +117,61 @@ std::string JsonFloat(float value) {
 }
 
 std::string TraceHeader(std::uint32_t seed, std::string_view settingsObject) {
-    return "{\"seed\":" + std::to_string(seed) + ",\"settings\":" + std::string(settingsObject) + "}";
+    return StartObject(seed, settingsObject);
 }
 
-std::string TraceFrame(int frame, std::uint32_t tick) {
+std::string TraceRestart(std::uint32_t seed, std::string_view settingsObject) {
+    return "{\"restart\":" + StartObject(seed, settingsObject) + "}";
+}
+
+std::string TraceFrame(std::int64_t frame, std::uint32_t tick) {
     return "{\"frame\":" + std::to_string(frame) + ",\"tick\":" + std::to_string(tick) + "}";
 }
 
 std::string TraceCall(const RecordedCall& call) {
-    std::string out = "{\"hash\":" + JsonString(JsonHex(call.hash, 16)) + ",\"args\":[";
-    for (std::size_t i = 0; i < call.args.size(); ++i) out += (i ? "," : "") + Arg(call.args[i]);
-    out += "],\"results\":" + Slots(call.results) + ",\"writes\":[";
-    for (std::size_t i = 0; i < call.writes.size(); ++i) out += (i ? "," : "") + Slots(call.writes[i]);
-    return out + "]}";
+    std::string out;
+    AppendCall(out, call);
+    return out;
+}
+
+TraceWriter::~TraceWriter() { Close(); }
+
+bool TraceWriter::Open(const std::string& path) {
+    Close();
+    failed_ = false;
+    started_ = false;
+    file_ = std::fopen(path.c_str(), "wb");
+    return file_ != nullptr;
+}
+
+void TraceWriter::Start(std::uint32_t seed, std::string_view settingsObject) {
+    line_ = started_ ? TraceRestart(seed, settingsObject) : TraceHeader(seed, settingsObject);
+    started_ = true;
+    Write();
+}
+
+void TraceWriter::Frame(std::int64_t frame, std::uint32_t tick) {
+    line_ = TraceFrame(frame, tick);
+    Write();
+}
+
+void TraceWriter::Call(const RecordedCall& call) {
+    line_.clear();
+    AppendCall(line_, call);
+    Write();
+}
+
+void TraceWriter::Write() {
+    if (file_ == nullptr) return;
+    line_ += '\n';
+    if (std::fwrite(line_.data(), 1, line_.size(), file_) != line_.size()) failed_ = true;
+}
+
+bool TraceWriter::Close() {
+    if (file_ == nullptr) return !failed_;
+    if (std::fclose(file_) != 0) failed_ = true;
+    file_ = nullptr;
+    return !failed_;
 }
 
 }  // namespace sim

@@ -2,10 +2,12 @@
 // The trace: a complete, platform-independent record of a run, one JSON object per line, from
 // which the plug-in's run can be replayed without the world.
 //   {"seed":S,"settings":{...}}                   first line
+//   {"restart":{"seed":S,"settings":{...}}}       when the host starts the script again, before the next frame
 //   {"frame":N,"tick":T}                          before each frame's calls
 //   {"hash":"0x…","args":[…],"results":[…],"writes":[…]}   each native call
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -14,8 +16,39 @@
 namespace sim {
 
 std::string TraceHeader(std::uint32_t seed, std::string_view settingsObject);
-std::string TraceFrame(int frame, std::uint32_t tick);
+std::string TraceRestart(std::uint32_t seed, std::string_view settingsObject);
+std::string TraceFrame(std::int64_t frame, std::uint32_t tick);
 std::string TraceCall(const RecordedCall& call);
+
+// Writes a trace to its file line by line as the run goes, so a run of any length keeps none of
+// it in memory. The Linux tool and the Wine driver both write through it.
+class TraceWriter {
+  public:
+    TraceWriter() = default;
+    TraceWriter(const TraceWriter&) = delete;
+    TraceWriter& operator=(const TraceWriter&) = delete;
+    ~TraceWriter();
+
+    // Creates or empties the file; false, with errno telling why, when it cannot.
+    bool Open(const std::string& path);
+    bool IsOpen() const { return file_ != nullptr; }
+
+    // The settings a start of the script read: the header for the first, a restart record after.
+    void Start(std::uint32_t seed, std::string_view settingsObject);
+    void Frame(std::int64_t frame, std::uint32_t tick);
+    void Call(const RecordedCall& call);
+
+    // Closes the file; false when any line could not be written.
+    bool Close();
+
+  private:
+    void Write();
+
+    std::FILE* file_ = nullptr;
+    bool failed_ = false;
+    bool started_ = false;
+    std::string line_;  // reused for every line
+};
 
 // JSON pieces the trace is made of, shared with whoever writes the settings object.
 std::string JsonString(std::string_view text);

@@ -1,5 +1,6 @@
 // quillomar: the plug-in's command-line tool. It runs the plug-in in the simulated game.
 
+#include <exception>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -32,9 +33,9 @@ constexpr const char* kUsage =
     "options:\n"
     "  --dir DIR          the plug-in's current directory, where it reads or writes\n"
     "                     Quillomar.ini (created if missing; default: a fresh temporary\n"
-    "                     directory)\n"
-    "  --trace OUT        write the run's trace to OUT: JSON Lines, the settings and seed,\n"
-    "                     then every frame and every native call\n";
+    "                     directory, removed at the end)\n"
+    "  --trace OUT        write the run's trace to OUT as it goes: JSON Lines, the settings\n"
+    "                     and seed, then every frame and every native call\n";
 
 struct Options {
     tool::PlayOptions play;
@@ -70,9 +71,7 @@ int Usage(const std::string& error) {
     return 2;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     if (argc < 2) return Usage("no command given");
     std::string_view command = argv[1];
     if (command == "help" || command == "--help" || command == "-h") {
@@ -96,4 +95,16 @@ int main(int argc, char** argv) {
     }
     if (options.files.size() != 1) return Usage("run needs exactly one scenario file");
     return tool::PlayScenarioFile(options.files[0], options.play, std::cout, std::cerr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Whatever a file or the machine does, the tool ends with a message, never an abort.
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& failure) {
+        std::cerr << "quillomar: " << failure.what() << "\n";
+        return 2;
+    }
 }

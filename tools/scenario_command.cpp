@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -18,6 +20,8 @@
 namespace tool {
 namespace {
 
+namespace fs = std::filesystem;
+
 // Any module handle will do: the simulated host only compares it.
 int gModuleToken = 0;
 
@@ -27,20 +31,65 @@ std::string LoadedSettings() { return SettingsObject(quillomar::ReadSettings(qui
 
 constexpr sim::PluginHooks kLinuxPlugin = {LoadPlugin, UnloadPlugin, LoadedSettings};
 
-// Makes dir the current directory (created if missing); an empty dir means a fresh temporary
-// directory. Returns the directory used, or an empty string on failure.
-std::string EnterDirectory(const std::string& dir) {
-    std::error_code error;
-    std::filesystem::path path = dir;
-    if (path.empty()) {
-        std::string pattern = (std::filesystem::temp_directory_path(error) / "quillomar-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) return {};
-        path = pattern;
+// The plug-in's folder for a run: the current directory while it lasts, the previous one again
+// afterwards. A temporary folder is removed at the end.
+class PluginFolder {
+  public:
+    PluginFolder() = default;
+    PluginFolder(const PluginFolder&) = delete;
+    PluginFolder& operator=(const PluginFolder&) = delete;
+
+    ~PluginFolder() {
+        std::error_code ignored;
+        if (!previous_.empty()) fs::current_path(previous_, ignored);
+        if (temporary_) fs::remove_all(path_, ignored);
     }
-    std::filesystem::create_directories(path, error);
-    std::filesystem::current_path(path, error);
-    if (error) return {};
-    return std::filesystem::current_path(error).string();
+
+    // Enters dir, creating it if missing; an empty dir means a fresh temporary folder.
+    bool Enter(const std::string& dir, std::string& error) {
+        std::error_code failure;
+        previous_ = fs::current_path(failure);
+        fs::path path = dir;
+        if (path.empty()) {
+            std::string pattern = (fs::temp_directory_path(failure) / "quillomar-XXXXXX").string();
+            if (mkdtemp(pattern.data()) == nullptr) {
+                error = "cannot make a temporary folder: " + std::string(std::strerror(errno));
+                return false;
+            }
+            path = pattern;
+            temporary_ = true;
+            path_ = path;
+        }
+        fs::create_directories(path, failure);
+        if (!failure) fs::current_path(path, failure);
+        if (failure) {
+            error = "cannot use the folder '" + dir + "': " + failure.message();
+            return false;
+        }
+        path_ = fs::current_path(failure);
+        return true;
+    }
+
+    const fs::path& path() const { return path_; }
+    bool temporary() const { return temporary_; }
+
+  private:
+    fs::path previous_;
+    fs::path path_;
+    bool temporary_ = false;
+};
+
+// The plug-in writes its default file where it finds none: that needs a folder it can write in.
+bool CanWriteHere(std::string& error) {
+    char probe[] = "quillomar-probe-XXXXXX";
+    int file = mkstemp(probe);
+    if (file < 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    close(file);
+    unlink(probe);
+    return true;
 }
 
 int CountLines(const char* file) {
@@ -50,64 +99,104 @@ int CountLines(const char* file) {
     return lines;
 }
 
-void TellStartUp(const sim::Scenario& scenario, bool hadSettings, std::ostream& out) {
-    if (hadSettings || scenario.ini) {
+// Says where the settings came from, once the first frame's start-up has run; false when the
+// default file should have been written and was not.
+bool TellStartUp(const sim::Scenario& scenario, bool hadSettings, bool ranStartUp, std::ostream& out) {
+    bool truthful = true;
+    if (!ranStartUp) {
+        out << "settings: no frame was run, so the plug-in never started\n";
+    } else if (hadSettings || scenario.ini) {
         out << "settings: read Quillomar.ini\n";
-    } else {
+    } else if (fs::is_regular_file("Quillomar.ini")) {
         out << "settings: no Quillomar.ini, so the commented default file was written (" << CountLines("Quillomar.ini")
             << " lines)\n";
+    } else {
+        out << "settings: no Quillomar.ini, and the default file could not be written: built-in defaults\n";
+        truthful = false;
     }
     out << "seed: " << scenario.calendarSeconds << " (the calendar seconds at start-up)\n";
+    return truthful;
 }
 
-void TellEvents(const sim::ScenarioResult& result, std::ostream& out) {
-    std::size_t note = 0;
-    for (const sim::ScenarioEvent& event : result.events) {
-        for (; note < result.notes.size() && result.notes[note].afterFrame < event.frame; ++note) {
-            out << "\n" << result.notes[note].text << "\n";
-        }
-        out << "  frame " << event.frame << "  tick " << event.tick << "  " << event.text << "\n";
+int PlayIn(const sim::Scenario& scenario, const std::string& source, const PluginFolder& folder,
+           const std::string& tracePath, std::ostream& out, std::ostream& err) {
+    std::string where = folder.path().string();
+    sim::TraceWriter trace;
+    if (!tracePath.empty() && !trace.Open(tracePath)) {
+        err << "quillomar: cannot write the trace to '" << tracePath << "': " << std::strerror(errno) << "\n";
+        return 2;
     }
-    for (; note < result.notes.size(); ++note) out << "\n" << result.notes[note].text << "\n";
+    std::string problem;
+    if (!sim::PlaceScenarioSettings(scenario, problem)) {
+        err << "quillomar: " << where << ": " << problem << "\n";
+        return 2;
+    }
+    bool hadSettings = fs::exists("Quillomar.ini");
+    if (!hadSettings && !CanWriteHere(problem)) {
+        err << "quillomar: cannot write in the folder '" << where << "' (" << problem
+            << "), where the plug-in would write its default Quillomar.ini\n";
+        return 2;
+    }
+    out << "Quillomar in the simulated game, in " << where
+        << (folder.temporary() ? " (a temporary folder, removed at the end)" : "") << "\n";
+    out << "scenario: " << (scenario.name.empty() ? source : scenario.name) << "\n";
+    if (!scenario.description.empty()) out << scenario.description << "\n";
+
+    bool started = false;
+    bool defaultsWritten = true;
+    std::vector<std::string> earlyNotes;  // narration before the first frame follows the start-up lines
+    sim::ScenarioListener listener;
+    listener.started = [&](bool ranStartUp) {
+        started = true;
+        defaultsWritten = TellStartUp(scenario, hadSettings, ranStartUp, out);
+        for (const std::string& note : earlyNotes) out << "\n" << note << "\n";
+    };
+    listener.event = [&](const sim::ScenarioEvent& event) {
+        out << "  frame " << event.frame << "  tick " << event.tick << "  " << event.text << "\n";
+    };
+    listener.note = [&](const std::string& note) {
+        if (!started) earlyNotes.push_back(note);
+        if (started) out << "\n" << note << "\n";
+    };
+    sim::ScenarioResult result = sim::PlayScenario(scenario, kLinuxPlugin, listener, trace.IsOpen() ? &trace : nullptr);
+    if (!trace.Close()) {
+        err << "quillomar: cannot write the trace to '" << tracePath << "'\n";
+        return 2;
+    }
+    for (const std::string& failure : result.failures) err << "expectation failed: " << failure << "\n";
+    if (!defaultsWritten) {
+        err << "quillomar: the plug-in could not write its default Quillomar.ini in '" << where << "'\n";
+        return 2;
+    }
+    return result.failures.empty() ? 0 : 1;
 }
 
-bool WriteTrace(const std::vector<std::string>& trace, const std::string& path) {
-    std::ofstream file(path, std::ios::binary);
-    for (const std::string& line : trace) file << line << '\n';
-    return file.good();
+std::optional<sim::Scenario> Parse(const std::string& json, const std::string& source, std::ostream& err) {
+    std::string error;
+    std::optional<sim::Scenario> scenario = sim::ParseScenario(json, error);
+    if (!scenario) err << "quillomar: " << source << ": " << error << "\n";
+    return scenario;
+}
+
+std::string AbsolutePath(const std::string& path) {
+    std::error_code ignored;
+    return path.empty() ? path : fs::absolute(path, ignored).string();
 }
 
 }  // namespace
 
 int PlayScenarioText(const std::string& json, const std::string& source, const PlayOptions& options, std::ostream& out,
                      std::ostream& err) {
+    std::optional<sim::Scenario> scenario = Parse(json, source, err);
+    if (!scenario) return 2;
+    std::string tracePath = AbsolutePath(options.tracePath);
+    PluginFolder folder;
     std::string error;
-    std::optional<sim::Scenario> scenario = sim::ParseScenario(json, error);
-    if (!scenario) {
-        err << "quillomar: " << source << ": " << error << "\n";
+    if (!folder.Enter(options.dir, error)) {
+        err << "quillomar: " << error << "\n";
         return 2;
     }
-    std::filesystem::path tracePath =
-        options.tracePath.empty() ? std::filesystem::path() : std::filesystem::absolute(options.tracePath);
-    std::string dir = EnterDirectory(options.dir);
-    if (dir.empty()) {
-        err << "quillomar: cannot use the directory '" << options.dir << "'\n";
-        return 2;
-    }
-    out << "Quillomar in the simulated game, in " << dir << "\n";
-    out << "scenario: " << (scenario->name.empty() ? source : scenario->name) << "\n";
-    if (!scenario->description.empty()) out << scenario->description << "\n";
-    bool hadSettings = std::filesystem::exists("Quillomar.ini");
-
-    sim::ScenarioResult result = sim::PlayScenario(*scenario, kLinuxPlugin);
-    TellStartUp(*scenario, hadSettings, out);
-    TellEvents(result, out);
-    if (!tracePath.empty() && !WriteTrace(result.trace, tracePath.string())) {
-        err << "quillomar: cannot write the trace to '" << tracePath.string() << "'\n";
-        return 2;
-    }
-    for (const std::string& failure : result.failures) err << "expectation failed: " << failure << "\n";
-    return result.failures.empty() ? 0 : 1;
+    return PlayIn(*scenario, source, folder, tracePath, out, err);
 }
 
 int PlayScenarioFile(const std::string& path, const PlayOptions& options, std::ostream& out, std::ostream& err) {
@@ -121,13 +210,27 @@ int PlayScenarioFile(const std::string& path, const PlayOptions& options, std::o
 }
 
 int RunDemo(const PlayOptions& options, std::ostream& out, std::ostream& err) {
-    int result = PlayScenarioText(kDemoScenario, "demo", options, out, err);
+    std::optional<sim::Scenario> demo = Parse(kDemoScenario, "demo", err);
+    std::optional<sim::Scenario> autoDemo = Parse(kDemoAutoScenario, "demo_auto", err);
+    if (!demo || !autoDemo) return 2;
+    std::string tracePath = AbsolutePath(options.tracePath);
+    PluginFolder folder;
+    std::string error;
+    if (!folder.Enter(options.dir, error)) {
+        err << "quillomar: " << error << "\n";
+        return 2;
+    }
+    int result = PlayIn(*demo, "demo", folder, tracePath, out, err);
     if (result != 0) return result;
     // The automatic taunts replace the prompts for a whole run, so they play with settings of
     // their own, in a folder of their own: the first part's default file stays as it was.
-    std::filesystem::path autoDir = std::filesystem::current_path() / "auto-taunts";
+    PluginFolder autoFolder;
+    if (!autoFolder.Enter((folder.path() / "auto-taunts").string(), error)) {
+        err << "quillomar: " << error << "\n";
+        return 2;
+    }
     out << "\n";
-    return PlayScenarioText(kDemoAutoScenario, "demo_auto", {autoDir.string(), ""}, out, err);
+    return PlayIn(*autoDemo, "demo_auto", autoFolder, "", out, err);
 }
 
 }  // namespace tool

@@ -8,6 +8,7 @@
 
 #include "game.h"
 #include "import_redirect.h"
+#include "windows_error.h"
 
 namespace standin {
 namespace {
@@ -65,7 +66,7 @@ void PointClockAtSimulation(HMODULE plugin) {
 void LoadPluginModule(const std::string& path) {
     if (gPlugin != nullptr) Fail("the plug-in is loaded already");
     gPlugin = LoadLibraryA(path.c_str());
-    if (gPlugin == nullptr) Fail("cannot load " + path + " (error " + std::to_string(GetLastError()) + ")");
+    if (gPlugin == nullptr) Fail("cannot load " + path + ": " + WindowsErrorText(GetLastError()));
     const sim::Game& game = sim::TheGame();
     if (game.scriptEntry == nullptr || game.scriptModule != gPlugin) {
         Fail("loading the plug-in did not register its script with its module handle");
@@ -76,7 +77,7 @@ void LoadPluginModule(const std::string& path) {
 
 void UnloadPluginModule() {
     if (gPlugin == nullptr) return;
-    if (!FreeLibrary(gPlugin)) Fail("cannot unload the plug-in");
+    if (!FreeLibrary(gPlugin)) Fail("cannot unload the plug-in: " + WindowsErrorText(GetLastError()));
     gPlugin = nullptr;
     const sim::Game& game = sim::TheGame();
     if (game.scriptEntry != nullptr) Fail("unloading the plug-in left its script registered");

@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -14,6 +17,8 @@
 #include "plugin_module.h"
 #include "scenario.h"
 #include "settings_json.h"
+#include "trace.h"
+#include "windows_error.h"
 
 namespace {
 
@@ -21,7 +26,7 @@ constexpr const char* kUsage =
     "usage: quillomar_wine run FILE --plugin ASI [--dir DIR] [--trace OUT] [--lock-settings]\n"
     "\n"
     "Plays a scenario file against the plug-in ASI, loaded into the stand-in script host.\n"
-    "  --dir DIR          the plug-in's current directory (default: the current one)\n"
+    "  --dir DIR          the plug-in's current directory, created if missing (default: the current one)\n"
     "  --trace OUT        write the run's trace to OUT, as `quillomar run` does\n"
     "  --lock-settings    hold Quillomar.ini open without sharing while the plug-in runs\n";
 
@@ -68,7 +73,8 @@ void LockSettingsFile() {
     gSettingsLock = CreateFileA(quillomar::platform::kSettingsPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (gSettingsLock == INVALID_HANDLE_VALUE) {
-        std::fprintf(stderr, "quillomar_wine: cannot lock %s\n", quillomar::platform::kSettingsPath);
+        std::fprintf(stderr, "quillomar_wine: cannot lock %s: %s\n", quillomar::platform::kSettingsPath,
+                     standin::WindowsErrorText(GetLastError()).c_str());
         std::exit(3);
     }
 }
@@ -93,19 +99,30 @@ bool ReadWholeFile(const std::string& path, std::string& text) {
     return static_cast<bool>(file);
 }
 
-bool WriteTrace(const std::vector<std::string>& trace, const std::string& path) {
-    std::ofstream file(path, std::ios::binary);
-    for (const std::string& line : trace) file << line << '\n';
-    return file.good();
+// Makes dir the current directory, creating it if missing, as the Linux tool does.
+bool EnterDirectory(const std::string& dir) {
+    std::error_code failure;
+    std::filesystem::create_directories(dir, failure);
+    if (!failure && SetCurrentDirectoryA(dir.c_str())) return true;
+    std::string why = failure ? failure.message() : standin::WindowsErrorText(GetLastError());
+    std::fprintf(stderr, "quillomar_wine: cannot use the folder %s: %s\n", dir.c_str(), why.c_str());
+    return false;
 }
 
-int Play(const sim::Scenario& scenario) {
-    sim::ScenarioResult result = sim::PlayScenario(scenario, kShippedPlugin);
-    if (gSettingsLock != INVALID_HANDLE_VALUE) CloseHandle(gSettingsLock);
-    for (const sim::ScenarioEvent& event : result.events) {
-        std::printf("  frame %d  tick %u  %s\n", event.frame, event.tick, event.text.c_str());
+int Play(const sim::Scenario& scenario, sim::TraceWriter& trace) {
+    std::string problem;
+    if (!sim::PlaceScenarioSettings(scenario, problem)) {
+        std::fprintf(stderr, "quillomar_wine: %s\n", problem.c_str());
+        return 2;
     }
-    if (!gOptions.trace.empty() && !WriteTrace(result.trace, gOptions.trace)) {
+    sim::ScenarioListener listener;
+    listener.event = [](const sim::ScenarioEvent& event) {
+        std::printf("  frame %lld  tick %u  %s\n", static_cast<long long>(event.frame), event.tick, event.text.c_str());
+    };
+    sim::ScenarioResult result =
+        sim::PlayScenario(scenario, kShippedPlugin, listener, trace.IsOpen() ? &trace : nullptr);
+    if (gSettingsLock != INVALID_HANDLE_VALUE) CloseHandle(gSettingsLock);
+    if (!trace.Close()) {
         std::fprintf(stderr, "quillomar_wine: cannot write the trace to %s\n", gOptions.trace.c_str());
         return 2;
     }
@@ -130,10 +147,15 @@ extern "C" int QuillomarWineMain(int argc, char** argv) {
         return 2;
     }
     gOptions.plugin = FullPath(gOptions.plugin);
-    if (!gOptions.trace.empty()) gOptions.trace = FullPath(gOptions.trace);
-    if (!gOptions.dir.empty() && !SetCurrentDirectoryA(gOptions.dir.c_str())) {
-        std::fprintf(stderr, "quillomar_wine: cannot use the directory %s\n", gOptions.dir.c_str());
-        return 2;
+    sim::TraceWriter trace;
+    if (!gOptions.trace.empty()) {
+        gOptions.trace = FullPath(gOptions.trace);
+        if (!trace.Open(gOptions.trace)) {
+            std::fprintf(stderr, "quillomar_wine: cannot write the trace to %s: %s\n", gOptions.trace.c_str(),
+                         std::strerror(errno));
+            return 2;
+        }
     }
-    return Play(*scenario);
+    if (!gOptions.dir.empty() && !EnterDirectory(gOptions.dir)) return 2;
+    return Play(*scenario, trace);
 }

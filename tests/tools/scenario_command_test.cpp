@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 #include "sim_support.h"
@@ -47,19 +48,88 @@ TEST(RunScenario, RejectsAnUnusableScenarioWithExitCode2AndSaysWhy) {
     struct Case {
         const char* json;
         const char* message;
-    } cases[] = {
+    };
+    const std::string deep = std::string(65, '[') + std::string(65, ']');
+    const Case cases[] = {
         {"{", "parse error"},
+        {deep.c_str(), "nests lists and objects more than 64 deep"},
         {R"({"timeline": [{"fly": 1}]})", "a step needs one of"},
         {R"({"timeline": [{"ped": 1, "set": {"wings": true}}]})", "unknown ped property 'wings'"},
         {R"({"world": {"weather": "rain"}})", "unknown world property 'weather'"},
-        {R"({"timeline": [{"run": -1}]})", "frame count"},
         {R"({"timeline": [{"expect": {}}]})", "expect needs"},
+        {"[1]", "a scenario needs to be an object, not [1]"},
+        {R"({"timeline": {}})", "\"timeline\" needs a list, not {}"},
+        {R"({"startTick": -1})", "\"startTick\" needs a whole number, 0 to 4294967295, not -1"},
+        {R"({"world": {"player": 44444444444444444410}})",
+         "world: \"player\" needs a whole number, -2147483648 to 2147483647, not 4.4"},
+        {R"({"world": {"peds": [{"handle": 1, "set": {"health": 2147483648}}]}})", "world: ped 1: \"health\" needs"},
+        {R"({"world": {"peds": [{"handle": 1, "set": {"heading": 1e39}}]}})", "\"heading\" needs a number of at most"},
+        {R"({"world": {"objects": [{"handle": 1}]}})", "\"position\" needs [x, y, z], not null"},
+        {R"({"timeline": [{"expect": {"seen": 5}}]})", "step 1: \"seen\" needs a text, not 5"},
+        {R"({"timeline": [{"run": 1}, {"run": "x"}]})",
+         "step 2: \"run\" needs a whole number of frames, 0 to 10000000, not \"x\""},
+        {R"({"timeline": [{"run": -1}]})", "step 1: \"run\" needs a whole number of frames"},
+        {R"({"timeline": [{"run": 1.5}]})", "not 1.5"},
+        {R"({"timeline": [{"run": 10000001}]})", "not 10000001"},
+        {R"({"timeline": [{"run": 1, "press": "INPUT_JUMP"}]})", "a \"run\" step takes no \"press\""},
+        {R"({"timeline": [{"ped": 1, "set": {"model": "0x12zz"}}]})", "\"model\" needs a hash"},
+        {R"({"timeline": [{"press": "0x123456789"}]})", "\"press\" needs a hash"},
+        {R"({"timeline": [{"press": "INPUT_NOPE"}]})", "\"press\" names no control"},
+        {R"({"timeline": [{"key": 1, "up": "yes"}]})", "\"up\" needs true or false"},
+        {R"({"timeline": [{"expect": {"called": "NO_SUCH_NATIVE"}}]})", "\"called\" names no native"},
+        {R"({"timeline": [{"expect": {"seen": "x", "times": 0.5}}]})", "\"times\" needs a whole number"},
     };
     for (const Case& c : cases) {
         std::ostringstream out, err;
         EXPECT_EQ(PlayScenarioText(c.json, "bad.json", {dir.path().string(), ""}, out, err), 2) << c.json;
         EXPECT_NE(err.str().find(c.message), std::string::npos) << err.str();
     }
+}
+
+TEST(RunScenario, NeverOverwritesADifferentSettingsFileWithItsOwn) {
+    test::ScopedDirectory dir;
+    dir.WriteFile("Quillomar.ini", "[Settings]\nEnabled=0\n");
+    const char* scenario = R"({"ini": "[Settings]\nEnabled=1\n", "timeline": [{"run": 1}]})";
+    std::ostringstream out, err;
+    EXPECT_EQ(PlayScenarioText(scenario, "own.json", {dir.path().string(), ""}, out, err), 2);
+    EXPECT_NE(err.str().find("will not overwrite"), std::string::npos) << err.str();
+    EXPECT_EQ(dir.ReadFile("Quillomar.ini"), "[Settings]\nEnabled=0\n");
+    dir.WriteFile("Quillomar.ini", "[Settings]\nEnabled=1\n");
+    EXPECT_EQ(PlayScenarioText(scenario, "own.json", {dir.path().string(), ""}, out, err), 0) << err.str();
+}
+
+TEST(RunScenario, RemovesItsTemporaryFolderAndRefusesOneItCannotWriteIn) {
+    test::ScopedDirectory dir;
+    std::ostringstream out, err;
+    ASSERT_EQ(PlayScenarioText(R"({"timeline": [{"run": 1}]})", "t.json", {}, out, err), 0) << err.str();
+    std::string said = out.str().substr(0, out.str().find(" (a temporary folder"));
+    std::filesystem::path used = said.substr(said.rfind(' ') + 1);
+    EXPECT_EQ(used.parent_path(), std::filesystem::temp_directory_path()) << out.str();
+    EXPECT_FALSE(std::filesystem::exists(used));
+    EXPECT_EQ(std::filesystem::current_path(), dir.path());
+    EXPECT_EQ(PlayScenarioText("{}", "none.json", {}, out, err), 0) << err.str();  // no frame, no settings file
+    EXPECT_NE(out.str().find("the plug-in never started"), std::string::npos);
+    // Not even the superuser may make files in /proc.
+    EXPECT_EQ(PlayScenarioText(R"({"timeline": [{"run": 1}]})", "t.json", {"/proc", ""}, out, err), 2);
+    EXPECT_NE(err.str().find("cannot write in the folder '/proc'"), std::string::npos) << err.str();
+}
+
+TEST(RunScenario, RecordsARestartWithTheSettingsOfTheNewStartBeforeItsFirstFrame) {
+    test::ScopedDirectory dir;
+    std::ostringstream out, err;
+    std::string trace = (dir.path() / "restart.jsonl").string();
+    ASSERT_EQ(PlayScenarioFile(std::string(QUILLOMAR_SOURCE_DIR) + "/scenarios/restart.json", {"run", trace}, out, err),
+              0);
+    std::ifstream file(trace);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);) lines.push_back(line);
+    std::vector<std::size_t> restarts;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].starts_with("{\"restart\":")) restarts.push_back(i);
+    }
+    ASSERT_EQ(restarts.size(), 1u);
+    EXPECT_EQ(lines[restarts[0]], "{\"restart\":" + lines[0] + "}");
+    EXPECT_EQ(lines[restarts[0] + 1], "{\"frame\":3,\"tick\":100066}");
 }
 
 TEST(RunScenario, WritesTheSameTraceOnEveryRun) {

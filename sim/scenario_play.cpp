@@ -1,0 +1,211 @@
+// Playing a scenario: its steps in order against the simulated game, what happens told as it
+// happens, and only what the next expectation needs kept.
+
+#include <map>
+
+#include "host/native_hashes.h"
+#include "movement.h"
+#include "scenario.h"
+#include "scenario_world.h"
+#include "script_runner.h"
+
+namespace sim {
+namespace {
+
+struct Player {
+    const Scenario& scenario;
+    const PluginHooks& hooks;
+    const ScenarioListener& listener;
+    TraceWriter* trace;
+    ScenarioResult result;
+    std::int64_t frame = 0;
+    bool startPending = true;  // the script was started and has not yet run its first frame
+    bool told = false;         // the listener knows the plug-in started
+    // The next expect step's expectations, and what they count since the previous one.
+    const std::vector<Expectation>* watched = nullptr;
+    std::vector<std::int64_t> seenCounts;
+    std::vector<std::int64_t> notSeenCounts;
+    std::map<std::uint64_t, std::int64_t> callsSinceExpect;  // by hash: one entry per native at most
+};
+
+void WatchNextExpect(Player& player, std::size_t from) {
+    player.watched = nullptr;
+    for (std::size_t i = from; i < player.scenario.timeline.size() && player.watched == nullptr; ++i) {
+        const ScenarioStep& step = player.scenario.timeline[i];
+        if (step.kind == ScenarioStep::Kind::Expect) player.watched = &step.expectations;
+    }
+    std::size_t count = player.watched != nullptr ? player.watched->size() : 0;
+    player.seenCounts.assign(count, 0);
+    player.notSeenCounts.assign(count, 0);
+    player.callsSinceExpect.clear();
+}
+
+void Tell(Player& player, std::string&& text) {
+    ScenarioEvent event{player.frame, TheGame().clock.tick, std::move(text)};
+    for (std::size_t i = 0; player.watched != nullptr && i < player.watched->size(); ++i) {
+        const Expectation& expect = (*player.watched)[i];
+        if (expect.seen && event.text.find(*expect.seen) != std::string::npos) ++player.seenCounts[i];
+        if (expect.notSeen && event.text.find(*expect.notSeen) != std::string::npos) ++player.notSeenCounts[i];
+    }
+    if (player.listener.event) player.listener.event(event);
+}
+
+void TellGameEvents(Player& player) {
+    for (std::string& text : TheGame().events) Tell(player, std::move(text));
+    TheGame().events.clear();
+}
+
+// A start of the script has run its start-up: the settings it read go on the record.
+void RecordStart(Player& player, bool ranStartUp = true) {
+    player.startPending = false;
+    if (player.trace != nullptr) player.trace->Start(TheGame().clock.calendarSeconds, player.hooks.settingsObject());
+    if (!player.told && player.listener.started) player.listener.started(ranStartUp);
+    player.told = true;
+}
+
+void RunFrames(Player& player, int frames, std::uint32_t ms) {
+    Game& game = TheGame();
+    for (int i = 0; i < frames; ++i) {
+        ++player.frame;
+        game.calls.clear();
+        game.events.clear();
+        game.gameTexts.clear();  // a game text lives for the frame it is made in
+        RunFrame();
+        game.pressedControl = 0;  // a press lasts one frame
+        if (player.startPending) RecordStart(player);
+        if (player.trace != nullptr) player.trace->Frame(player.frame, game.clock.tick);
+        for (const RecordedCall& call : game.calls) {
+            if (player.trace != nullptr) player.trace->Call(call);
+            ++player.callsSinceExpect[call.hash];
+        }
+        if (const char* gate = GateThatEndedFrame(game.calls)) Tell(player, std::string("stopped at a gate: ") + gate);
+        TellGameEvents(player);
+        game.calls.clear();  // a long scenario must not grow without bound
+        game.clock.tick += ms;
+        // While the clock moves, peds with a move-to task cover ground; what they reach is told at once.
+        MovePeds(game, ms);
+        TellGameEvents(player);
+    }
+}
+
+// Judges a count: exactly times when given, else at least once.
+void CheckCount(Player& player, const std::string& where, const std::string& what, std::int64_t count,
+                const Expectation& expect) {
+    if (expect.times) {
+        if (count != *expect.times) {
+            player.result.failures.push_back(where + ": expected " + what + " " + std::to_string(*expect.times) +
+                                             " times, saw it " + std::to_string(count) + " times");
+        }
+    } else if (count == 0) {
+        player.result.failures.push_back(where + ": expected " + what + ", never seen");
+    }
+}
+
+// Every expectation of the step judges what happened since the previous expect step.
+void CheckExpectations(Player& player, const ScenarioStep& step) {
+    std::string where = "step " + std::to_string(step.index + 1) + " (frame " + std::to_string(player.frame) + ")";
+    for (std::size_t i = 0; i < step.expectations.size(); ++i) {
+        const Expectation& expect = step.expectations[i];
+        if (expect.seen) CheckCount(player, where, "\"" + *expect.seen + "\"", player.seenCounts[i], expect);
+        if (expect.called) {
+            auto calls = player.callsSinceExpect.find(expect.calledHash);
+            std::int64_t count = calls != player.callsSinceExpect.end() ? calls->second : 0;
+            CheckCount(player, where, "a call of " + *expect.called, count, expect);
+        }
+        if (expect.notSeen && player.notSeenCounts[i] > 0)
+            player.result.failures.push_back(where + ": \"" + *expect.notSeen + "\" happened");
+    }
+    WatchNextExpect(player, static_cast<std::size_t>(step.index) + 1);
+}
+
+void PlayStep(Player& player, const ScenarioStep& step) {
+    World& world = TheGame().world;
+    switch (step.kind) {
+        case ScenarioStep::Kind::Run:
+            RunFrames(player, step.frames, step.ms != 0 ? step.ms : player.scenario.frameMs);
+            break;
+        case ScenarioStep::Kind::SetPed:
+            ApplyPed(world.peds[step.ped], step.values);
+            break;
+        case ScenarioStep::Kind::RemovePed:
+            world.peds.erase(step.ped);
+            break;
+        case ScenarioStep::Kind::SetWorld:
+            ApplyWorld(world, step.values);
+            break;
+        case ScenarioStep::Kind::Expect:
+            CheckExpectations(player, step);
+            break;
+        case ScenarioStep::Kind::Press:
+            TheGame().pressedControl = step.control;
+            break;
+        case ScenarioStep::Kind::Restart:
+            // As after the game reloads a save: the script starts again from the top.
+            StopScript();
+            StartScript();
+            player.startPending = true;
+            break;
+        case ScenarioStep::Kind::Key:
+            SendKey(step.control, step.up);
+            break;
+        case ScenarioStep::Kind::Note:
+            if (player.listener.note) player.listener.note(step.text);
+            break;
+    }
+}
+
+}  // namespace
+
+ScenarioResult PlayScenario(const Scenario& scenario, const PluginHooks& hooks, const ScenarioListener& listener,
+                            TraceWriter* trace) {
+    StopScript();
+    ResetGame();
+    Game& game = TheGame();
+    game.clock = {scenario.startTick, scenario.calendarSeconds};
+    ApplyWorld(game.world, scenario.world);
+
+    Player player{scenario, hooks, listener, trace, {}, 0, true, false, nullptr, {}, {}, {}};
+    WatchNextExpect(player, 0);
+    hooks.load();
+    StartScript();
+    for (const ScenarioStep& step : scenario.timeline) PlayStep(player, step);
+    // A scenario that runs no frame still names its settings.
+    if (!player.told) RecordStart(player, false);
+    StopScript();
+    hooks.unload();
+    return std::move(player.result);
+}
+
+const char* GateThatEndedFrame(const std::vector<RecordedCall>& calls) {
+    namespace n = quillomar::native;
+    struct Gate {
+        std::uint64_t hash;
+        bool endsFrameWhen;
+        const char* reason;
+    };
+    static constexpr Gate kGates[] = {
+        {n::GET_MISSION_FLAG, true, "a mission is active"},
+        {n::DOES_ENTITY_EXIST, false, "the player has no ped"},
+        {n::IS_ENTITY_DEAD, true, "the player is dead"},
+        {n::IS_PLAYER_CONTROL_ON, false, "the player is not in play"},
+        {n::IS_PED_RAGDOLL, true, "the player is ragdolling"},
+        {n::IS_PED_DEAD_OR_DYING, true, "the player is dying"},
+    };
+    if (calls.empty()) return "the plug-in is disabled";
+    for (const RecordedCall& call : calls) {
+        // The player's ped and index are read, and prompts of a former ped deleted, among the gates.
+        if (call.hash == n::PLAYER_PED_ID || call.hash == n::PLAYER_ID || call.hash == n::UI_PROMPT_DELETE) continue;
+        const Gate* gate = nullptr;
+        for (const Gate& candidate : kGates) {
+            if (candidate.hash == call.hash) gate = &candidate;
+        }
+        if (gate == nullptr) return nullptr;  // past the gates
+        bool result = !call.results.empty() && (call.results[0] & 0xFFFFFFFFu) != 0;
+        if (result == gate->endsFrameWhen) return gate->reason;
+        // The dying test is the last gate: the calls after it are the stages', whatever they ask.
+        if (call.hash == n::IS_PED_DEAD_OR_DYING) return nullptr;
+    }
+    return nullptr;
+}
+
+}  // namespace sim
