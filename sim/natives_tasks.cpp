@@ -3,6 +3,7 @@
 // 0.5 m)"); an order for a ped that does not exist does nothing.
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -115,10 +116,38 @@ void CombatPed(NativeCall& c) {
     });
 }
 
+// The nearest ped on its way to the entity: the one that has just reached it and engages.
+const std::pair<const std::int32_t, Ped>* NearestComingAt(const World& world, std::int32_t entity, const Vec3& at) {
+    const std::pair<const std::int32_t, Ped>* nearest = nullptr;
+    float nearestSquared = 0.0f;
+    for (const auto& entry : world.peds) {
+        const PedTask& task = entry.second.task;
+        if (task.kind != PedTask::Kind::GoToEntity || task.target != entity) continue;
+        const float dx = entry.second.position.x - at.x, dy = entry.second.position.y - at.y;
+        if (nearest == nullptr || dx * dx + dy * dy < nearestSquared) {
+            nearest = &entry;
+            nearestSquared = dx * dx + dy * dy;
+        }
+    }
+    return nearest;
+}
+
+// Which way the turned ped now looks at the ped that engages it: a heading h looks along
+// (-sin h, cos h), so the ped is in front when its offset points that way.
+std::string Facing(const World& world, std::int32_t handle, const Ped& turned) {
+    const auto* engaging = NearestComingAt(world, handle, turned.position);
+    if (engaging == nullptr) return "";
+    const double radians = static_cast<double>(turned.heading) * 3.14159265358979 / 180.0;
+    const double dx = engaging->second.position.x - turned.position.x;
+    const double dy = engaging->second.position.y - turned.position.y;
+    const bool inFront = -std::sin(radians) * dx + std::cos(radians) * dy >= 0.0;
+    return (inFront ? ", facing " : ", back to ") + PedName(engaging->first);
+}
+
 void SetHeading(NativeCall& c) {
     Order(c, [&c](Ped& ped) {
         ped.heading = c.Float(1);
-        return "heading: " + PedName(c.Int(0)) + " turned to " + Metres(ped.heading);
+        return "heading: " + PedName(c.Int(0)) + " turned to " + Metres(ped.heading) + Facing(c.world(), c.Int(0), ped);
     });
 }
 
