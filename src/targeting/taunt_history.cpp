@@ -1,7 +1,8 @@
 #include "targeting/taunt_history.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <map>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -10,14 +11,19 @@ namespace {
 
 constexpr std::uint32_t kRetauntDelayMs = 15000;
 constexpr std::uint32_t kPruneIntervalMs = 30000;
+// Room for this many peds is made at every start, so that a taunt of a ped never taunted before
+// allocates nothing in the frame.
+constexpr std::size_t kReservedPeds = 256;
 
 struct PedTauntRecord {
+    Ped ped = 0;
     std::uint32_t lastTauntTick = 0;
     bool wasDeadAtTaunt = false;
 };
 
+// By ped handle, ascending.
 struct PedTauntHistory {
-    std::map<Ped, PedTauntRecord> records;
+    std::vector<PedTauntRecord> records;
     std::uint32_t lastPruneTick = 0;
 };
 
@@ -32,29 +38,44 @@ void PruneVanishedPeds(PedTauntHistory& history) {
     std::uint32_t now = platform::TickCount();
     if (now - history.lastPruneTick <= kPruneIntervalMs) return;
     history.lastPruneTick = now;
-    std::erase_if(history.records, [](const auto& entry) { return !DoesEntityExist(entry.first); });
+    std::erase_if(history.records, [](const PedTauntRecord& record) { return !DoesEntityExist(record.ped); });
+}
+
+std::vector<PedTauntRecord>::iterator Find(std::vector<PedTauntRecord>& records, Ped ped) {
+    return std::lower_bound(records.begin(), records.end(), ped,
+                            [](const PedTauntRecord& record, Ped key) { return record.ped < key; });
 }
 
 }  // namespace
 
 bool CanTauntPed(Ped ped) {
     if (!DoesEntityExist(ped)) return true;
-    const auto& records = History().records;
-    auto found = records.find(ped);
-    if (found == records.end()) return true;
+    auto& records = History().records;
+    auto found = Find(records, ped);
+    if (found == records.end() || found->ped != ped) return true;
     bool deadNow = IsEntityDead(ped);
-    if (!found->second.wasDeadAtTaunt && deadNow) return true;
-    return platform::TickCount() - found->second.lastTauntTick >= kRetauntDelayMs;
+    if (!found->wasDeadAtTaunt && deadNow) return true;
+    return platform::TickCount() - found->lastTauntTick >= kRetauntDelayMs;
 }
 
 void RecordTaunt(Ped target) {
     PedTauntHistory& history = History();
     std::uint32_t now = platform::TickCount();
-    history.records[target] = {now, IsEntityDead(target)};
+    PedTauntRecord record{target, now, IsEntityDead(target)};
+    auto found = Find(history.records, target);
+    if (found != history.records.end() && found->ped == target) {
+        *found = record;
+    } else {
+        history.records.insert(found, record);
+    }
     PruneVanishedPeds(history);
 }
 
-void ClearTauntHistory() { History() = PedTauntHistory{}; }
+void ClearTauntHistory() {
+    PedTauntHistory& history = History();
+    history = PedTauntHistory{};
+    history.records.reserve(kReservedPeds);
+}
 
 std::size_t TauntHistorySize() { return History().records.size(); }
 
