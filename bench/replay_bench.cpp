@@ -9,14 +9,18 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "budget.h"
+#include "host/native_hashes.h"
+#include "host/query_memory.h"
 #include "plugin_driver.h"
 #include "replay.h"
 #include "tape.h"
@@ -26,41 +30,80 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Each iteration is one frame of the tape, in order; start-ups and the rewind at the tape's end
-// are left out of the time.
+// The thread's own processor time, so that other programs on a busy machine do not count.
+struct Clock {
+    using duration = std::chrono::nanoseconds;
+    using time_point = std::chrono::time_point<Clock, duration>;
+    static time_point now() {
+        timespec now{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+        return time_point(std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec));
+    }
+};
+
+double Seconds(Clock::duration duration) { return std::chrono::duration<double>(duration).count(); }
+
+// About this many frames a run, whatever the tape's length, so that short tapes are timed as
+// closely as long ones and no run takes long.
+constexpr std::size_t kFramesPerRun = 5000;
+
+std::int64_t IterationsFor(const tape::Tape& tape) {
+    return static_cast<std::int64_t>(
+        std::max<std::size_t>(1, kFramesPerRun / std::max<std::size_t>(1, tape.frames.size())));
+}
+
+// Each iteration replays the whole tape; its time is the frames' alone, start-ups left out. The
+// settings file is as the world began at the first pass; later passes find the file the first
+// start left, which holds the same settings.
 void TimeFrames(benchmark::State& state, const tape::Tape* tape, bool hostOnly) {
     replay::Rewind(*tape);
-    std::size_t next = 0;
     for (auto _ : state) {
-        const tape::Frame& frame = tape->frames[next];
-        if (hostOnly) {
-            tape_host::CallFrameBare(frame);
-        } else {
+        tape_host::Play(*tape);
+        Clock::duration startUps{};
+        const Clock::time_point begin = Clock::now();
+        for (const tape::Frame& frame : tape->frames) {
+            if (hostOnly) {
+                tape_host::CallFrameBare(frame);
+                continue;
+            }
             replay::BeginFrame(frame);
             if (frame.start) {
-                state.PauseTiming();
+                const Clock::time_point startBegin = Clock::now();
                 replay::StartUp();
-                state.ResumeTiming();
+                startUps += Clock::now() - startBegin;
             }
             replay::RunFrame(frame);
         }
-        if (++next == tape->frames.size()) {
-            state.PauseTiming();
-            replay::Rewind(*tape);
-            next = 0;
-            state.ResumeTiming();
-        }
+        state.SetIterationTime(Seconds(Clock::now() - begin - startUps));
     }
 }
 
 void TimeStartUp(benchmark::State& state, const tape::Tape* tape, bool withFile) {
     for (auto _ : state) {
-        state.PauseTiming();
         replay::Rewind(*tape);
         if (withFile && !tape->ini) replay::StartUp();  // the first start writes the default file
         replay::BeginFrame(tape->frames.front());
-        state.ResumeTiming();
+        const Clock::time_point begin = Clock::now();
         replay::StartUp();
+        state.SetIterationTime(Seconds(Clock::now() - begin));
+    }
+}
+
+// The memory of a frame's answers on its own: finding a remembered answer, and missing one, among
+// 200 remembered.
+void TimeRecall(benchmark::State& state, bool found) {
+    constexpr std::uint64_t kRemembered = 200;
+    quillomar::invoker::FrameMemory frame;
+    std::uint64_t args[3] = {0, 1, 0};
+    const std::uint64_t answer[3] = {1, 2, 3};
+    for (args[0] = 0; args[0] < kRemembered; ++args[0])
+        quillomar::invoker::Remember(quillomar::native::GET_ENTITY_COORDS, args, 3, answer);
+    std::uint64_t next = 0;
+    for (auto _ : state) {
+        args[0] = (found ? 0 : kRemembered) + next++ % kRemembered;
+        const std::uint64_t* slots = nullptr;
+        benchmark::DoNotOptimize(quillomar::invoker::Recall(quillomar::native::GET_ENTITY_COORDS, args, 3, slots));
+        benchmark::DoNotOptimize(slots);
     }
 }
 
@@ -71,7 +114,8 @@ class Collector : public benchmark::BenchmarkReporter {
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0) continue;
-            seconds[run.benchmark_name()].push_back(run.cpu_accumulated_time / static_cast<double>(run.iterations));
+            seconds[run.run_name.function_name].push_back(run.real_accumulated_time /
+                                                          static_cast<double>(run.iterations));
         }
     }
     double MedianNs(const std::string& name) const {
@@ -191,25 +235,38 @@ int main(int argc, char** argv) {
     int benchmarkArgc = static_cast<int>(options.benchmarkArgs.size());
     benchmark::Initialize(&benchmarkArgc, options.benchmarkArgs.data());
     for (const tape::Tape& tape : *tapes) {
-        benchmark::RegisterBenchmark((tape.name + "/frame").c_str(), TimeFrames, &tape, false);
-        benchmark::RegisterBenchmark((tape.name + "/host").c_str(), TimeFrames, &tape, true);
+        for (bool hostOnly : {false, true}) {
+            benchmark::RegisterBenchmark((tape.name + (hostOnly ? "/host" : "/frame")).c_str(), TimeFrames, &tape,
+                                         hostOnly)
+                ->UseManualTime()
+                ->Iterations(IterationsFor(tape));
+        }
     }
     const tape::Tape* idle = &tapes->front();
     for (const tape::Tape& tape : *tapes) {
         if (tape.name == "idle") idle = &tape;
     }
-    benchmark::RegisterBenchmark("start-up/with-file", TimeStartUp, idle, true)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("start-up/without-file", TimeStartUp, idle, false)->Unit(benchmark::kMicrosecond);
+    for (bool withFile : {true, false}) {
+        benchmark::RegisterBenchmark(withFile ? "start-up/with-file" : "start-up/without-file", TimeStartUp, idle,
+                                     withFile)
+            ->UseManualTime()
+            ->Iterations(200);
+    }
+    for (bool found : {true, false})
+        benchmark::RegisterBenchmark(found ? "query-memory/found" : "query-memory/missed", TimeRecall, found);
     Collector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
 
     for (Row& row : rows) {
-        row.frameNs = collector.MedianNs(row.name + "/frame");
-        row.hostNs = collector.MedianNs(row.name + "/host");
+        const double frames = static_cast<double>(std::max<std::size_t>(1, row.counts.frames));
+        row.frameNs = collector.MedianNs(row.name + "/frame") / frames;
+        row.hostNs = collector.MedianNs(row.name + "/host") / frames;
     }
     double withFile = collector.MedianNs("start-up/with-file") / 1000.0;
     double withoutFile = collector.MedianNs("start-up/without-file") / 1000.0;
     PrintTable(rows, withFile, withoutFile, options.runs);
+    std::printf("a frame's memory of answers: %.1f ns to find a remembered answer, %.1f ns to miss one\n",
+                collector.MedianNs("query-memory/found"), collector.MedianNs("query-memory/missed"));
     if (!options.json.empty() && !WriteJson(options.json, rows, withFile, withoutFile)) {
         std::fprintf(stderr, "quillomar_bench: cannot write %s\n", options.json.c_str());
         return 1;

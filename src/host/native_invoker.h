@@ -1,10 +1,16 @@
 #pragma once
 // One native call: the hash, one 64-bit slot per argument left to right, then the call. Every
 // slot conversion happens here, and the result is copied out of the host's buffer at once.
+// Every call passes here, so here a frame remembers the answers to its queries (see
+// host/query_memory.h): a query of plain values asked again is answered from that memory, and a
+// call that changes the world makes the frame forget.
 
 #include <bit>
 #include <cstdint>
+#include <type_traits>
 
+#include "host/native_hashes.h"
+#include "host/query_memory.h"
 #include "host/script_host.h"
 
 namespace quillomar {
@@ -27,10 +33,27 @@ inline std::uint64_t ToSlot(float value) { return std::bit_cast<std::uint32_t>(v
 inline std::uint64_t ToSlot(const void* pointer) { return reinterpret_cast<std::uintptr_t>(pointer); }
 
 template <typename... Args>
-const std::uint64_t* Call(std::uint64_t hash, Args... args) {
+const std::uint64_t* CallHost(std::uint64_t hash, Args... args) {
     nativeInit(hash);
     (nativePush64(ToSlot(args)), ...);
     return nativeCall();
+}
+
+template <typename... Args>
+const std::uint64_t* Call(std::uint64_t hash, Args... args) {
+    const native::Kind kind = native::KindOf(hash);
+    // An address may point at an out-argument or at text: such a call is never answered from memory.
+    constexpr bool kPlainValues = !(std::is_pointer_v<Args> || ...);
+    if constexpr (kPlainValues && sizeof...(Args) <= kMaxRememberedArgs) {
+        if (kind == native::Kind::Query) {
+            const std::uint64_t slots[sizeof...(Args) + 1] = {ToSlot(args)..., 0};
+            const std::uint64_t* answer = nullptr;
+            if (Recall(hash, slots, sizeof...(Args), answer)) return answer;
+            return Remember(hash, slots, sizeof...(Args), CallHost(hash, args...));
+        }
+    }
+    if (kind == native::Kind::Change) ForgetAnswers();
+    return CallHost(hash, args...);
 }
 
 // A host that hands back no result buffer reads as all zero.

@@ -3,6 +3,7 @@
 #include "frame/debug_overlay.h"
 #include "frame/target_stage.h"
 #include "host/frame_state.h"
+#include "host/query_memory.h"
 
 namespace quillomar {
 
@@ -22,6 +23,8 @@ void EndFrameAtGate(FrameState& frame) { HideAllPrompts(frame); }
 }  // namespace
 
 void UpdateFrame() {
+    // The game's answers hold for this frame only.
+    invoker::FrameMemory rememberedAnswers;
     FrameState& frame = gFrame;
     if (!gSettings.enabled) return EndFrameAtGate(frame);
     if (!gSettings.enabledInMissions && IsMissionActive()) return EndFrameAtGate(frame);

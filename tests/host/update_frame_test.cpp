@@ -32,11 +32,11 @@ Hashes FirstCalls(std::size_t count) {
     return hashes;
 }
 
-// The combat refresh, the first stage, begins by asking whether the player's ped exists.
+// The combat refresh, the first stage, begins by asking the player's health (that the ped exists,
+// the gates have asked already).
 bool StagesRan(std::size_t afterCalls) {
     const auto& calls = test::Calls();
-    return calls.size() > afterCalls + 1 && calls[afterCalls].hash == n::DOES_ENTITY_EXIST &&
-           calls[afterCalls + 1].hash == n::GET_ENTITY_HEALTH;
+    return calls.size() > afterCalls && calls[afterCalls].hash == n::GET_ENTITY_HEALTH;
 }
 
 Hashes Join(Hashes a, const Hashes& b) {
