@@ -5,7 +5,7 @@
 # allocations per steady frame, start-up with and without a settings file.
 # Usage: scripts/bench.sh [--runs N] [--json OUT] [--benchmark_...]
 #   --runs N     medians of N runs (default 3)
-#   --json OUT   also write the table as JSON, to compare two commits
+#   --json OUT   also write the table as JSON, to compare two commits (scripts/bench_compare.py)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh linux >/dev/null
