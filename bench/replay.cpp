@@ -1,8 +1,11 @@
 #include "replay.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <string>
 
 #include "allocation_count.h"
 #include "host/native_hashes.h"
@@ -35,11 +38,19 @@ void PlayAll(const tape::Tape& tape, std::vector<std::size_t>* allocations) {
 
 }  // namespace
 
+// A folder of this process's own, so that replays running at once keep their settings apart.
+fs::path ReplayFolder() { return fs::temp_directory_path() / ("quillomar-replay-" + std::to_string(getpid())); }
+
 void EnterReplayFolder() {
-    fs::path dir = fs::temp_directory_path() / "quillomar-replay";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    fs::current_path(dir);
+    fs::remove_all(ReplayFolder());
+    fs::create_directories(ReplayFolder());
+    fs::current_path(ReplayFolder());
+}
+
+void LeaveReplayFolder() {
+    fs::current_path(fs::temp_directory_path());
+    std::error_code ignored;
+    fs::remove_all(ReplayFolder(), ignored);
 }
 
 void Rewind(const tape::Tape& tape) {

@@ -23,8 +23,9 @@ struct Counts {
     double MeanCalls() const { return frames != 0 ? static_cast<double>(totalCalls) / frames : 0.0; }
 };
 
-// Makes a fresh folder the current one for every replay.
+// Makes a fresh folder the current one for every replay, and removes it at the end.
 void EnterReplayFolder();
+void LeaveReplayFolder();
 
 // The settings file as the world began, the host at the tape's first call.
 void Rewind(const tape::Tape& tape);

@@ -255,7 +255,9 @@ int main(int argc, char** argv) {
         std::vector<budget::WorldCounts> counted;
         for (std::size_t i = 0; i < rows.size(); ++i)
             counted.push_back({rows[i].name, (*tapes)[i].generated, rows[i].counts});
-        return budget::Check(options.budget, counted) ? 0 : 1;
+        const bool withinBudget = budget::Check(options.budget, counted);
+        replay::LeaveReplayFolder();
+        return withinBudget ? 0 : 1;
     }
 
     std::string repetitions = "--benchmark_repetitions=" + std::to_string(options.runs);
@@ -284,6 +286,7 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark(found ? "query-memory/found" : "query-memory/missed", TimeRecall, found);
     Collector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
+    replay::LeaveReplayFolder();
 
     for (Row& row : rows) {
         const double frames = static_cast<double>(std::max<std::size_t>(1, SteadyFrames((*tapes)[&row - rows.data()])));
