@@ -216,11 +216,11 @@ bool ParseOptions(int argc, char** argv, Options& options) {
         std::string arg = argv[i];
         bool hasValue = i + 1 < argc;
         if (arg == "--tapes" && hasValue) {
-            options.tapes = argv[++i];
+            options.tapes = fs::absolute(argv[++i]).string();
         } else if (arg == "--json" && hasValue) {
-            options.json = argv[++i];
+            options.json = fs::absolute(argv[++i]).string();  // replays change the folder
         } else if (arg == "--check" && hasValue) {
-            options.budget = argv[++i];
+            options.budget = fs::absolute(argv[++i]).string();
         } else if (arg == "--runs" && hasValue) {
             options.runs = std::max(1, std::atoi(argv[++i]));
         } else if (arg.starts_with("--benchmark_")) {
