@@ -1,10 +1,16 @@
 #pragma once
 // One native call: the hash, one 64-bit slot per argument left to right, then the call. Every
 // slot conversion happens here, and the result is copied out of the host's buffer at once.
+// Every call passes here, so here a frame remembers the answers to its queries (see
+// host/query_memory.h): a query of plain values asked again is answered from that memory, and a
+// call that changes the world makes the frame forget.
 
 #include <bit>
 #include <cstdint>
+#include <type_traits>
 
+#include "host/native_hashes.h"
+#include "host/query_memory.h"
 #include "host/script_host.h"
 
 namespace quillomar {
@@ -27,10 +33,42 @@ inline std::uint64_t ToSlot(float value) { return std::bit_cast<std::uint32_t>(v
 inline std::uint64_t ToSlot(const void* pointer) { return reinterpret_cast<std::uintptr_t>(pointer); }
 
 template <typename... Args>
-const std::uint64_t* Call(std::uint64_t hash, Args... args) {
+const std::uint64_t* CallHost(std::uint64_t hash, Args... args) {
     nativeInit(hash);
     (nativePush64(ToSlot(args)), ...);
     return nativeCall();
+}
+
+// The native's kind is known where it is called, so only the memory's own work is left to run.
+template <std::uint64_t Hash, typename... Args>
+const std::uint64_t* Call(Args... args) {
+    constexpr native::Kind kKind = native::KindOf(Hash);
+    // An address may point at an out-argument or at text: such a call is never answered from memory.
+    constexpr bool kPlainValues = !(std::is_pointer_v<Args> || ...);
+    if constexpr (kKind == native::Kind::Query && kPlainValues && sizeof...(Args) <= kMaxRememberedArgs) {
+        const std::uint64_t slots[sizeof...(Args) + 1] = {ToSlot(args)..., 0};
+        const std::uint64_t* answer = nullptr;
+        if (Recall(Hash, slots, sizeof...(Args), answer)) return answer;
+        return Remember(Hash, slots, sizeof...(Args), CallHost(Hash, args...));
+    } else {
+        if constexpr (kKind == native::Kind::Change) ForgetAnswers();
+        return CallHost(Hash, args...);
+    }
+}
+
+// The same for a hash known only at run time, as a test or a tool may call. A hash not in the
+// native table counts as a change.
+template <typename... Args>
+const std::uint64_t* Call(std::uint64_t hash, Args... args) {
+    switch (hash) {
+#define QUILLOMAR_NATIVE_CASE(name, value, kind) \
+    case value:                                  \
+        return Call<value>(args...);
+        QUILLOMAR_NATIVES(QUILLOMAR_NATIVE_CASE)
+#undef QUILLOMAR_NATIVE_CASE
+    }
+    ForgetAnswers();
+    return CallHost(hash, args...);
 }
 
 // A host that hands back no result buffer reads as all zero.
@@ -53,36 +91,65 @@ inline Vector3 ReadVector(const std::uint64_t* slots) {
 
 }  // namespace invoker
 
+// Typed calls, by a hash known where they are made (as every wrapper's is) or only at run time.
+template <std::uint64_t Hash, typename... Args>
+void CallVoid(Args... args) {
+    invoker::Call<Hash>(args...);
+}
 template <typename... Args>
 void CallVoid(std::uint64_t hash, Args... args) {
     invoker::Call(hash, args...);
 }
 
+template <std::uint64_t Hash, typename... Args>
+std::int32_t CallInt(Args... args) {
+    return invoker::ReadInt(invoker::Call<Hash>(args...));
+}
 template <typename... Args>
 std::int32_t CallInt(std::uint64_t hash, Args... args) {
     return invoker::ReadInt(invoker::Call(hash, args...));
 }
 
+template <std::uint64_t Hash, typename... Args>
+std::uint32_t CallHash(Args... args) {
+    return invoker::ReadHash(invoker::Call<Hash>(args...));
+}
 template <typename... Args>
 std::uint32_t CallHash(std::uint64_t hash, Args... args) {
     return invoker::ReadHash(invoker::Call(hash, args...));
 }
 
+template <std::uint64_t Hash, typename... Args>
+bool CallBool(Args... args) {
+    return invoker::ReadBool(invoker::Call<Hash>(args...));
+}
 template <typename... Args>
 bool CallBool(std::uint64_t hash, Args... args) {
     return invoker::ReadBool(invoker::Call(hash, args...));
 }
 
+template <std::uint64_t Hash, typename... Args>
+float CallFloat(Args... args) {
+    return invoker::ReadFloat(invoker::Call<Hash>(args...));
+}
 template <typename... Args>
 float CallFloat(std::uint64_t hash, Args... args) {
     return invoker::ReadFloat(invoker::Call(hash, args...));
 }
 
+template <std::uint64_t Hash, typename... Args>
+std::uint64_t CallPointer(Args... args) {
+    return invoker::ReadPointer(invoker::Call<Hash>(args...));
+}
 template <typename... Args>
 std::uint64_t CallPointer(std::uint64_t hash, Args... args) {
     return invoker::ReadPointer(invoker::Call(hash, args...));
 }
 
+template <std::uint64_t Hash, typename... Args>
+Vector3 CallVector(Args... args) {
+    return invoker::ReadVector(invoker::Call<Hash>(args...));
+}
 template <typename... Args>
 Vector3 CallVector(std::uint64_t hash, Args... args) {
     return invoker::ReadVector(invoker::Call(hash, args...));

@@ -3,6 +3,7 @@
 #include "frame/combat_stage.h"
 #include "frame/debug_overlay.h"
 #include "frame/target_stage.h"
+#include "host/query_memory.h"
 #include "plugin/plugin_state.h"
 
 namespace quillomar {
@@ -20,6 +21,8 @@ void EndFrameAtGate(FrameState& frame) { HideAllPrompts(frame.prompts); }
 }  // namespace
 
 void UpdateFrame(PluginState& state) {
+    // The game's answers hold for this frame only.
+    invoker::FrameMemory rememberedAnswers;
     const Settings& settings = state.settings;
     FrameState& frame = state.frame;
     TauntState& taunting = state.taunting;

@@ -4,13 +4,14 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <map>
+#include <vector>
 
 #include "host/natives.h"
 
 namespace quillomar {
 
 struct PedTauntRecord {
+    Ped ped = 0;
     std::uint32_t lastTauntTick = 0;
     bool wasDeadAtTaunt = false;
 };
@@ -21,8 +22,11 @@ struct PedTauntRecord {
 inline constexpr std::size_t kMaxTauntRecords = 1024;
 
 struct TauntHistory {
-    std::map<Ped, PedTauntRecord> records;
+    std::vector<PedTauntRecord> records;  // by ped handle, ascending
     std::uint32_t lastPruneTick = 0;
+
+    // Room for every record there may be, so that taunting a new ped allocates nothing.
+    TauntHistory() { records.reserve(kMaxTauntRecords); }
 };
 
 // Whether the ped may be taunted now.
@@ -30,5 +34,8 @@ bool CanTauntPed(const TauntHistory& history, Ped ped);
 
 // Notes a taunt of the ped now; now and then forgets peds that no longer exist.
 void RecordTaunt(TauntHistory& history, Ped target);
+
+// The record of the ped, or null when it has none.
+const PedTauntRecord* FindTauntRecord(const TauntHistory& history, Ped ped);
 
 }  // namespace quillomar

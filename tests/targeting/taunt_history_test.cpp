@@ -41,12 +41,12 @@ TEST(TauntHistory, HoldsAPedOffFor15sUnlessItDiesAndForgetsTheGoneAfter30s) {
         RecordTaunt(history, 6);
         return true;
     });
-    EXPECT_TRUE(history.records.contains(kPed)) << "exactly 30 s after the last prune";
+    EXPECT_NE(FindTauntRecord(history, kPed), nullptr) << "exactly 30 s after the last prune";
     At(70001, [&] {
         RecordTaunt(history, 6);
         return true;
     });
-    EXPECT_FALSE(history.records.contains(kPed));
+    EXPECT_EQ(FindTauntRecord(history, kPed), nullptr);
 }
 
 }  // namespace
