@@ -123,18 +123,24 @@ std::uint32_t ControlHashFromName(const char* name) {
 }
 
 Settings ReadSettings(const char* path) {
+    platform::ProfileReadScope fileReadOnce(path);
     Settings settings{};
     for (const SettingDef& def : SettingDefs()) ReadSetting(def, path, settings);
     return settings;
 }
 
-void LoadSettings() {
+SettingsOrigin LoadSettings() {
     // A file that exists is never replaced, even one that cannot be read: its keys then simply
     // take their defaults.
+    SettingsOrigin origin;
     if (!platform::FileExists(platform::kSettingsPath)) {
-        WriteDefaultSettingsFile(platform::kSettingsPath);
+        platform::WriteOutcome outcome = WriteDefaultSettingsFile(platform::kSettingsPath);
+        origin.source = outcome.written ? SettingsOrigin::Source::DefaultFileWritten
+                                        : SettingsOrigin::Source::DefaultFileNotWritten;
+        origin.writeError = outcome.error;
     }
     gSettings = ReadSettings(platform::kSettingsPath);
+    return origin;
 }
 
 }  // namespace quillomar

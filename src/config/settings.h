@@ -3,6 +3,7 @@
 // read-only afterwards. No value is validated or clamped here; each user treats odd values.
 
 #include <cstdint>
+#include <string>
 
 namespace quillomar {
 
@@ -57,9 +58,20 @@ struct Settings {
 // The settings in force, as LoadSettings left them.
 extern Settings gSettings;
 
+// Where the settings in force came from, for a report to the player.
+struct SettingsOrigin {
+    enum class Source {
+        File,                  // a settings file existed and was read
+        DefaultFileWritten,    // none existed; the default file was written and read
+        DefaultFileNotWritten  // none existed and the default file could not be written: the defaults
+    };
+    Source source = Source::File;
+    std::string writeError;  // DefaultFileNotWritten: the system's words, e.g. "No space left on device"
+};
+
 // Reads the settings file into gSettings, first writing the commented default file when none
 // exists. Every key missing from the file, or the whole file missing, takes its default.
-void LoadSettings();
+SettingsOrigin LoadSettings();
 
 // Reads the settings from the file at path into a record, without writing anything.
 Settings ReadSettings(const char* path);
