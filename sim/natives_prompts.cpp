@@ -22,6 +22,7 @@ void ChangePrompt(NativeCall& c, Change change) {
 }
 
 void MakeGameText(NativeCall& c) {
+    if (c.world().nullGameTexts) return c.ReturnInt(0);
     c.game.gameTexts.emplace_back(TextAt(c.args[2]));
     c.results[0] = kGameTextBase + c.game.gameTexts.size() - 1;
 }
@@ -64,6 +65,7 @@ const NativeDef kPromptNatives[] = {
     {n::VAR_STRING, "VAR_STRING", "itt", 1, MakeGameText},
     {n::UI_PROMPT_REGISTER_BEGIN, "_UI_PROMPT_REGISTER_BEGIN", "", 1,
      [](NativeCall& c) {
+         if (c.world().nullPromptHandles) return c.ReturnInt(0);
          std::int32_t handle = c.game.nextPromptHandle++;
          c.game.prompts[handle] = {};
          c.ReturnInt(handle);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <iterator>
+#include <limits>
 #include <map>
 
 #include "host/control_hashes.h"
@@ -36,6 +37,22 @@ void SetHash(Ped& ped, const Json& value) {
                                     : value.get<std::uint32_t>();
 }
 
+// A coordinate: a number, or "nan", "inf" or "-inf" for the values JSON cannot spell, as a
+// misbehaving game might report them.
+float Coordinate(const Json& value) {
+    if (!value.is_string()) return value.get<float>();
+    const std::string& text = value.get_ref<const std::string&>();
+    if (text == "nan") return std::numeric_limits<float>::quiet_NaN();
+    if (text == "inf" || text == "-inf")
+        return (text[0] == '-' ? -1.0f : 1.0f) * std::numeric_limits<float>::infinity();
+    throw std::runtime_error("a coordinate is a number, \"nan\", \"inf\" or \"-inf\"");
+}
+
+void SetPosition(Ped& ped, const Json& value) {
+    if (!value.is_array() || value.size() != 3) throw std::runtime_error("a position is [x, y, z]");
+    ped.position = {Coordinate(value[0]), Coordinate(value[1]), Coordinate(value[2])};
+}
+
 struct PedProperty {
     const char* name;
     void (*apply)(Ped&, const Json&);
@@ -67,7 +84,7 @@ constexpr PedProperty kPedProperties[] = {
     {"model", SetHash<&Ped::model>},
     {"heading", Set<&Ped::heading>},
     {"speed", Set<&Ped::speed>},
-    {"position", Set<&Ped::position>},
+    {"position", SetPosition},
     {"fighting", Set<&Ped::fightingPeds>},
     {"damagedBy", Set<&Ped::damagedBy>},
 };
@@ -109,6 +126,10 @@ void ApplyWorld(World& world, const Json& values) {
             value.get_to(world.nearbyOrder);
         } else if (name == "nearbyClaim") {
             world.nearbyClaim = value.is_null() ? std::nullopt : std::optional<std::int32_t>(value.get<std::int32_t>());
+        } else if (name == "nullGameTexts") {
+            value.get_to(world.nullGameTexts);
+        } else if (name == "nullPromptHandles") {
+            value.get_to(world.nullPromptHandles);
         } else if (name == "objects") {
             for (const Json& object : value)
                 world.objects[object.at("handle").get<std::int32_t>()].position = object.at("position").get<Vec3>();

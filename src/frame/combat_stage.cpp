@@ -23,7 +23,10 @@ bool EnemyTooClose(const CombatContext& combat, Ped playerPed) {
     if (combat.mode != CombatMode::Melee || !(gSettings.meleeMinDistance > 0.0f)) return false;
     float nearest = kNoHostileDistance;
     for (Ped ped : combat.hostilePeds) {
-        if (DoesEntityExist(ped)) nearest = std::min(DistanceToPlayer(ped, playerPed), nearest);
+        if (!DoesEntityExist(ped)) continue;
+        // An unknown (NaN) distance is no nearer, and must not hide an enemy that is.
+        float distance = DistanceToPlayer(ped, playerPed);
+        if (distance < nearest) nearest = distance;
     }
     return gSettings.meleeMinDistance > nearest;
 }
