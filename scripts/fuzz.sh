@@ -31,9 +31,11 @@ for target in "${targets[@]}"; do
     seeds="seeds_${target}[@]"
     max_len="max_len_${target}"
     log="$work/last.log"
+    regressions=()
+    [ -d "$root/fuzz/regressions/$target" ] && regressions=("$root/fuzz/regressions/$target")
     if "$root/build/fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
         -max_len="${!max_len}" -print_final_stats=1 -artifact_prefix="$work/artifacts/" \
-        "$work/corpus" "${!seeds}" "$root/fuzz/regressions/$target" >"$log" 2>&1; then
+        "$work/corpus" "${!seeds}" "${regressions[@]}" >"$log" 2>&1; then
         result="no finding"
     else
         result="FINDING (see $log and $work/artifacts)"
