@@ -13,6 +13,12 @@ target_link_libraries(quillomar_sim PUBLIC Threads::Threads nlohmann_json::nlohm
 add_library(quillomar_in_sim INTERFACE)
 target_link_libraries(quillomar_in_sim INTERFACE quillomar_core quillomar_sim quillomar_core)
 
+# The fuzz build (cmake/fuzz.cmake) stops here: the fuzz targets alone.
+if(QUILLOMAR_FUZZ)
+  add_subdirectory(fuzz)
+  return()
+endif()
+
 add_subdirectory(tools)
 add_subdirectory(bench)
 
@@ -21,3 +27,4 @@ if(BUILD_TESTING)
   add_subdirectory(tests)
   add_subdirectory(scenarios)
 endif()
+add_subdirectory(fuzz)

@@ -1,5 +1,6 @@
 #include "chaos.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -9,9 +10,19 @@ namespace sim {
 namespace {
 
 std::uint64_t gChaos = 0;
+std::span<const std::uint8_t> gBytes;
+bool gFromBytes = false;
 
-// xorshift64*: small, fast and repeatable.
-std::uint64_t Next() {
+// xorshift64*: small, fast and repeatable; or the stream, as many bytes as the draw needs, so
+// that a fuzzer's input goes far.
+std::uint64_t Next(std::size_t bytes = 8) {
+    if (gFromBytes) {
+        std::uint64_t value = 0;
+        std::size_t taken = std::min(bytes, gBytes.size());
+        for (std::size_t i = 0; i < taken; ++i) value |= std::uint64_t{gBytes[i]} << (8 * i);
+        gBytes = gBytes.subspan(taken);
+        return value;
+    }
     gChaos ^= gChaos >> 12;
     gChaos ^= gChaos << 25;
     gChaos ^= gChaos >> 27;
@@ -37,14 +48,14 @@ std::uint32_t OddValue() {
         std::bit_cast<std::uint32_t>(1.8f),
         std::bit_cast<std::uint32_t>(25.0f),
     };
-    std::uint64_t pick = Next();
-    if (pick % 3 == 0) return static_cast<std::uint32_t>(Next());  // anything at all
+    std::uint64_t pick = Next(2);
+    if (pick % 3 == 0) return static_cast<std::uint32_t>(Next(4));  // anything at all
     return kOdd[(pick >> 8) % (sizeof kOdd / sizeof kOdd[0])];
 }
 
 // A slot as the game might leave it: an odd 32-bit value, now and then with junk above it.
 std::uint64_t OddSlot() {
-    std::uint64_t high = Next() % 4 == 0 ? Next() << 32 : 0;
+    std::uint64_t high = Next(1) % 4 == 0 ? Next(4) << 32 : 0;
     return high | OddValue();
 }
 
@@ -66,13 +77,25 @@ void ForgetWhatWasMade(Game& game, std::uint64_t hash, std::int32_t made) {
 
 }  // namespace
 
-void SetChaos(std::uint64_t seed) { gChaos = seed; }
-bool ChaosEnabled() { return gChaos != 0; }
+void SetChaos(std::uint64_t seed) {
+    gChaos = seed;
+    gFromBytes = false;
+    gBytes = {};
+}
+
+void SetChaosBytes(std::span<const std::uint8_t> bytes) {
+    gBytes = bytes;
+    gFromBytes = true;
+}
+
+bool ChaosEnabled() { return gFromBytes ? !gBytes.empty() : gChaos != 0; }
+
+std::uint64_t DrawChaos(std::size_t bytes) { return Next(bytes); }
 
 void ScrambleAnswer(NativeCall& call, std::uint64_t hash) {
     // One answer in four goes strange, so that the plug-in still gets past its gates and every
     // stage meets odd values.
-    if (Next() % 4 != 0) return;
+    if (Next(1) % 4 != 0) return;
     const std::uint64_t answered = call.results[0];
     for (std::uint64_t& result : call.results) result = OddSlot();
     if (call.results[0] != answered) ForgetWhatWasMade(call.game, hash, static_cast<std::int32_t>(answered));

@@ -87,6 +87,8 @@ struct World {
     bool missionActive = false;
     bool speechRefused = false;               // the game declines every line
     bool hashKeyFails = false;                // GET_HASH_KEY answers 0, as for a name the game lacks
+    bool nullGameTexts = false;               // VAR_STRING answers a null text pointer
+    bool nullPromptHandles = false;           // prompt registration answers handle 0 and makes no prompt
     std::map<std::int32_t, Ped> peds;         // every ped that exists, the player's included
     std::map<std::int32_t, Object> objects;   // every other entity
     std::vector<std::int32_t> nearbyOrder;    // the order the nearby-ped query lists peds in; others follow by handle

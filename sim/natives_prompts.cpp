@@ -22,6 +22,7 @@ void ChangePrompt(NativeCall& c, Change change) {
 }
 
 void MakeGameText(NativeCall& c) {
+    if (c.world().nullGameTexts) return c.ReturnInt(0);
     c.game.gameTexts.emplace_back(TextAt(c.args[2]));
     c.results[0] = kGameTextBase + c.game.gameTexts.size() - 1;
 }
@@ -56,7 +57,7 @@ void SetPriority(NativeCall& c) {
 // The game keeps its prompts in a pool of fixed size: when every place is taken, registering
 // makes no prompt and answers 0. Handles count up, skipping those in use, and never reach 0.
 void RegisterPrompt(NativeCall& c) {
-    if (c.game.prompts.size() >= kPromptPoolSize) return c.ReturnInt(0);
+    if (c.world().nullPromptHandles || c.game.prompts.size() >= kPromptPoolSize) return c.ReturnInt(0);
     std::int32_t handle;
     do {
         handle = c.game.nextPromptHandle;

@@ -104,6 +104,8 @@ constexpr Property<World> kWorldProperties[] = {
     {"playerInPlay", Set<&World::playerInPlay>},
     {"missionActive", Set<&World::missionActive>},
     {"refuseSpeech", Set<&World::speechRefused>},
+    {"nullGameTexts", Set<&World::nullGameTexts>},
+    {"nullPromptHandles", Set<&World::nullPromptHandles>},
     {"freeAim", Set<&World::freeAimEntity>},
     {"lockOn", Set<&World::lockOnEntity>},
     {"focus", Set<&World::focusEntity>},

@@ -90,7 +90,8 @@ TargetContext BuildTargetContext(Ped target, Ped playerPed) {
     for (std::int32_t i = 0; i < nearby.count; ++i) {
         Ped ped = nearby.At(i);
         if (!DoesEntityExist(ped) || ped == target || ped == playerPed) continue;
-        if (Distance(playerPosition, EntityCoords(ped)) > kTargetSurroundings) continue;
+        // Written so that a distance the game's NaN coordinates make unknown is out of range.
+        if (!(Distance(playerPosition, EntityCoords(ped)) <= kTargetSurroundings)) continue;
         ++(IsEntityDead(ped) ? context.nearbyDead : context.nearbyPeds);
     }
     return context;

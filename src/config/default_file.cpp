@@ -1,6 +1,5 @@
 #include "config/default_file.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "config/setting_table.h"
@@ -32,13 +31,8 @@ std::string DefaultSettingsText() {
     return text;
 }
 
-void WriteDefaultSettingsFile(const char* path) {
-    // Text mode: on Windows each newline reaches the file as CR LF.
-    std::FILE* file = std::fopen(path, "w");
-    if (file == nullptr) return;
-    std::string text = DefaultSettingsText();
-    std::fwrite(text.data(), 1, text.size(), file);
-    std::fclose(file);
+platform::WriteOutcome WriteDefaultSettingsFile(const char* path) {
+    return platform::WriteNewTextFile(path, DefaultSettingsText());
 }
 
 }  // namespace quillomar

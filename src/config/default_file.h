@@ -4,12 +4,15 @@
 
 #include <string>
 
+#include "platform/platform.h"
+
 namespace quillomar {
 
 // The file's lines, each followed by a newline (the stream turns it into CR LF on Windows).
 std::string DefaultSettingsText();
 
-// Creates or truncates the file and writes the default text; a failure is silently ignored.
-void WriteDefaultSettingsFile(const char* path);
+// Writes the default text as a new file at path, never replacing one that exists by then; says
+// whether it was written or why not. A failure leaves nothing behind.
+platform::WriteOutcome WriteDefaultSettingsFile(const char* path);
 
 }  // namespace quillomar

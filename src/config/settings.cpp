@@ -119,17 +119,23 @@ std::uint32_t ControlHashFromName(const char* name) {
 }
 
 Settings ReadSettings(const char* path) {
+    platform::ProfileReadScope fileReadOnce(path);
     Settings settings{};
     for (const SettingDef& def : SettingDefs()) ReadSetting(def, path, settings);
     return settings;
 }
 
-Settings LoadSettings() {
+Settings LoadSettings(SettingsOrigin* origin) {
     // A file that exists is never replaced, even one that cannot be read: its keys then simply
     // take their defaults.
+    SettingsOrigin found;
     if (!platform::FileExists(platform::kSettingsPath)) {
-        WriteDefaultSettingsFile(platform::kSettingsPath);
+        platform::WriteOutcome outcome = WriteDefaultSettingsFile(platform::kSettingsPath);
+        found.source = outcome.written ? SettingsOrigin::Source::DefaultFileWritten
+                                       : SettingsOrigin::Source::DefaultFileNotWritten;
+        found.writeError = outcome.error;
     }
+    if (origin != nullptr) *origin = std::move(found);
     return ReadSettings(platform::kSettingsPath);
 }
 

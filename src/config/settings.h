@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace quillomar {
 
@@ -58,9 +59,21 @@ struct Settings {
     std::int32_t autoCombatIntervalMax;
 };
 
+// Where the settings in force came from, for a report to the player.
+struct SettingsOrigin {
+    enum class Source {
+        File,                  // a settings file existed and was read
+        DefaultFileWritten,    // none existed; the default file was written and read
+        DefaultFileNotWritten  // none existed and the default file could not be written: the defaults
+    };
+    Source source = Source::File;
+    std::string writeError;  // DefaultFileNotWritten: the system's words, e.g. "No space left on device"
+};
+
 // Reads the settings file, first writing the commented default file when none exists. Every key
-// missing from the file, or the whole file missing, takes its default.
-Settings LoadSettings();
+// missing from the file, or the whole file missing, takes its default. Where they came from goes
+// into origin when one is given.
+Settings LoadSettings(SettingsOrigin* origin = nullptr);
 
 // Reads the settings from the file at path into a record, without writing anything.
 Settings ReadSettings(const char* path);

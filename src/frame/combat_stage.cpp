@@ -20,7 +20,10 @@ bool EnemyTooClose(const Settings& settings, const CombatContext& combat, Ped pl
     if (combat.mode != CombatMode::Melee || !(settings.meleeMinDistance > 0.0f)) return false;
     float nearest = kNoHostileDistance;
     for (Ped ped : combat.hostilePeds) {
-        if (DoesEntityExist(ped)) nearest = std::min(DistanceToPlayer(ped, playerPed), nearest);
+        if (!DoesEntityExist(ped)) continue;
+        // An unknown (NaN) distance is no nearer, and must not hide an enemy that is.
+        float distance = DistanceToPlayer(ped, playerPed);
+        if (distance < nearest) nearest = distance;
     }
     return settings.meleeMinDistance > nearest;
 }

@@ -23,13 +23,17 @@ bool SameName(std::string_view a, std::string_view b) {
            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
-// Splits off the next line; a line ends at any run of CR and LF characters.
+bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// Splits off the next line; a line ends at any run of CR and LF characters. (A plain loop: a
+// search for either of two characters costs a library call per character.)
 std::string_view NextLine(std::string_view& text) {
-    std::size_t end = text.find_first_of("\r\n");
-    if (end == std::string_view::npos) end = text.size();
+    std::size_t end = 0;
+    while (end < text.size() && !IsLineEnd(text[end])) ++end;
+    std::size_t next = end;
+    while (next < text.size() && IsLineEnd(text[next])) ++next;
     std::string_view line = text.substr(0, end);
-    std::size_t next = text.find_first_not_of("\r\n", end);
-    text.remove_prefix(next == std::string_view::npos ? text.size() : next);
+    text.remove_prefix(next);
     return line;
 }
 
@@ -166,13 +170,18 @@ std::optional<std::string_view> FindValue(std::string_view text, std::string_vie
     return std::nullopt;
 }
 
-std::uint32_t ReadString(std::string_view text, std::string_view section, std::string_view key,
-                         std::string_view defaultText, char* buffer, std::uint32_t size) {
+std::uint32_t ReadAnsiString(std::string_view ansiText, std::string_view section, std::string_view key,
+                             std::string_view defaultText, char* buffer, std::uint32_t size) {
     if (buffer == nullptr || size == 0) return 0;
     while (!defaultText.empty() && defaultText.back() == ' ') defaultText.remove_suffix(1);
-    std::string decoded;
-    std::optional<std::string_view> value = FindValue(AnsiText(text, decoded), section, key);
+    std::optional<std::string_view> value = FindValue(ansiText, section, key);
     return CopyValue(value ? *value : defaultText, buffer, size);
+}
+
+std::uint32_t ReadString(std::string_view text, std::string_view section, std::string_view key,
+                         std::string_view defaultText, char* buffer, std::uint32_t size) {
+    std::string decoded;
+    return ReadAnsiString(AnsiText(text, decoded), section, key, defaultText, buffer, size);
 }
 
 std::uint32_t ParseInt(std::string_view value) {
@@ -202,13 +211,19 @@ std::uint32_t ParseInt(std::string_view value) {
     return negative ? 0u - total : total;
 }
 
-std::uint32_t ReadInt(std::string_view text, std::string_view section, std::string_view key,
-                      std::int32_t defaultValue) {
+std::uint32_t ReadAnsiInt(std::string_view ansiText, std::string_view section, std::string_view key,
+                          std::int32_t defaultValue) {
     char buffer[kIntegerTextLimit + 1];
-    if (ReadString(text, section, key, "", buffer, sizeof buffer) == 0) {
+    if (ReadAnsiString(ansiText, section, key, "", buffer, sizeof buffer) == 0) {
         return static_cast<std::uint32_t>(defaultValue);
     }
     return ParseInt(buffer);
+}
+
+std::uint32_t ReadInt(std::string_view text, std::string_view section, std::string_view key,
+                      std::int32_t defaultValue) {
+    std::string decoded;
+    return ReadAnsiInt(AnsiText(text, decoded), section, key, defaultValue);
 }
 
 }  // namespace quillomar::ini

@@ -29,6 +29,13 @@ std::uint32_t ReadString(std::string_view text, std::string_view section, std::s
 // "0x"), wrapping on overflow; defaultValue when the key is missing or its value is empty.
 std::uint32_t ReadInt(std::string_view text, std::string_view section, std::string_view key, std::int32_t defaultValue);
 
+// The same two reads of text already in the ANSI code page (AnsiText's result), so that a file
+// read for many keys is decoded once.
+std::uint32_t ReadAnsiString(std::string_view ansiText, std::string_view section, std::string_view key,
+                             std::string_view defaultText, char* buffer, std::uint32_t size);
+std::uint32_t ReadAnsiInt(std::string_view ansiText, std::string_view section, std::string_view key,
+                          std::int32_t defaultValue);
+
 // The integer parse alone, applied to a value already read.
 std::uint32_t ParseInt(std::string_view value);
 

@@ -4,6 +4,8 @@
 // the simulated game's clock and reads the file with the portable INI reader.
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace quillomar::platform {
 
@@ -22,5 +24,29 @@ void ReadProfileString(const char* section, const char* key, const char* default
 
 // True when the path names something that exists, readable or not.
 bool FileExists(const char* path);
+
+// While one lives, the profile reads of its path use the file's text as it was read once, at
+// its start: a load of many keys reads and decodes the file once, not once per key. Reads of
+// another path go to the file as before. (Windows' own profile reads need no such help.)
+class ProfileReadScope {
+  public:
+    explicit ProfileReadScope(const char* path);
+    ~ProfileReadScope();
+    ProfileReadScope(const ProfileReadScope&) = delete;
+    ProfileReadScope& operator=(const ProfileReadScope&) = delete;
+};
+
+// What became of writing a new file: written, or the system's words for why it was not.
+struct WriteOutcome {
+    bool written = false;
+    std::string error;
+};
+
+// Writes text (lines ending in a newline, which becomes CR LF on Windows) as a new file at path:
+// first to a temporary file in the same folder, flushed to the disk, then moved into place only
+// if nothing exists at path by then. Whatever is at path (a file, a folder, a link even to
+// nothing) is never replaced, changed or written through; on any failure the temporary file is
+// removed, so nothing partial is left behind.
+WriteOutcome WriteNewTextFile(const char* path, std::string_view text);
 
 }  // namespace quillomar::platform
