@@ -12,7 +12,8 @@ add_custom_target(host_import_lib DEPENDS "${HOST_IMPORT_LIB}")
 enable_language(RC)
 configure_file(win/version.rc.in "${CMAKE_CURRENT_BINARY_DIR}/version.rc" @ONLY)
 
-add_library(Quillomar SHARED ${QUILLOMAR_LOGIC_SOURCES} src/platform/platform_win32.cpp src/plugin/dll_main.cpp
+add_library(Quillomar SHARED ${QUILLOMAR_LOGIC_SOURCES} src/platform/platform_win32.cpp
+  src/platform/text_files_win32.cpp src/plugin/dll_main.cpp
   "${CMAKE_CURRENT_BINARY_DIR}/version.rc")
 add_dependencies(Quillomar host_import_lib)
 target_include_directories(Quillomar PRIVATE src)

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "config/setting_table.h"
+#include "platform/text_files.h"
 
 namespace quillomar {
 
@@ -32,13 +33,17 @@ std::string DefaultSettingsText() {
     return text;
 }
 
-void WriteDefaultSettingsFile(const char* path) {
+bool WriteDefaultSettingsFile(const char* path, std::string* error) {
     // Text mode: on Windows each newline reaches the file as CR LF.
     std::FILE* file = std::fopen(path, "w");
-    if (file == nullptr) return;
-    std::string text = DefaultSettingsText();
-    std::fwrite(text.data(), 1, text.size(), file);
-    std::fclose(file);
+    bool written = file != nullptr;
+    if (written) {
+        std::string text = DefaultSettingsText();
+        written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+        written = std::fclose(file) == 0 && written;
+    }
+    if (!written && error != nullptr) *error = platform::LastErrorText();
+    return written;
 }
 
 }  // namespace quillomar

@@ -124,12 +124,18 @@ Settings ReadSettings(const char* path) {
     return settings;
 }
 
-Settings LoadSettings() {
+float ReadSettingFloat(const char* text) { return ParseLeadingDecimal(text); }
+
+Settings LoadSettings(SettingsOrigin* origin) {
     // A file that exists is never replaced, even one that cannot be read: its keys then simply
     // take their defaults.
+    SettingsOrigin found;
     if (!platform::FileExists(platform::kSettingsPath)) {
-        WriteDefaultSettingsFile(platform::kSettingsPath);
+        bool written = WriteDefaultSettingsFile(platform::kSettingsPath, &found.writeError);
+        found.source =
+            written ? SettingsOrigin::Source::DefaultFileWritten : SettingsOrigin::Source::DefaultFileNotWritten;
     }
+    if (origin != nullptr) *origin = found;
     return ReadSettings(platform::kSettingsPath);
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace quillomar {
 
@@ -58,9 +59,21 @@ struct Settings {
     std::int32_t autoCombatIntervalMax;
 };
 
+// Where the settings in force came from, for the log.
+struct SettingsOrigin {
+    enum class Source {
+        File,                  // a settings file existed and was read
+        DefaultFileWritten,    // none existed; the default file was written and read
+        DefaultFileNotWritten  // none existed and the default file could not be written: the defaults
+    };
+    Source source = Source::File;
+    std::string writeError;  // DefaultFileNotWritten: the system's words for why
+};
+
 // Reads the settings file, first writing the commented default file when none exists. Every key
-// missing from the file, or the whole file missing, takes its default.
-Settings LoadSettings();
+// missing from the file, or the whole file missing, takes its default. Says where the settings
+// came from when asked.
+Settings LoadSettings(SettingsOrigin* origin = nullptr);
 
 // Reads the settings from the file at path into a record, without writing anything.
 Settings ReadSettings(const char* path);
@@ -68,5 +81,8 @@ Settings ReadSettings(const char* path);
 // The control hash of a name from the settings file: a listed input name, or a hexadecimal
 // number after "0x"; anything else gives the hash of INPUT_CONTEXT_Y.
 std::uint32_t ControlHashFromName(const char* name);
+
+// The number a float setting's text is read as: its leading decimal number, or 0.
+float ReadSettingFloat(const char* text);
 
 }  // namespace quillomar
