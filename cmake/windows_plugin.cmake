@@ -24,6 +24,15 @@ target_link_options(Quillomar PRIVATE -static -static-libgcc -static-libstdc++ -
 set_target_properties(Quillomar PROPERTIES PREFIX "" SUFFIX ".asi" OUTPUT_NAME "Quillomar"
   RUNTIME_OUTPUT_DIRECTORY "${QUILLOMAR_DIST_DIR}")
 
+# QuillomarCheck.exe: the settings check for players, a console program from the same sources.
+add_executable(QuillomarCheck tools/check_main.cpp tools/check_command.cpp src/config/default_file.cpp
+  src/config/setting_table.cpp src/config/settings.cpp src/config/settings_check.cpp src/platform/ini_reader.cpp
+  src/platform/platform_win32.cpp src/platform/text_files.cpp src/platform/text_files_win32.cpp)
+target_include_directories(QuillomarCheck PRIVATE src tools)
+target_compile_options(QuillomarCheck PRIVATE -O2)
+target_link_options(QuillomarCheck PRIVATE -static -static-libgcc -static-libstdc++ -s)
+set_target_properties(QuillomarCheck PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${QUILLOMAR_DIST_DIR}")
+
 # The stand-in script host, its driver and the Wine tests of the shipped plug-in, all in
 # build/windows/wine.
 set(WINE_OUTPUT_DIR "${CMAKE_BINARY_DIR}/wine")
