@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <utility>
 
 #include "config/setting_table.h"
 #include "config/settings.h"
@@ -401,9 +402,13 @@ std::vector<SettingProblem> CheckSettingsText(std::string_view file) {
         }
     }
     CheckPairs(scan);
-    std::stable_sort(scan.problems.begin(), scan.problems.end(),
-                     [](const SettingProblem& a, const SettingProblem& b) { return a.line < b.line; });
-    return std::move(scan.problems);
+    // By line, and in the order found within a line.
+    std::vector<std::pair<std::size_t, std::size_t>> order;
+    for (std::size_t i = 0; i < scan.problems.size(); ++i) order.emplace_back(scan.problems[i].line, i);
+    std::sort(order.begin(), order.end());
+    std::vector<SettingProblem> sorted;
+    for (const auto& [line, index] : order) sorted.push_back(std::move(scan.problems[index]));
+    return sorted;
 }
 
 std::string SettingsReport(std::string_view fileName, const std::vector<SettingProblem>& problems) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "plugin/plugin_state.h"
 #include "sim_support.h"
 
 namespace quillomar {
@@ -40,6 +41,14 @@ TEST(StartLog, SaysWhereTheSettingsCameFrom) {
         std::string log = dir.ReadFile("Quillomar.log");
         EXPECT_NE(log.find(c.told), std::string::npos) << c.folder << ":\n" << log;
     }
+}
+
+TEST(StartLog, ALogThatCannotBeWrittenChangesNothingElse) {
+    test::ScopedDirectory dir;
+    std::filesystem::create_directory("Quillomar.log");
+    const PluginState& state = test::StartPluginInSim("[Settings]\nMaxDistance=12.5\n");
+    EXPECT_EQ(state.settings.maxDistance, 12.5f);
+    EXPECT_EQ(state.taunting.random.state, sim::TheGame().clock.calendarSeconds);
 }
 
 TEST(ErrorLog, TellsEachKindOnceAndNoMoreThanTheLimitInARun) {

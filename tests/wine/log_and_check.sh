@@ -22,6 +22,13 @@ if ! tail -n +2 "$log" | tr -d '\r' | diff "${scenario%.json}.log" -; then
     fail "the Windows log differs from the Linux one (< Linux, > Windows)"
 fi
 
+# A settings file held open without sharing: the log gives Windows' words and code for it.
+mkdir "$work/locked"
+printf '[Settings]\r\nEnabled=0\r\n' >"$work/locked/Quillomar.ini"
+play_wine "$SOURCE_DIR/tests/wine/scenarios/start_up.json" "$work/locked" "$work/locked.jsonl" --lock-settings >/dev/null
+grep -Eq $'^Settings: Quillomar.ini exists but cannot be read \\(.+ \\(error 32\\)\\), so every setting takes its default\r$' \
+    "$work/locked/Quillomar.log" || fail "the log does not say why the locked file cannot be read: $(cat "$work/locked/Quillomar.log")"
+
 # The checker, file by file.
 cd "$SOURCE_DIR/tests/platform/ini_corpus"
 count=0
