@@ -314,8 +314,9 @@ std::optional<std::string> CheckControl(const Scan& scan, const SettingDef& def,
     bool hexForm = text.size() >= 3 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
     if (hexForm) {
         std::uint32_t hash = ControlHashFromName(text.c_str());
-        std::string lower = "0x" + text.substr(2);
-        if (IsPlainInteger(lower, static_cast<std::int32_t>(hash))) return std::nullopt;
+        std::string_view digits = std::string_view(text).substr(2);
+        bool plain = digits.size() <= 8 && digits.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
+        if (plain) return std::nullopt;
         char readAs[16];
         std::snprintf(readAs, sizeof readAs, "0x%08X", static_cast<unsigned>(hash));
         return shown + " is read as the control hash " + readAs;
