@@ -1,4 +1,4 @@
-// Text files, time and errors in the portable build.
+// The log's time and error words in the portable build; the time is the host's calendar.
 
 #include <cerrno>
 #include <cstdint>

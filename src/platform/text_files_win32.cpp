@@ -1,4 +1,4 @@
-// Text files, time and errors in the shipped plug-in.
+// The log's time and error words in the shipped plug-in.
 
 #include <windows.h>
 

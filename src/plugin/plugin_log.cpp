@@ -46,8 +46,7 @@ std::string SettingsLines(const SettingsOrigin& origin) {
     return lines + SettingsReport(name, CheckSettingsText(*file));
 }
 
-}  // namespace
-
+// The text cut to whole lines within the limit, with a note that it was cut.
 std::string WithinLimit(std::string_view text, std::size_t limit) {
     if (FileBytes(text) <= limit) return std::string(text);
     const std::size_t room = limit - std::min(limit, FileBytes(kCutNote));
@@ -60,6 +59,8 @@ std::string WithinLimit(std::string_view text, std::size_t limit) {
     }
     return std::string(text.substr(0, end)) + kCutNote;
 }
+
+}  // namespace
 
 std::string StartLogText(const SettingsOrigin& origin, int start) {
     std::string text = "Quillomar " QUILLOMAR_VERSION " (" + std::string(platform::kBuildKind) + " build), started " +

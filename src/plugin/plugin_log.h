@@ -25,7 +25,4 @@ void WriteStartLog(const SettingsOrigin& origin, int start) noexcept;
 // kLoggedErrorLimit times in a run.
 void LogError(std::string_view what, bool startUp = false) noexcept;
 
-// The text cut to whole lines within what a run may still write.
-std::string WithinLimit(std::string_view text, std::size_t limit);
-
 }  // namespace quillomar
