@@ -152,7 +152,9 @@ std::string KeyHint(std::string_view name, std::string_view section) {
 void CheckEntry(Scan& scan, const ini::Line& line, std::string_view section) {
     const SettingDef* def = FindDef(section, line.name);
     if (def == nullptr) {
-        if (!line.value) {
+        if (line.name.empty() && line.value) {
+            scan.Add(line.number, "\"" + Shown(line.text) + "\" has no key before its '=', so it is ignored");
+        } else if (!line.value) {
             std::string hint = line.text.front() == '#' ? " (a comment starts with ';')" : "";
             scan.Add(line.number, "\"" + Shown(line.text) +
                                       "\" is not a section, a key=value line or a comment, so it "
