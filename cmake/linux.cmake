@@ -1,6 +1,7 @@
 # The Linux build: the plug-in's logic over the simulated game, the tool, tests and benchmarks.
 
-add_library(quillomar_core STATIC ${QUILLOMAR_LOGIC_SOURCES} src/platform/platform_portable.cpp)
+add_library(quillomar_core STATIC ${QUILLOMAR_LOGIC_SOURCES} src/platform/platform_portable.cpp
+  src/platform/text_files_portable.cpp)
 target_include_directories(quillomar_core PUBLIC src)
 
 find_package(Threads REQUIRED)

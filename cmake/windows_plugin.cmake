@@ -12,16 +12,37 @@ add_custom_target(host_import_lib DEPENDS "${HOST_IMPORT_LIB}")
 enable_language(RC)
 configure_file(win/version.rc.in "${CMAKE_CURRENT_BINARY_DIR}/version.rc" @ONLY)
 
-add_library(Quillomar SHARED ${QUILLOMAR_LOGIC_SOURCES} src/platform/platform_win32.cpp src/plugin/dll_main.cpp
+add_library(Quillomar SHARED ${QUILLOMAR_LOGIC_SOURCES} src/platform/platform_win32.cpp
+  src/platform/text_files_win32.cpp src/plugin/dll_main.cpp
   "${CMAKE_CURRENT_BINARY_DIR}/version.rc")
 add_dependencies(Quillomar host_import_lib)
 target_include_directories(Quillomar PRIVATE src)
 target_compile_options(Quillomar PRIVATE -O2)
 target_link_libraries(Quillomar PRIVATE "${HOST_IMPORT_LIB}")
+# No time stamp in the file: the same sources give the same bytes.
 target_link_options(Quillomar PRIVATE -static -static-libgcc -static-libstdc++ -s
-  -Wl,--exclude-all-symbols)
+  -Wl,--exclude-all-symbols -Wl,--no-insert-timestamp)
 set_target_properties(Quillomar PROPERTIES PREFIX "" SUFFIX ".asi" OUTPUT_NAME "Quillomar"
   RUNTIME_OUTPUT_DIRECTORY "${QUILLOMAR_DIST_DIR}")
+
+# QuillomarCheck.exe: the settings check for players, a console program from the same sources.
+add_executable(QuillomarCheck tools/check_main.cpp tools/check_command.cpp src/config/default_file.cpp
+  src/config/setting_table.cpp src/config/settings.cpp src/config/settings_check.cpp src/platform/ini_reader.cpp
+  src/platform/platform_win32.cpp src/platform/text_files.cpp src/platform/text_files_win32.cpp)
+target_include_directories(QuillomarCheck PRIVATE src tools)
+target_compile_options(QuillomarCheck PRIVATE -O2)
+target_link_options(QuillomarCheck PRIVATE -static -static-libgcc -static-libstdc++ -s -Wl,--no-insert-timestamp)
+set_target_properties(QuillomarCheck PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${QUILLOMAR_DIST_DIR}")
+
+# The release package, dist/Quillomar-<VERSION>.zip (scripts/package.sh).
+set(RELEASE_ZIP "${QUILLOMAR_DIST_DIR}/Quillomar-${PROJECT_VERSION}.zip")
+add_custom_command(OUTPUT "${RELEASE_ZIP}"
+  COMMAND "${PROJECT_SOURCE_DIR}/scripts/package.sh" --no-build
+  DEPENDS Quillomar QuillomarCheck "${PROJECT_SOURCE_DIR}/scripts/package.sh" "${PROJECT_SOURCE_DIR}/VERSION"
+    "${PROJECT_SOURCE_DIR}/CHANGELOG.md" "${PROJECT_SOURCE_DIR}/LICENSE" "${PROJECT_SOURCE_DIR}/docs/README.txt"
+    "${PROJECT_SOURCE_DIR}/docs/settings.md" "${PROJECT_SOURCE_DIR}/tests/config/default_settings.ini"
+  COMMENT "The release package")
+add_custom_target(release_package ALL DEPENDS "${RELEASE_ZIP}")
 
 # The stand-in script host, its driver and the Wine tests of the shipped plug-in, all in
 # build/windows/wine.

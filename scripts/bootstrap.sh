@@ -10,6 +10,7 @@ packages=(
   wine64
   clang-format
   clang libclang-rt-14-dev
+  python3 unzip
 )
 
 missing=()

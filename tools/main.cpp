@@ -6,8 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "check_command.h"
 #include "lines.h"
 #include "scenario_command.h"
+#include "settings_doc.h"
 #include "soak.h"
 
 namespace {
@@ -25,6 +27,11 @@ constexpr const char* kUsage =
     "  lines [--voice arthur|john] [--list LIST]\n"
     "                     print the built-in voice lines, one row per line\n"
     "                     ('quillomar lines --help' tells the columns and lists)\n"
+    "  check [FILE|DIR]   check a settings file as the plug-in reads it (default:\n"
+    "                     ./Quillomar.ini) and print the report its log holds; exits 1\n"
+    "                     when the file has problems, 2 when it cannot be read\n"
+    "  settings --markdown\n"
+    "                     print the settings reference (docs/settings.md)\n"
     "  soak --frames N [--seed S] [--peds K]\n"
     "                     play N frames in a changing, misbehaving world and tell the\n"
     "                     speed, the peak memory and the size of the plug-in's state\n"
@@ -81,6 +88,12 @@ int Run(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + 2, argv + argc);
     if (command == "lines") return tool::RunLines(args, std::cout, std::cerr);
     if (command == "soak") return tool::RunSoak(args, std::cout, std::cerr);
+    if (command == "check") return tool::RunCheck("quillomar check", args, std::cout, std::cerr);
+    if (command == "settings") {
+        if (argc != 3 || std::string_view(argv[2]) != "--markdown") return Usage("settings takes --markdown");
+        std::cout << tool::SettingsMarkdown();
+        return 0;
+    }
     if (command != "demo" && command != "run") return Usage("unknown command '" + std::string(command) + "'");
 
     Options options = ParseOptions(argc, argv);

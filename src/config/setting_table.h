@@ -20,17 +20,50 @@ using SettingField =
     std::variant<bool Settings::*, std::int32_t Settings::*, float Settings::*, std::uint32_t Settings::*,
                  char (Settings::*)[kShortTextSize], char (Settings::*)[kLongTextSize]>;
 
+// Numbers the player is told about: below min or above max, with what such a value does. A
+// null text means any value on that side is fine.
+struct ValueRule {
+    double min = 0;
+    double max = 0;
+    const char* belowMin = nullptr;
+    const char* aboveMax = nullptr;
+};
+
+// What the settings reference says of a key, and what the settings check looks for.
+struct SettingDoc {
+    const char* does = nullptr;      // what the key governs
+    const char* sensible = nullptr;  // the values that make sense; null: as its type says
+    ValueRule rule;
+    bool inert = false;  // kept in the file, but it governs nothing
+};
+
 struct SettingDef {
     const char* section;
     const char* key;
     SettingField field;
     const char* defaultText;  // the value as the default file writes it
     const char* comment;      // lines above the key in the default file, or null within a group
+    SettingDoc doc;
 
     SettingType Type() const;
 };
 
+// Two keys of one section where the first should not be above the second, and what happens
+// when it is.
+struct SettingPair {
+    const char* section;
+    const char* minKey;
+    const char* maxKey;
+    const char* whenMinAboveMax;
+};
+
 std::span<const SettingDef> SettingDefs();
+std::span<const SettingPair> SettingPairs();
+
+// What the inert keys are said to do: nothing, and what governs the matter instead.
+inline constexpr const char* kInertEffect =
+    "has no effect: a ped can be taunted again 15 s after its last taunt, and repeats are governed by "
+    "RepeatPreventionCount";
 
 // The field's bytes of a text setting, with room for the terminating NUL.
 std::span<char> TextField(Settings& settings, const SettingDef& def);

@@ -125,6 +125,8 @@ Settings ReadSettings(const char* path) {
     return settings;
 }
 
+float ReadSettingFloat(const char* text) { return ParseLeadingDecimal(text); }
+
 Settings LoadSettings(SettingsOrigin* origin) {
     // A file that exists is never replaced, even one that cannot be read: its keys then simply
     // take their defaults.

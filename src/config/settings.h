@@ -82,4 +82,7 @@ Settings ReadSettings(const char* path);
 // number after "0x"; anything else gives the hash of INPUT_CONTEXT_Y.
 std::uint32_t ControlHashFromName(const char* name);
 
+// The number a float setting's text is read as: its leading decimal number, or 0.
+float ReadSettingFloat(const char* text);
+
 }  // namespace quillomar

@@ -184,6 +184,31 @@ std::uint32_t ReadString(std::string_view text, std::string_view section, std::s
     return ReadAnsiString(AnsiText(text, decoded), section, key, defaultText, buffer, size);
 }
 
+std::vector<Line> ScanLines(std::string_view text) {
+    std::vector<Line> lines;
+    std::size_t number = 1;
+    while (!text.empty()) {
+        std::size_t end = text.find_first_of("\r\n");
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = Trim(text.substr(0, end));
+        if (!line.empty()) {
+            if (std::optional<std::string_view> name = SectionName(line)) {
+                lines.push_back({number, true, *name, std::nullopt, line});
+            } else {
+                KeyLine keyLine = SplitKeyLine(line);
+                lines.push_back({number, false, keyLine.name, keyLine.value, line});
+            }
+        }
+        // The reads treat a run of line ends as one; an editor counts each.
+        for (; end < text.size() && (text[end] == '\r' || text[end] == '\n'); ++end) {
+            if (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
+            ++number;
+        }
+        text.remove_prefix(end);
+    }
+    return lines;
+}
+
 std::uint32_t ParseInt(std::string_view value) {
     value = value.substr(0, std::min(value.size(), kIntegerTextLimit));
     while (!value.empty() && static_cast<unsigned char>(value.front()) <= ' ') value.remove_prefix(1);

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillomar::ini {
 
@@ -35,6 +36,19 @@ std::uint32_t ReadAnsiString(std::string_view ansiText, std::string_view section
                              std::string_view defaultText, char* buffer, std::uint32_t size);
 std::uint32_t ReadAnsiInt(std::string_view ansiText, std::string_view section, std::string_view key,
                           std::int32_t defaultValue);
+
+// A line of ANSI text as the reads see it: a section header, or any other line split at its
+// first equals sign, names and values trimmed and ending at a NUL byte as in the reads above.
+struct Line {
+    std::size_t number;                     // counted as an editor does: CR LF, LF or a lone CR ends a line
+    bool section;                           // a header: name is the section's name
+    std::string_view name;                  // the key, or the whole line when it has no equals sign
+    std::optional<std::string_view> value;  // what follows the equals sign
+    std::string_view text;                  // the whole line, trimmed
+};
+
+// Every line that is not blank, in order.
+std::vector<Line> ScanLines(std::string_view text);
 
 // The integer parse alone, applied to a value already read.
 std::uint32_t ParseInt(std::string_view value);

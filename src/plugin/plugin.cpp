@@ -1,9 +1,11 @@
 #include "plugin/plugin.h"
 
+#include <exception>
 #include <memory>
 
 #include "host/script_host.h"
 #include "platform/platform.h"
+#include "plugin/plugin_log.h"
 #include "plugin/plugin_state.h"
 #include "plugin/update_frame.h"
 
@@ -18,9 +20,24 @@ KeyState gKeys[kKeyCount] = {};
 // not on the script's stack, so the host's tools can look at it between frames.
 std::unique_ptr<PluginState> gRunning;
 
+// Starts of the script since the plug-in was loaded, for the log.
+int gStarts = 0;
+
+template <typename Run>
+void LoggingErrors(Run run, bool startUp) {
+    try {
+        run();
+    } catch (const std::exception& error) {
+        LogError(error.what(), startUp);
+    } catch (...) {
+        LogError("an unknown error", startUp);
+    }
+}
+
 }  // namespace
 
 void AttachPlugin(void* module) {
+    gStarts = 0;
     scriptRegister(module, ScriptMain);
     keyboardHandlerRegister(OnKeyboardMessage);
 }
@@ -34,7 +51,9 @@ PluginState& StartPlugin() {
     // The host may start the script again after a reload: each start begins as a fresh load.
     gRunning = std::make_unique<PluginState>();
     PluginState& state = *gRunning;
-    state.settings = LoadSettings();
+    SettingsOrigin origin;
+    state.settings = LoadSettings(&origin);
+    WriteStartLog(origin, ++gStarts);
     state.taunting.random.state = platform::CalendarSeconds();
     PrepareSpeech(state.taunting.speech);
     return state;
@@ -45,15 +64,9 @@ const PluginState* RunningPlugin() { return gRunning.get(); }
 void ScriptMain() {
     // Nothing may escape into the host; a start-up that fails leaves the plug-in idle.
     PluginState* state = nullptr;
-    try {
-        state = &StartPlugin();
-    } catch (...) {
-    }
+    LoggingErrors([&] { state = &StartPlugin(); }, true);
     for (;;) {
-        try {
-            if (state != nullptr) UpdateFrame(*state);
-        } catch (...) {
-        }
+        if (state != nullptr) LoggingErrors([&] { UpdateFrame(*state); }, false);
         scriptWait(0);
     }
 }

@@ -59,7 +59,8 @@ for case in "${cases[@]}"; do
         # A file size limit stands in for a full disk: the write fails part way.
         (trap '' XFSZ; ulimit -f 2; start "$dir")
         [ ! -e "$dir/Quillomar.ini" ] || fail "a partial file was left"
-        [ -z "$(ls -A "$dir")" ] || fail "a temporary file was left: $(ls -A "$dir")"
+        left=$(ls -A "$dir" | grep -vx Quillomar.log || true)  # the log may be there, cut short
+        [ -z "$left" ] || fail "a temporary file was left: $left"
         start "$dir"  # the next start, with room, writes the file
         cmp -s "$defaults" "$dir/Quillomar.ini" || fail "the next start did not write the default file"
         ;;

@@ -1,0 +1,427 @@
+#include "config/settings_check.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <utility>
+
+#include "config/setting_table.h"
+#include "config/settings.h"
+#include "host/control_hashes.h"
+#include "platform/ini_reader.h"
+
+namespace quillomar {
+namespace {
+
+constexpr std::size_t kShownLength = 40;        // a value longer than this is shown cut
+constexpr std::uint32_t kIntegerReadSize = 30;  // as much of a value as the integer read looks at
+constexpr std::uint32_t kFloatReadSize = 64;    // the plug-in's buffer for a float's text
+
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+// Edits (insert, delete, replace, swap of neighbours) from one name to the other, capitals aside;
+// names far apart in length (or very long) are simply far.
+std::size_t EditDistance(std::string_view a, std::string_view b) {
+    constexpr std::size_t kFar = 3;
+    constexpr std::size_t kLongest = 63;
+    if (a.size() > kLongest || b.size() > kLongest || a.size() + kFar <= b.size() || b.size() + kFar <= a.size()) {
+        return kFar;
+    }
+    std::size_t d[kLongest + 1][kLongest + 1];
+    for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
+    for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            std::size_t cost = Lower(a[i - 1]) == Lower(b[j - 1]) ? 0 : 1;
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
+            if (i > 1 && j > 1 && Lower(a[i - 1]) == Lower(b[j - 2]) && Lower(a[i - 2]) == Lower(b[j - 1])) {
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+            }
+        }
+    }
+    return d[a.size()][b.size()];
+}
+
+// How near a written name is to a known one when it is a likely typo (one or two edits, one for a
+// short name), or nothing.
+std::optional<std::size_t> Nearness(std::string_view written, std::string_view known) {
+    std::size_t distance = EditDistance(written, known);
+    if (distance == 0 || distance > (known.size() > 5 ? 2u : 1u)) return std::nullopt;
+    return distance;
+}
+
+// The nearest of the names to a written one, or null.
+template <typename Names, typename Name>
+const char* Nearest(std::string_view written, const Names& names, Name name) {
+    const char* nearest = nullptr;
+    std::size_t best = 0;
+    for (const auto& candidate : names) {
+        std::optional<std::size_t> distance = Nearness(written, name(candidate));
+        if (distance && (nearest == nullptr || *distance < best)) {
+            nearest = name(candidate);
+            best = *distance;
+        }
+    }
+    return nearest;
+}
+
+// A value as the player wrote it, on one line and not too long.
+std::string Shown(std::string_view value) {
+    std::string shown;
+    for (char c : value.substr(0, kShownLength)) {
+        auto byte = static_cast<unsigned char>(c);
+        shown += (byte >= 0x20 && byte != 0x7F) ? c : '?';
+    }
+    if (value.size() > kShownLength) shown += "...";
+    return shown;
+}
+
+// Text after a value is part of it: a hint for a value with a semicolon in it.
+std::string CommentHint(std::string_view written) {
+    return written.find(';') == std::string_view::npos ? "" : " (a comment must stand on a line of its own)";
+}
+
+std::string Number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
+std::string Sectioned(std::string_view section) { return "[" + std::string(section) + "]"; }
+
+std::vector<std::string_view> SectionNames() {
+    std::vector<std::string_view> names;
+    for (const SettingDef& def : SettingDefs()) {
+        if (names.empty() || names.back() != def.section) names.emplace_back(def.section);
+    }
+    return names;
+}
+
+const SettingDef* FindDef(std::string_view section, std::string_view key) {
+    for (const SettingDef& def : SettingDefs()) {
+        if (SameName(def.section, section) && SameName(def.key, key)) return &def;
+    }
+    return nullptr;
+}
+
+std::size_t IndexOf(const SettingDef& def) { return static_cast<std::size_t>(&def - SettingDefs().data()); }
+
+// Where the reads find a key: its first line in the first section of its name.
+struct KeyLine {
+    std::size_t line = 0;  // 0: not in the file
+    std::optional<std::string_view> value;
+};
+
+struct Scan {
+    std::string_view file;  // the bytes, as the plug-in's reads take them
+    std::vector<SettingProblem> problems;
+    std::vector<KeyLine> keys = std::vector<KeyLine>(SettingDefs().size());
+
+    void Add(std::size_t line, std::string text) { problems.push_back({line, std::move(text)}); }
+};
+
+// A hint for a key the section does not have: the section it belongs to, or a near name.
+std::string KeyHint(std::string_view name, std::string_view section) {
+    std::string elsewhere;
+    for (const SettingDef& def : SettingDefs()) {
+        if (SameName(def.key, name) && !SameName(def.section, section)) {
+            elsewhere += (elsewhere.empty() ? "" : " or ") + Sectioned(def.section);
+        }
+    }
+    if (!elsewhere.empty()) return " (it belongs in " + elsewhere + ")";
+    std::vector<const SettingDef*> here;
+    std::vector<const SettingDef*> others;
+    for (const SettingDef& def : SettingDefs()) (SameName(def.section, section) ? here : others).push_back(&def);
+    auto key = [](const SettingDef* def) { return def->key; };
+    if (const char* near = Nearest(name, here, key)) return std::string(" (did you mean ") + near + "?)";
+    const char* near = Nearest(name, others, key);
+    for (const SettingDef* def : others) {
+        if (def->key == near) return std::string(" (did you mean ") + near + " of " + Sectioned(def->section) + "?)";
+    }
+    return "";
+}
+
+void CheckEntry(Scan& scan, const ini::Line& line, std::string_view section) {
+    const SettingDef* def = FindDef(section, line.name);
+    if (def == nullptr) {
+        if (line.name.empty() && line.value) {
+            scan.Add(line.number, "\"" + Shown(line.text) + "\" has no key before its '=', so it is ignored");
+        } else if (!line.value) {
+            std::string hint = line.text.front() == '#' ? " (a comment starts with ';')" : "";
+            scan.Add(line.number, "\"" + Shown(line.text) +
+                                      "\" is not a section, a key=value line or a comment, so it "
+                                      "is ignored" +
+                                      hint);
+        } else {
+            std::string hint = line.name.front() == '#' ? " (a comment starts with ';')" : KeyHint(line.name, section);
+            scan.Add(line.number,
+                     "unknown key " + Shown(line.name) + " in " + Sectioned(section) + ", so it is ignored" + hint);
+        }
+        return;
+    }
+    KeyLine& counted = scan.keys[IndexOf(*def)];
+    if (counted.line != 0) {
+        scan.Add(line.number, std::string(def->key) + " is given again (first at line " + std::to_string(counted.line) +
+                                  "): only the first counts, so this line is ignored");
+        return;
+    }
+    counted = {line.number, line.value};
+    if (!line.value) {
+        scan.Add(line.number, std::string(def->key) + " has no '=', so it counts as missing and its default " +
+                                  def->defaultText + " is used");
+    }
+}
+
+// Walks the lines as the reads do: the first section of a name counts, the first key within it.
+void CheckLines(Scan& scan, std::string_view text) {
+    const std::vector<std::string_view> known = SectionNames();
+    std::vector<std::size_t> sectionLine(known.size(), 0);
+    std::optional<std::string_view> section;  // the section being read; none before the first or in an ignored one
+    bool beforeFirst = true;
+    for (const ini::Line& line : ini::ScanLines(text)) {
+        if (line.section) {
+            beforeFirst = false;
+            section.reset();
+            auto name =
+                std::find_if(known.begin(), known.end(), [&](std::string_view k) { return SameName(k, line.name); });
+            if (name == known.end()) {
+                std::string hint;
+                if (const char* near = Nearest(line.name, known, [](std::string_view k) { return k.data(); })) {
+                    hint = " (did you mean " + Sectioned(near) + "?)";
+                }
+                scan.Add(line.number,
+                         "unknown section " + Sectioned(Shown(line.name)) + ", so its keys are ignored" + hint);
+                continue;
+            }
+            std::size_t& first = sectionLine[static_cast<std::size_t>(name - known.begin())];
+            if (first != 0) {
+                scan.Add(line.number, Sectioned(*name) + " again (first at line " + std::to_string(first) +
+                                          "): only the first is read, so the keys below this one are ignored");
+                continue;
+            }
+            first = line.number;
+            section = *name;
+            continue;
+        }
+        if (line.text.front() == ';') continue;  // a comment
+        if (beforeFirst) {
+            scan.Add(line.number, "\"" + Shown(line.text) + "\" stands before any section, so it is ignored");
+            continue;
+        }
+        if (section) CheckEntry(scan, line, *section);
+    }
+}
+
+std::string ReadText(const Scan& scan, const SettingDef& def, const char* defaultText, std::uint32_t size) {
+    std::vector<char> buffer(size);
+    std::uint32_t length = ini::ReadString(scan.file, def.section, def.key, defaultText, buffer.data(), size);
+    return std::string(buffer.data(), length);
+}
+
+std::int32_t ReadInt(const Scan& scan, const SettingDef& def) {
+    return static_cast<std::int32_t>(ini::ReadInt(scan.file, def.section, def.key, std::atoi(def.defaultText)));
+}
+
+// Text that reads as exactly the number it shows: decimal digits with a sign, or 0x and hex digits.
+bool IsPlainInteger(std::string_view text, std::int32_t value) {
+    bool hex = text.starts_with("0x");
+    std::string_view digits = hex ? text.substr(2) : text;
+    if (!hex && !digits.empty() && (digits.front() == '-' || digits.front() == '+')) digits.remove_prefix(1);
+    if (digits.empty() || digits.size() > (hex ? 8u : 10u)) return false;
+    std::int64_t number = 0;
+    for (char c : digits) {
+        int digit = c >= '0' && c <= '9'                        ? c - '0'
+                    : hex && Lower(c) >= 'a' && Lower(c) <= 'f' ? Lower(c) - 'a' + 10
+                                                                : -1;
+        if (digit < 0) return false;
+        number = number * (hex ? 16 : 10) + digit;
+    }
+    if (hex) return number <= INT32_MAX && number == value;
+    return (text.front() == '-' ? -number : number) == value;
+}
+
+// Text that reads as exactly the decimal number it shows.
+bool IsPlainDecimal(std::string_view text) {
+    if (text.empty()) return false;
+    std::string copy(text);
+    char* end = nullptr;
+    std::strtod(copy.c_str(), &end);
+    bool plainChars = copy.find_first_not_of("+-0123456789.eE") == std::string::npos;
+    return plainChars && end == copy.c_str() + copy.size();
+}
+
+// What a number outside the table's rule does, or nothing.
+std::optional<std::string> OddValue(const SettingDef& def, double value) {
+    const ValueRule& rule = def.doc.rule;
+    if (rule.belowMin != nullptr && value < rule.min) return "below " + Number(rule.min) + ": " + rule.belowMin;
+    if (rule.aboveMax != nullptr && value > rule.max) return "above " + Number(rule.max) + ": " + rule.aboveMax;
+    return std::nullopt;
+}
+
+// "Key=value is read as X: effect", each part only where it tells something.
+std::string NumberProblem(const SettingDef& def, std::string_view written, bool plain, const std::string& readAs,
+                          const std::optional<std::string>& odd) {
+    std::string text = std::string(def.key) + "=" + Shown(written);
+    if (!plain) text += " is read as " + readAs;
+    if (odd) text += (plain ? " is " : ", ") + *odd;
+    return text + CommentHint(written);
+}
+
+std::optional<std::string> CheckSwitch(const Scan& scan, const SettingDef& def, std::string_view written) {
+    std::string text = ReadText(scan, def, "", kIntegerReadSize);
+    if (text == "0" || text == "1") return std::nullopt;
+    std::int32_t value = ReadInt(scan, def);
+    if (text.empty()) {
+        return std::string(def.key) + " is empty, so its default " + def.defaultText + (value ? " (on)" : " (off)") +
+               " is used";
+    }
+    return std::string(def.key) + "=" + Shown(written) + " is read as " + std::to_string(value) +
+           (value ? ", on" : ", off") + ": a switch is 0 (off) or 1 (on)" + CommentHint(written);
+}
+
+std::optional<std::string> CheckInteger(const Scan& scan, const SettingDef& def, std::string_view written) {
+    std::string text = ReadText(scan, def, "", kIntegerReadSize);
+    std::int32_t value = ReadInt(scan, def);
+    if (text.empty()) return std::string(def.key) + " is empty, so its default " + def.defaultText + " is used";
+    bool plain = IsPlainInteger(text, value);
+    std::optional<std::string> odd = OddValue(def, value);
+    if (plain && !odd) return std::nullopt;
+    return NumberProblem(def, written, plain, std::to_string(value), odd);
+}
+
+std::optional<std::string> CheckFloat(const Scan& scan, const SettingDef& def, std::string_view written) {
+    std::string text = ReadText(scan, def, "", kFloatReadSize);
+    float value = ReadSettingFloat(text.c_str());
+    bool plain = IsPlainDecimal(text);
+    std::optional<std::string> odd = OddValue(def, value);
+    if (plain && !odd) return std::nullopt;
+    if (text.empty()) return std::string(def.key) + " is empty, so it is read as 0" + (odd ? ", " + *odd : "");
+    return NumberProblem(def, written, plain, Number(value), odd);
+}
+
+std::optional<std::string> CheckControl(const Scan& scan, const SettingDef& def, std::string_view written) {
+    std::string text = ReadText(scan, def, def.defaultText, kFloatReadSize);
+    for (const NamedControl& control : kNamedControls) {
+        if (text == control.name) return std::nullopt;
+    }
+    std::string shown = std::string(def.key) + "=" + Shown(written);
+    bool hexForm = text.size() >= 3 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    if (hexForm) {
+        std::uint32_t hash = ControlHashFromName(text.c_str());
+        std::string_view digits = std::string_view(text).substr(2);
+        bool plain = digits.size() <= 8 && digits.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
+        if (plain) return std::nullopt;
+        char readAs[16];
+        std::snprintf(readAs, sizeof readAs, "0x%08X", static_cast<unsigned>(hash));
+        return shown + " is read as the control hash " + readAs;
+    }
+    if (text.empty()) return std::string(def.key) + " is empty, so " + def.defaultText + " is used";
+    std::string hint;
+    for (const NamedControl& control : kNamedControls) {
+        if (SameName(text, control.name)) hint = " (names are written in capitals: " + std::string(control.name) + ")";
+    }
+    const char* near = Nearest(text, kNamedControls, [](const NamedControl& control) { return control.name; });
+    if (hint.empty() && near != nullptr) hint = " (did you mean " + std::string(near) + "?)";
+    return shown + " is not a control name, so " + def.defaultText + " is used" + hint + CommentHint(written);
+}
+
+std::optional<std::string> CheckText(const Scan& scan, const SettingDef& def, std::string_view written) {
+    Settings sizes{};
+    const auto size = static_cast<std::uint32_t>(TextField(sizes, def).size());
+    if (ReadText(scan, def, "", size + 1).size() < size) return std::nullopt;
+    return std::string(def.key) + "=" + Shown(written) + " is cut to its first " + std::to_string(size - 1) +
+           " characters";
+}
+
+// A key that governs nothing, set to anything but its default.
+std::optional<std::string> CheckInert(const Scan& scan, const SettingDef& def, std::string_view written) {
+    bool changed = false;
+    switch (def.Type()) {
+        case SettingType::Bool:
+            changed = (ReadInt(scan, def) != 0) != (std::atoi(def.defaultText) != 0);
+            break;
+        case SettingType::Int:
+            changed = ReadInt(scan, def) != std::atoi(def.defaultText);
+            break;
+        default:
+            changed = ReadText(scan, def, def.defaultText, kLongTextSize) != def.defaultText;
+            break;
+    }
+    if (!changed) return std::nullopt;
+    return std::string(def.key) + "=" + Shown(written) + " " + kInertEffect;
+}
+
+std::optional<std::string> CheckValue(const Scan& scan, const SettingDef& def, std::string_view written) {
+    if (def.doc.inert) return CheckInert(scan, def, written);
+    switch (def.Type()) {
+        case SettingType::Bool:
+            return CheckSwitch(scan, def, written);
+        case SettingType::Int:
+            return CheckInteger(scan, def, written);
+        case SettingType::Float:
+            return CheckFloat(scan, def, written);
+        case SettingType::Control:
+            return CheckControl(scan, def, written);
+        case SettingType::Text:
+            return CheckText(scan, def, written);
+    }
+    return std::nullopt;
+}
+
+void CheckPairs(Scan& scan) {
+    for (const SettingPair& pair : SettingPairs()) {
+        const SettingDef& min = *FindDef(pair.section, pair.minKey);
+        const SettingDef& max = *FindDef(pair.section, pair.maxKey);
+        std::int32_t low = ReadInt(scan, min);
+        std::int32_t high = ReadInt(scan, max);
+        if (low <= high) continue;
+        std::size_t line = scan.keys[IndexOf(max)].line;
+        if (line == 0) line = scan.keys[IndexOf(min)].line;
+        scan.Add(line, std::string(pair.maxKey) + " (" + std::to_string(high) + ") is below " + pair.minKey + " (" +
+                           std::to_string(low) + "): " + pair.whenMinAboveMax);
+    }
+}
+
+}  // namespace
+
+std::vector<SettingProblem> CheckSettingsText(std::string_view file) {
+    Scan scan;
+    scan.file = file;
+    std::string decoded;
+    CheckLines(scan, ini::AnsiText(file, decoded));
+    for (const SettingDef& def : SettingDefs()) {
+        const KeyLine& counted = scan.keys[IndexOf(def)];
+        if (counted.line == 0 || !counted.value) continue;
+        if (std::optional<std::string> problem = CheckValue(scan, def, *counted.value)) {
+            scan.Add(counted.line, std::move(*problem));
+        }
+    }
+    CheckPairs(scan);
+    // By line, and in the order found within a line.
+    std::vector<std::pair<std::size_t, std::size_t>> order;
+    for (std::size_t i = 0; i < scan.problems.size(); ++i) order.emplace_back(scan.problems[i].line, i);
+    std::sort(order.begin(), order.end());
+    std::vector<SettingProblem> sorted;
+    for (const auto& [line, index] : order) sorted.push_back(std::move(scan.problems[index]));
+    return sorted;
+}
+
+std::string SettingsReport(std::string_view fileName, const std::vector<SettingProblem>& problems) {
+    std::string report(fileName);
+    if (problems.empty()) return report + ": no problems found\n";
+    report += ": " + std::to_string(problems.size()) + (problems.size() == 1 ? " problem" : " problems") + "\n";
+    for (const SettingProblem& problem : problems) {
+        report += "  line " + std::to_string(problem.line) + ": " + problem.text + "\n";
+    }
+    return report;
+}
+
+}  // namespace quillomar

@@ -1,0 +1,29 @@
+// Reading and writing whole files, the same in both builds: the C library's text mode turns each
+// newline into CR LF on Windows.
+
+#include "platform/text_files.h"
+
+#include <cstdio>
+
+namespace quillomar::platform {
+
+std::optional<std::string> ReadFileBytes(const char* path) {
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) return std::nullopt;
+    std::string text;
+    char chunk[4096];
+    for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, got);
+    bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) return std::nullopt;
+    return text;
+}
+
+bool WriteTextFile(const char* path, std::string_view text, bool append) {
+    std::FILE* file = std::fopen(path, append ? "a" : "w");
+    if (file == nullptr) return false;
+    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    return std::fclose(file) == 0 && written;
+}
+
+}  // namespace quillomar::platform

@@ -1,0 +1,32 @@
+#pragma once
+// Whole files of text, the local time and the system's words for an error: what the plug-in's
+// log and the settings check need of the operating system. Win32 in the shipped plug-in; the
+// portable build takes its time from the host that runs the plug-in (the simulated game).
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quillomar::platform {
+
+// The log, next to the settings file.
+extern const char* const kLogPath;
+
+// The file's bytes, or nothing when it cannot be read (a folder of that name included).
+std::optional<std::string> ReadFileBytes(const char* path);
+
+// Writes text as the whole file (append: at its end), each newline becoming CR LF on Windows.
+// Says whether every byte reached the file.
+bool WriteTextFile(const char* path, std::string_view text, bool append);
+
+// The local date and time as "YYYY-MM-DD HH:MM:SS"; in the portable build, the host's calendar
+// time, which the simulated game keeps as its local time.
+std::string LocalDateTime();
+
+// The system's words for the error of the last failed file operation.
+std::string LastErrorText();
+
+// Which build this is, for the log: "Windows" or "simulated game".
+extern const char* const kBuildKind;
+
+}  // namespace quillomar::platform

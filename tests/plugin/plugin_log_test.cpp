@@ -1,0 +1,100 @@
+#include "plugin/plugin_log.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "plugin/plugin_state.h"
+#include "sim_support.h"
+
+namespace quillomar {
+namespace {
+
+std::size_t Count(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+    return count;
+}
+
+TEST(StartLog, SaysWhereTheSettingsCameFrom) {
+    struct Case {
+        const char* folder;  // what stands at Quillomar.ini
+        const char* told;
+    };
+    const Case cases[] = {
+        {"nothing",
+         "there was no Quillomar.ini, so the default file was written and read\n"
+         "Quillomar.ini: no problems found\n"},
+        {"a link to nowhere",
+         "the default file could not be written (File exists), so the built-in defaults are in force\n"},
+        {"a folder", "Quillomar.ini exists but cannot be read (Is a directory), so every setting takes its default\n"},
+    };
+    for (const Case& c : cases) {
+        test::ScopedDirectory dir;
+        if (c.folder == std::string("a link to nowhere")) {
+            std::filesystem::create_symlink("no-such-folder/Quillomar.ini", "Quillomar.ini");
+        }
+        if (c.folder == std::string("a folder")) std::filesystem::create_directory("Quillomar.ini");
+        test::StartPluginInSim();
+        std::string log = dir.ReadFile("Quillomar.log");
+        EXPECT_NE(log.find(c.told), std::string::npos) << c.folder << ":\n" << log;
+    }
+}
+
+TEST(StartLog, ALogThatCannotBeWrittenChangesNothingElse) {
+    test::ScopedDirectory dir;
+    std::filesystem::create_directory("Quillomar.log");
+    const PluginState& state = test::StartPluginInSim("[Settings]\nMaxDistance=12.5\n");
+    EXPECT_EQ(state.settings.maxDistance, 12.5f);
+    EXPECT_EQ(state.taunting.random.state, sim::TheGame().clock.calendarSeconds);
+}
+
+TEST(ErrorLog, TellsEachKindOnceAndNoMoreThanTheLimitInARun) {
+    test::ScopedDirectory dir;
+    WriteStartLog({}, 1);
+    for (const char* what : {"bad_alloc", "vector", "bad_alloc", "map", "list", "fifth"}) LogError(what);
+    std::string log = dir.ReadFile("Quillomar.log");
+    EXPECT_EQ(Count(log, "An error stopped a frame"), static_cast<std::size_t>(kLoggedErrorLimit)) << log;
+    EXPECT_EQ(Count(log, "(bad_alloc)"), 1u);
+    EXPECT_EQ(Count(log, "(fifth)"), 0u);
+    EXPECT_EQ(Count(log, "Further errors are not logged"), 1u);
+
+    WriteStartLog({}, 2);  // a new start, a new log
+    LogError("bad_alloc", true);
+    log = dir.ReadFile("Quillomar.log");
+    EXPECT_EQ(Count(log, "An error stopped the start-up (bad_alloc)"), 1u) << log;
+    EXPECT_EQ(Count(log, "(vector)"), 0u);
+}
+
+TEST(StartLog, StaysWithin64KBWhateverTheSettingsFile) {
+    test::ScopedDirectory dir;
+    std::string ini = "[Settings]\n";
+    for (int i = 0; i < 5000; ++i) ini += "Unknown" + std::to_string(i) + "=1\n";
+    dir.WriteFile("Quillomar.ini", ini);
+    WriteStartLog({}, 1);
+    LogError("late");
+    std::string log = dir.ReadFile("Quillomar.log");
+    EXPECT_LE(log.size() + Count(log, "\n"), kLogLimit);  // CR LF on Windows
+    EXPECT_GT(log.size() + Count(log, "\n"), kLogLimit - 200);
+    EXPECT_TRUE(log.ends_with("so it is ignored\n(the log stops here: it is kept under 64 KB)\n"))
+        << log.substr(log.size() - 200);
+    EXPECT_EQ(Count(log, "(late)"), 0u);
+}
+
+// /proc refuses new files even to root: a folder the plug-in cannot write in.
+TEST(LoadSettings, InAFolderThatCannotBeWrittenRunsOnTheBuiltInDefaults) {
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path("/proc/self");
+    SettingsOrigin origin;
+    const Settings settings = LoadSettings(&origin);
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(origin.source, SettingsOrigin::Source::DefaultFileNotWritten);
+    EXPECT_FALSE(origin.writeError.empty());
+    EXPECT_STREQ(settings.promptText, "Taunt");
+    EXPECT_EQ(settings.maxDistance, 25.0f);
+}
+
+}  // namespace
+}  // namespace quillomar

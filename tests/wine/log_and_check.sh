@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The shipped plug-in writes Quillomar.log next to its settings, every line ending in CR LF, and
+# says what the Linux build says of the same file; QuillomarCheck.exe prints the report of the
+# Linux checker for every file of the INI corpus.
+set -euo pipefail
+source "$(dirname "$0")/wine_env.sh"
+
+work="$WINE_TEST_DIR/runs/log-and-check"
+fresh_dir "$work"
+tool=$(linux_program tools/quillomar)
+
+# The log of a start with odd settings; its first line names the build and the time.
+scenario="$SOURCE_DIR/tests/config/log/log_numbers.json"
+mkdir "$work/game"
+play_wine "$scenario" "$work/game" "$work/trace.jsonl" >/dev/null
+log="$work/game/Quillomar.log"
+[ -f "$log" ] || fail "no Quillomar.log next to the settings"
+[ "$(grep -c $'\r$' "$log")" -eq "$(wc -l <"$log")" ] || fail "a line of the log does not end in CR LF"
+head -n 1 "$log" | grep -Eq $'^Quillomar [0-9.]+ \\(Windows build\\), started [0-9]{4}-[0-9]{2}-[0-9]{2} [0-9:]{8}\r$' ||
+    fail "the log's first line is not the version, build and time: $(head -n 1 "$log")"
+if ! tail -n +2 "$log" | tr -d '\r' | diff "${scenario%.json}.log" -; then
+    fail "the Windows log differs from the Linux one (< Linux, > Windows)"
+fi
+
+# A settings file held open without sharing: the log gives Windows' words and code for it.
+mkdir "$work/locked"
+printf '[Settings]\r\nEnabled=0\r\n' >"$work/locked/Quillomar.ini"
+play_wine "$SOURCE_DIR/tests/wine/scenarios/start_up.json" "$work/locked" "$work/locked.jsonl" --lock-settings >/dev/null
+grep -Eq $'^Settings: Quillomar.ini exists but cannot be read \\(.+ \\(error 32\\)\\), so every setting takes its default\r$' \
+    "$work/locked/Quillomar.log" || fail "the log does not say why the locked file cannot be read: $(cat "$work/locked/Quillomar.log")"
+
+# The checker, file by file.
+cd "$SOURCE_DIR/tests/platform/ini_corpus"
+count=0
+for file in *.ini; do
+    linux=$("$tool" check "$file") || true
+    windows=$("$WINE" "${CHECKER:?}" "$(winpath "$file")" </dev/null | tr -d '\r') || true
+    [ "$linux" = "$windows" ] || fail "QuillomarCheck.exe differs on $file:
+$(diff <(echo "$linux") <(echo "$windows"))"
+    count=$((count + 1))
+done
+echo "log with CR LF as on Linux; $count corpus files checked alike"

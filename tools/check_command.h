@@ -1,0 +1,14 @@
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string_view>
+
+namespace tool {
+
+// Checks a settings file as the plug-in reads it and prints the report the plug-in's log holds.
+// args: nothing (the current folder's Quillomar.ini), a file, or a folder holding Quillomar.ini.
+// Returns 0 when the file has no problems, 1 when it has, 2 when it cannot be checked.
+int RunCheck(std::string_view program, std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+
+}  // namespace tool

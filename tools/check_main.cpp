@@ -1,0 +1,31 @@
+// QuillomarCheck: checks a Quillomar.ini as the plug-in reads it, without the game. A player may
+// start it by dropping the file on it; the window then stays open until Enter is pressed.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "check_command.h"
+
+namespace {
+
+// True when the console was made for this program alone, as when it is started from Explorer.
+bool OwnConsole() {
+    DWORD processes[2];
+    return GetConsoleProcessList(processes, 2) == 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    int result = tool::RunCheck("QuillomarCheck", args, std::cout, std::cerr);
+    if (OwnConsole()) {
+        std::cout << "\nPress Enter to close this window." << std::endl;
+        std::getchar();
+    }
+    return result;
+}

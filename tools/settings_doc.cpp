@@ -1,0 +1,125 @@
+#include "settings_doc.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "config/setting_table.h"
+#include "config/settings.h"
+
+namespace tool {
+namespace {
+
+using quillomar::SettingDef;
+using quillomar::SettingType;
+
+constexpr const char* kIntroduction =
+    "# Quillomar settings\n"
+    "\n"
+    "Quillomar reads `Quillomar.ini` from the game's folder (the folder the game runs in) once, when the\n"
+    "script starts; change it and restart the game to apply. Without the file, the plug-in writes a\n"
+    "commented one with every key at its default. Each start writes `Quillomar.log` beside it, listing\n"
+    "every line the plug-in reads differently from what it seems to say; `QuillomarCheck.exe` (or\n"
+    "`quillomar check`) prints the same list for a file without starting the game.\n"
+    "\n"
+    "How the file is read:\n"
+    "\n"
+    "- A section starts with its name in brackets, `[Settings]`; a key is written `Key=value` below it.\n"
+    "  Capitals do not matter in section and key names. A line starting with `;` is a comment; text\n"
+    "  after a value is part of the value, not a comment.\n"
+    "- Only the first section of a name is read, and only the first line of a key within it.\n"
+    "- A key that is missing takes its default. Unknown sections and keys are ignored.\n"
+    "\n"
+    "This file is generated from the plug-in's table of settings by `quillomar settings --markdown`.\n";
+
+const char* TypeName(const SettingDef& def) {
+    switch (def.Type()) {
+        case SettingType::Bool:
+            return "switch";
+        case SettingType::Int:
+            return "whole number";
+        case SettingType::Float:
+            return "decimal number";
+        case SettingType::Control:
+            return "control name";
+        case SettingType::Text:
+            return "text";
+    }
+    return "";
+}
+
+std::string TextLimit(const SettingDef& def) {
+    quillomar::Settings sizes{};
+    return std::to_string(quillomar::TextField(sizes, def).size() - 1) + " characters";
+}
+
+std::string Sensible(const SettingDef& def) {
+    if (def.doc.sensible != nullptr) return def.doc.sensible;
+    if (def.Type() == SettingType::Bool) return "0 (off) or 1 (on)";
+    return "up to " + TextLimit(def);
+}
+
+std::string Number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
+// How the type reads what it is given, whatever the key.
+std::string TypeReading(const SettingDef& def) {
+    switch (def.Type()) {
+        case SettingType::Bool:
+            return "Any number but 0 is on (2 too); text that is not a number (`true`, `yes`) is 0, off; an empty "
+                   "value keeps the default.";
+        case SettingType::Int:
+            return "Only the leading whole number counts (`25%` is 25); text that is not a number is 0; an empty "
+                   "value keeps the default; numbers beyond 32 bits wrap around.";
+        case SettingType::Float:
+            return "Only the leading decimal number counts, with a point (`1,5` is 1); text that is not a number, "
+                   "or an empty value, is 0.";
+        case SettingType::Control:
+            return "Any other text (a misspelt name, a name in small letters, an empty value) gives "
+                   "INPUT_CONTEXT_Y; after `0x` only the leading hex digits count (`0xZZ` is 0).";
+        case SettingType::Text:
+            return "Longer text is cut to its first " + TextLimit(def) + "; one pair of quotes around it is dropped.";
+    }
+    return "";
+}
+
+std::string OddValues(const SettingDef& def) {
+    if (def.doc.inert) return std::string("Any value ") + quillomar::kInertEffect + ".";
+    std::string odd;
+    const quillomar::ValueRule& rule = def.doc.rule;
+    if (rule.belowMin != nullptr) odd += "Below " + Number(rule.min) + ": " + rule.belowMin + ". ";
+    if (rule.aboveMax != nullptr) odd += "Above " + Number(rule.max) + ": " + rule.aboveMax + ". ";
+    for (const quillomar::SettingPair& pair : quillomar::SettingPairs()) {
+        if (std::strcmp(pair.section, def.section) == 0 && std::strcmp(pair.minKey, def.key) == 0) {
+            odd += std::string("Above ") + pair.maxKey + ": " + pair.whenMinAboveMax + ". ";
+        }
+    }
+    return odd + TypeReading(def);
+}
+
+void AppendKey(std::string& text, const SettingDef& def) {
+    text += std::string("\n### ") + def.key + "\n\n";
+    text += std::string("`[") + def.section + "]`, " + TypeName(def) + ", default `" + def.defaultText + "`\n\n";
+    text += std::string(def.doc.does) + "\n\n";
+    text += "- Values that make sense: " + Sensible(def) + ".\n";
+    text += "- Odd values: " + OddValues(def) + "\n";
+}
+
+}  // namespace
+
+std::string SettingsMarkdown() {
+    std::string text = kIntroduction;
+    const char* section = "";
+    for (const SettingDef& def : quillomar::SettingDefs()) {
+        if (std::strcmp(section, def.section) != 0) {
+            section = def.section;
+            text += std::string("\n## [") + section + "]\n";
+        }
+        AppendKey(text, def);
+    }
+    return text;
+}
+
+}  // namespace tool
