@@ -5,8 +5,8 @@
 #include <set>
 
 #include "chaos.h"
-#include "plugin/update_frame.h"
 #include "host/native_hashes.h"
+#include "plugin/update_frame.h"
 #include "sim_support.h"
 
 namespace sim {
