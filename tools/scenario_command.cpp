@@ -99,6 +99,14 @@ int CountLines(const char* file) {
     return lines;
 }
 
+// Enters the plug-in's folder for a run; false, with the reason told, when it cannot.
+bool EnterFolder(PluginFolder& folder, const std::string& dir, std::ostream& err) {
+    std::string error;
+    if (folder.Enter(dir, error)) return true;
+    err << "quillomar: " << error << "\n";
+    return false;
+}
+
 // Says where the settings came from, once the first frame's start-up has run. A default file
 // that could not be written (a link to nowhere, a full disk) is said so: the plug-in then runs on
 // its built-in defaults, as it does in the game.
@@ -184,11 +192,7 @@ int PlayScenarioText(const std::string& json, const std::string& source, const P
     if (!scenario) return 2;
     std::string tracePath = AbsolutePath(options.tracePath);
     PluginFolder folder;
-    std::string error;
-    if (!folder.Enter(options.dir, error)) {
-        err << "quillomar: " << error << "\n";
-        return 2;
-    }
+    if (!EnterFolder(folder, options.dir, err)) return 2;
     return PlayIn(*scenario, source, folder, tracePath, out, err);
 }
 
@@ -208,20 +212,13 @@ int RunDemo(const PlayOptions& options, std::ostream& out, std::ostream& err) {
     if (!demo || !autoDemo) return 2;
     std::string tracePath = AbsolutePath(options.tracePath);
     PluginFolder folder;
-    std::string error;
-    if (!folder.Enter(options.dir, error)) {
-        err << "quillomar: " << error << "\n";
-        return 2;
-    }
+    if (!EnterFolder(folder, options.dir, err)) return 2;
     int result = PlayIn(*demo, "demo", folder, tracePath, out, err);
     if (result != 0) return result;
     // The automatic taunts replace the prompts for a whole run, so they play with settings of
     // their own, in a folder of their own: the first part's default file stays as it was.
     PluginFolder autoFolder;
-    if (!autoFolder.Enter((folder.path() / "auto-taunts").string(), error)) {
-        err << "quillomar: " << error << "\n";
-        return 2;
-    }
+    if (!EnterFolder(autoFolder, (folder.path() / "auto-taunts").string(), err)) return 2;
     out << "\n";
     return PlayIn(*autoDemo, "demo_auto", autoFolder, "", out, err);
 }
