@@ -8,8 +8,9 @@
 namespace quillomar {
 namespace {
 
-// The prompt stays registered while hidden, so it can be shown again without being rebuilt.
-constexpr std::int32_t kKeepRegisteredAttribute = 18;
+// The one attribute every prompt of the plug-in is registered with, the game's attribute 18;
+// what it changes in the prompt's look or feel is the game's own.
+constexpr std::int32_t kRegistrationAttribute = 18;
 constexpr std::int32_t kTauntPriority = 2;
 constexpr std::int32_t kCombatPriority = 3;
 
@@ -34,7 +35,7 @@ void CreatePrompt(PromptRecord& prompt, const char* text, std::uint32_t control)
     SetPromptControl(prompt.handle, control);
     SetPromptText(prompt.handle, MakeLiteralGameText(text));
     SetPromptPressMode(prompt.handle);
-    SetPromptAttribute(prompt.handle, kKeepRegisteredAttribute);
+    SetPromptAttribute(prompt.handle, kRegistrationAttribute);
     EndPromptRegistration(prompt.handle);
 }
 
