@@ -9,8 +9,8 @@ after, and start-up."""
 import json, statistics, sys
 
 
-def load(spec):
-    tables = [json.load(open(path)) for path in spec.split(",")]
+def load(paths):
+    tables = [json.load(open(path)) for path in paths.split(",")]
     worlds = {}
     for name in tables[0]["worlds"]:
         rows = [t["worlds"][name] for t in tables if name in t["worlds"]]
