@@ -42,7 +42,8 @@ for case in read_only_file random_bytes_10mb line_of_100kb directory_at_path van
         # A file size limit stands in for a full disk: the write fails part way.
         (trap '' XFSZ; ulimit -f 2; cd "$WINE_TEST_DIR" && "$WINE" ./quillomar_wine.exe run "$(winpath "$scenario")" \
             --plugin "$(winpath "$PLUGIN")" --dir "$(winpath "$work/$case/wine")" >/dev/null)
-        [ -z "$(ls -A "$work/$case/wine")" ] || fail "$case: a file was left: $(ls -A "$work/$case/wine")"
+        left=$(ls -A "$work/$case/wine" | grep -vx Quillomar.log || true)  # the log may be there, cut short
+        [ -z "$left" ] || fail "$case: a file was left: $left"
         play_wine "$scenario" "$work/$case/wine" "$work/$case/wine.jsonl"
         cmp -s "$work/expected.ini" "$file" || fail "$case: the next start did not write the default file"
         ;;
