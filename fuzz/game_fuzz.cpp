@@ -20,34 +20,6 @@ using namespace quillomar;
 
 namespace {
 
-const char* const kOddValues[] = {
-    "",
-    "0",
-    "1",
-    "-1",
-    "2",
-    "100",
-    "2147483647",
-    "-2147483648",
-    "4294967295",
-    "1e999",
-    "nan",
-    "0.001",
-    "-3.75",
-    "  7  ",
-    "0x7FFFFFFF",
-    "INPUT_CONTEXT_A",
-    "0xFFFFFFFFFF",
-    "25",
-    "3",
-    "5",
-    "1000",
-    "-1000",
-    "99999999999",
-    "\"quoted\"",
-    "0.5",
-};
-
 // A settings file with every key at a drawn value; now and then none at all, so the default
 // file is written.
 void WriteSettingsFile() {
@@ -58,8 +30,9 @@ void WriteSettingsFile() {
     for (const SettingDef& def : SettingDefs()) {
         if (section != def.section) text += "[" + (section = def.section) + "]\n";
         std::uint64_t pick = sim::DrawChaos(1);
-        std::string value =
-            def.Type() == SettingType::Bool ? (pick % 4 == 0 ? "0" : "1") : kOddValues[pick % std::size(kOddValues)];
+        std::string value = def.Type() == SettingType::Bool
+                                ? (pick % 4 == 0 ? "0" : "1")
+                                : sim::OddSettingValues()[pick % sim::OddSettingValues().size()];
         text += std::string(def.key) + "=" + value + "\n";
     }
     if (std::FILE* file = std::fopen("Quillomar.ini", "wb")) {

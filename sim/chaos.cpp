@@ -77,6 +77,40 @@ void ForgetWhatWasMade(Game& game, std::uint64_t hash, std::int32_t made) {
 
 }  // namespace
 
+std::span<const char* const> OddSettingValues() {
+    static const char* const kValues[] = {
+        "",
+        "0",
+        "1",
+        "-1",
+        "2",
+        "100",
+        "2147483647",
+        "-2147483648",
+        "4294967295",
+        "99999999999",
+        "abc",
+        "1e999",
+        "-1e999",
+        "nan",
+        "0.001",
+        "0.5",
+        "-3.75",
+        "  7  ",
+        "25",
+        "3",
+        "5",
+        "1000",
+        "-1000",
+        "0x7FFFFFFF",
+        "-0x80000000",
+        "0xFFFFFFFFFF",
+        "INPUT_CONTEXT_A",
+        "\"quoted\"",
+    };
+    return kValues;
+}
+
 void SetChaos(std::uint64_t seed) {
     gChaos = seed;
     gFromBytes = false;

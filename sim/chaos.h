@@ -12,6 +12,10 @@
 
 namespace sim {
 
+// Values a settings file may hold that every reader of it must survive: empty, signs, the
+// extremes of 32-bit numbers and beyond, words, hex, infinities, quotes and padding.
+std::span<const char* const> OddSettingValues();
+
 // Seeds the arbitrary answers; 0 turns them off (the default, and after ResetGame).
 void SetChaos(std::uint64_t seed);
 // Draws the arbitrary answers from these bytes instead, until they run out; then the game
