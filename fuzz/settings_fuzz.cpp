@@ -1,6 +1,7 @@
 // Arbitrary bytes as the settings file: through the INI reader for every key the plug-in reads
 // (with buffers of every awkward size, and each value as a control name), and through the
-// settings loader with its number parses. The frames' use of odd settings is the game target's.
+// settings loader with its number parses, and through the settings checker. The frames' use of
+// odd settings is the game target's.
 
 #include <cstdint>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <string_view>
 
 #include "config/setting_table.h"
+#include "config/settings_check.h"
 #include "config/settings.h"
 #include "platform/ini_reader.h"
 #include "scratch.h"
@@ -61,6 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(out != nullptr && std::fwrite(data, 1, size, out) == size && std::fclose(out) == 0,
             "the settings file could not be written");
     RequireTextsEnd(ReadSettings("Quillomar.ini"));
-    // A checker of the settings file, once there is one, reads the same file here.
+    // The checker reads the same bytes and always says something of them.
+    Require(!SettingsReport("Quillomar.ini", CheckSettingsText(file)).empty(), "the checker's report is empty");
     return 0;
 }
