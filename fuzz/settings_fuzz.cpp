@@ -11,8 +11,8 @@
 #include <string_view>
 
 #include "config/setting_table.h"
-#include "config/settings_check.h"
 #include "config/settings.h"
+#include "config/settings_check.h"
 #include "platform/ini_reader.h"
 #include "scratch.h"
 
