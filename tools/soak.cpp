@@ -96,7 +96,6 @@ void SpawnPed(sim::World& world, WorldRandom& random, std::int32_t handle) {
     ped.fleeing = random.OneIn(6);
     ped.armed = random.OneIn(2);
     if (random.OneIn(2)) ped.fightingPeds = {kPlayer};
-    world.nearbyOrder.clear();
 }
 
 class Soak {
@@ -144,13 +143,12 @@ class Soak {
         }
         sim::TheGame().pressedControl = random_.OneIn(3) ? 0xDFF812F9u : 0u;
     }
-    // Nothing of the frame is kept: the calls, the events, the texts and probes made in it.
+    // Nothing of the frame is kept: the calls, the events and the texts made in it.
     static void ForgetTheFrame() {
         sim::Game& game = sim::TheGame();
         game.calls.clear();
         game.events.clear();
         game.gameTexts.clear();
-        game.probes.clear();
     }
     void Measure() {
         const quillomar::StateSizes now = quillomar::MeasureState(*state_);

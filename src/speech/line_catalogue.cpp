@@ -33,6 +33,12 @@ void AssignStateLists(const LineRuns (&runs)[kStateListCount], LineCatalogue& ca
     }
 }
 
+std::size_t LongestListOf(const LineCatalogue& catalogue) {
+    std::size_t longest = std::max(catalogue.gunfightLines.size(), catalogue.meleeLines.size());
+    for (const auto& [state, lines] : catalogue.stateLines) longest = std::max(longest, lines.size());
+    return longest;
+}
+
 }  // namespace
 
 void BuildLineCatalogues(LineCatalogues& catalogues) {
@@ -59,12 +65,6 @@ std::size_t CatalogueRowCount(const LineCatalogue& catalogue) {
     std::size_t rows = catalogue.gunfightLines.size() + catalogue.meleeLines.size();
     for (const auto& [state, lines] : catalogue.stateLines) rows += lines.size();
     return rows;
-}
-
-std::size_t LongestListOf(const LineCatalogue& catalogue) {
-    std::size_t longest = std::max(catalogue.gunfightLines.size(), catalogue.meleeLines.size());
-    for (const auto& [state, lines] : catalogue.stateLines) longest = std::max(longest, lines.size());
-    return longest;
 }
 
 std::size_t LongestList(const LineCatalogues& catalogues) {
