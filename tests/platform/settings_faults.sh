@@ -49,8 +49,11 @@ for case in "${cases[@]}"; do
     [ -f "$dir/Quillomar.ini" ] && before=$(sha256sum <"$dir/Quillomar.ini")
     case $case in
     read_only_folder)
-        # The tool will not play where the plug-in cannot write its default file, and says so.
-        if "${unprivileged[@]}" "$tool" run "$scenario" --dir "$dir" >"$work/out" 2>&1; then
+        # The tool will not play where the plug-in cannot write its default file, and says so. The
+        # unprivileged user gets its own copies, as the checkout may be closed to it.
+        install -m 755 "$tool" "$work/quillomar"
+        install -m 644 "$scenario" "$work/start_up.json"
+        if "${unprivileged[@]}" "$work/quillomar" run "$work/start_up.json" --dir "$dir" >"$work/out" 2>&1; then
             fail "the tool played in a folder it cannot write in"
         fi
         grep -q "cannot write in the folder" "$work/out" || fail "the tool did not say why: $(cat "$work/out")"
