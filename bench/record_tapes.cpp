@@ -84,6 +84,7 @@ bool Record(const std::string& name, const std::string& json, bool generated, co
     tape.generated = generated;
     tape.calendarSeconds = scenario->calendarSeconds;
     tape.ini = scenario->ini;
+    tape.files = scenario->files;
     gTape = &tape;
 
     const fs::path previous = fs::current_path();
@@ -91,7 +92,7 @@ bool Record(const std::string& name, const std::string& json, bool generated, co
     fs::remove_all(dir);
     fs::create_directories(dir);
     fs::current_path(dir);
-    if (!sim::PlaceScenarioSettings(*scenario, error)) {
+    if (!sim::PlaceScenarioFiles(*scenario, error)) {
         std::fprintf(stderr, "quillomar_tape: %s: %s\n", name.c_str(), error.c_str());
         fs::current_path(previous);
         return false;
@@ -115,7 +116,8 @@ int main(int argc, char** argv) {
     const fs::path outDir = fs::absolute(argv[1]);
     fs::create_directories(outDir);
     for (const fs::directory_entry& entry : fs::directory_iterator(outDir)) {
-        if (entry.path().extension() == ".tape" || entry.path().extension() == ".ini") fs::remove(entry.path());
+        const fs::path kind = entry.path().extension();
+        if (kind == ".tape" || kind == ".ini" || kind == ".files") fs::remove_all(entry.path());
     }
     bool ok = true;
     for (const fs::directory_entry& entry : fs::directory_iterator(argv[2])) {

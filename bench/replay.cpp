@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -45,6 +46,9 @@ void EnterReplayFolder() {
     fs::remove_all(ReplayFolder());
     fs::create_directories(ReplayFolder());
     fs::current_path(ReplayFolder());
+    // A replay that ends early, as when a tape and the plug-in part ways, leaves no folder behind.
+    static const bool removedAtExit = std::atexit(LeaveReplayFolder) == 0;
+    (void)removedAtExit;
 }
 
 void LeaveReplayFolder() {
@@ -54,11 +58,9 @@ void LeaveReplayFolder() {
 }
 
 void Rewind(const tape::Tape& tape) {
-    if (tape.ini) {
-        std::ofstream(kSettingsFile, std::ios::binary | std::ios::trunc) << *tape.ini;
-    } else {
-        fs::remove(kSettingsFile);
-    }
+    for (const fs::directory_entry& entry : fs::directory_iterator(".")) fs::remove_all(entry.path());
+    if (tape.ini) std::ofstream(kSettingsFile, std::ios::binary) << *tape.ini;
+    for (const auto& [name, text] : tape.files) std::ofstream(name, std::ios::binary) << text;
     tape_host::Play(tape);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Replaying a world: the plug-in's frames run against the world's tape, in the folder the
-// replays share, which holds the world's settings file (or none) as the world began.
+// replays share, which holds the world's files (its settings file or none, and any others) as the
+// world began.
 
 #include <cstddef>
 #include <cstdint>
@@ -27,7 +28,7 @@ struct Counts {
 void EnterReplayFolder();
 void LeaveReplayFolder();
 
-// The settings file as the world began, the host at the tape's first call.
+// The world's files as it began (only those), the host at the tape's first call.
 void Rewind(const tape::Tape& tape);
 
 // Start-up when the frame begins one; it is kept apart so that it can be left out of a frame's time.

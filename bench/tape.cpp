@@ -44,6 +44,9 @@ bool Save(const Tape& tape, const std::string& dir) {
         }
     }
     if (tape.ini) std::ofstream(fs::path(dir) / (tape.name + ".ini"), std::ios::binary) << *tape.ini;
+    const fs::path files = fs::path(dir) / (tape.name + ".files");
+    if (!tape.files.empty()) fs::create_directories(files);
+    for (const auto& [name, text] : tape.files) std::ofstream(files / name, std::ios::binary) << text;
     return static_cast<bool>(out);
 }
 
@@ -90,6 +93,11 @@ std::optional<Tape> Load(const std::string& path) {
     if (in.bad() || listed != tape.calls.size()) return std::nullopt;
     fs::path ini = fs::path(path).replace_extension(".ini");
     if (fs::exists(ini)) tape.ini = ReadText(ini);
+    std::error_code none;
+    for (const fs::directory_entry& file : fs::directory_iterator(fs::path(path).replace_extension(".files"), none)) {
+        tape.files.emplace_back(file.path().filename().string(), ReadText(file.path()));
+    }
+    std::sort(tape.files.begin(), tape.files.end());
     return tape;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tape {
@@ -42,14 +43,16 @@ struct Tape {
     std::string name;
     bool generated = false;  // a world made up for measuring, not a scenario file
     std::uint32_t calendarSeconds = 0;
-    std::optional<std::string> ini;  // the settings file the world starts with, or none
+    std::optional<std::string> ini;                          // the settings file the world starts with, or none
+    std::vector<std::pair<std::string, std::string>> files;  // further files it starts with, by name
     std::vector<Frame> frames;
     std::vector<Call> calls;
     std::vector<Write> writes;
     std::vector<std::uint64_t> slots;
 };
 
-// One tape per file, NAME.tape, with its settings file beside it as NAME.ini when it has one.
+// One tape per file, NAME.tape, with its settings file beside it as NAME.ini when it has one and
+// its further files in the folder NAME.files.
 bool Save(const Tape& tape, const std::string& dir);
 std::optional<Tape> Load(const std::string& path);
 // Every tape in a folder, by name; none when one of them cannot be read.

@@ -24,7 +24,7 @@ HostState gHost;
 [[noreturn]] void Diverged(const char* what) {
     std::fprintf(stderr, "tape host: %s: %s, at call %u (hash 0x%016llX)\n", gHost.tape ? gHost.tape->name.c_str() : "",
                  what, gHost.next, static_cast<unsigned long long>(gHost.hash));
-    std::abort();
+    std::exit(3);  // not abort: the replay's folder is removed on the way out
 }
 
 // The nearby-ped buffer is the largest out-argument: its capacity and the handles after it.

@@ -27,8 +27,9 @@ set_target_properties(Quillomar PROPERTIES PREFIX "" SUFFIX ".asi" OUTPUT_NAME "
 
 # QuillomarCheck.exe: the settings check for players, a console program from the same sources.
 add_executable(QuillomarCheck tools/check_main.cpp tools/check_command.cpp src/config/default_file.cpp
-  src/config/setting_table.cpp src/config/settings.cpp src/config/settings_check.cpp src/platform/ini_reader.cpp
-  src/platform/platform_win32.cpp src/platform/text_files.cpp src/platform/text_files_win32.cpp)
+  src/config/setting_table.cpp src/config/settings.cpp src/config/settings_check.cpp src/core/player_text.cpp
+  src/platform/ini_reader.cpp src/platform/platform_win32.cpp src/platform/text_files.cpp
+  src/platform/text_files_win32.cpp src/plugin/player_files.cpp src/speech/line_file.cpp)
 target_include_directories(QuillomarCheck PRIVATE src tools)
 target_compile_options(QuillomarCheck PRIVATE -O2)
 target_link_options(QuillomarCheck PRIVATE -static -static-libgcc -static-libstdc++ -s -Wl,--no-insert-timestamp)
@@ -40,7 +41,8 @@ add_custom_command(OUTPUT "${RELEASE_ZIP}"
   COMMAND "${PROJECT_SOURCE_DIR}/scripts/package.sh" --no-build
   DEPENDS Quillomar QuillomarCheck "${PROJECT_SOURCE_DIR}/scripts/package.sh" "${PROJECT_SOURCE_DIR}/VERSION"
     "${PROJECT_SOURCE_DIR}/CHANGELOG.md" "${PROJECT_SOURCE_DIR}/LICENSE" "${PROJECT_SOURCE_DIR}/docs/README.txt"
-    "${PROJECT_SOURCE_DIR}/docs/settings.md" "${PROJECT_SOURCE_DIR}/tests/config/default_settings.ini"
+    "${PROJECT_SOURCE_DIR}/docs/settings.md" "${PROJECT_SOURCE_DIR}/docs/lines.md"
+    "${PROJECT_SOURCE_DIR}/docs/Quillomar-lines.txt" "${PROJECT_SOURCE_DIR}/tests/config/default_settings.ini"
   COMMENT "The release package")
 add_custom_target(release_package ALL DEPENDS "${RELEASE_ZIP}")
 

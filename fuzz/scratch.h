@@ -3,7 +3,8 @@
 
 namespace fuzz {
 
-// Makes a fresh temporary folder the current one, once per process; later calls do nothing.
+// Makes a fresh temporary folder the current one, once per process, and removes it when the
+// process exits; later calls do nothing.
 void EnterScratchFolder();
 
 }  // namespace fuzz

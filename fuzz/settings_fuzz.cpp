@@ -64,6 +64,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "the settings file could not be written");
     RequireTextsEnd(ReadSettings("Quillomar.ini"));
     // The checker reads the same bytes and always says something of them.
-    Require(!SettingsReport("Quillomar.ini", CheckSettingsText(file)).empty(), "the checker's report is empty");
+    Require(!ProblemReport("Quillomar.ini", CheckSettingsText(file)).empty(), "the checker's report is empty");
     return 0;
 }

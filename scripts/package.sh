@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the release package dist/Quillomar-<VERSION>.zip: Quillomar.asi, QuillomarCheck.exe,
-# the default Quillomar.ini as the plug-in writes it on Windows, README.txt for players (with the
-# settings reference), CHANGELOG.md and LICENSE. The same sources give the same zip, byte for
+# the default Quillomar.ini as the plug-in writes it on Windows, Quillomar-lines.txt (the built-in
+# lines as a taunt list file), README.txt for players (with the description of the list file and
+# the settings reference), CHANGELOG.md and LICENSE. The same sources give the same zip, byte for
 # byte: entries sorted, every time stamp the date of the latest release in CHANGELOG.md, text
 # with CR LF line ends.
 #   Usage: scripts/package.sh [--no-build]   (QUILLOMAR_ZIP=PATH writes the zip elsewhere)
@@ -26,13 +27,15 @@ stamp = tuple(int(part) for part in released.groups()) + (0, 0, 0)
 
 def text(*paths):
     joined = "".join(pathlib.Path(path).read_text() for path in paths)
-    return joined.replace("@VERSION@", version).replace("\n", "\r\n").encode("ascii")
+    joined = joined.replace("@VERSION@", version).replace("@OWN_LINES@", pathlib.Path("docs/lines.md").read_text().rstrip("\n"))
+    return joined.replace("\n", "\r\n").encode("ascii")
 
 entries = {
     "CHANGELOG.md": text("CHANGELOG.md"),
     "LICENSE": text("LICENSE"),
     "Quillomar.asi": pathlib.Path("dist/Quillomar.asi").read_bytes(),
     "Quillomar.ini": text("tests/config/default_settings.ini"),
+    "Quillomar-lines.txt": text("docs/Quillomar-lines.txt"),
     "QuillomarCheck.exe": pathlib.Path("dist/QuillomarCheck.exe").read_bytes(),
     "README.txt": text("docs/README.txt", "docs/settings.md"),
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Writes anew the records the golden tests compare with: what every scenario tells and the digest
-# of its trace, what the portable INI reader reads from the corpus, and the built-in voice lines;
-# what the settings check says of the corpus, the settings reference and the logs of tests/config/log.
+# of its trace, what the portable INI reader reads from the corpus, and the built-in voice lines (as
+# a table and as a list file); what the checks say of the settings and list-file corpora, the
+# settings reference and the logs of tests/config/log.
 # Run it after a change that is meant to change them, and review `git diff` before committing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,6 +13,8 @@ for file in scenarios/*.json; do
 done
 (cd tests/platform/ini_corpus && ../../../build/linux/tests/wine/ini_probe *.ini) >tests/platform/ini_corpus.expected
 "$tool" lines >tests/speech/lines.tsv
+"$tool" lines --format list-file >docs/Quillomar-lines.txt
+tests/speech/check_line_files.sh "$tool" tests/speech/line_files >tests/speech/line_files.expected
 (cd tests/platform/ini_corpus && for f in *.ini; do ../../../$tool check "$f" || true; done) >tests/config/settings_check.expected
 "$tool" settings --markdown >docs/settings.md
 for file in tests/config/log/*.json; do
@@ -20,4 +23,4 @@ for file in tests/config/log/*.json; do
     tail -n +2 "$work/Quillomar.log" >"${file%.json}.log"
     rm -rf "$work"
 done
-git status --short scenarios/expected tests/platform/ini_corpus.expected tests/speech/lines.tsv tests/config docs/settings.md
+git status --short scenarios/expected tests/platform/ini_corpus.expected tests/speech tests/config docs

@@ -1,6 +1,7 @@
 #include "scenario.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -134,17 +135,39 @@ ScenarioStep ParseStep(const Json& step, int index) {
     return parsed;
 }
 
+constexpr const char* kSettingsFile = "Quillomar.ini";
+
+// A file the scenario writes: a plain name in the plug-in's folder, never a path out of it.
+std::string ReadFileName(const std::string& name) {
+    const bool plain = !name.empty() && name != "." && name != ".." && name.size() <= 255 &&
+                       name.find_first_of(std::string_view("/\\:\0", 4)) == std::string::npos;
+    if (!plain)
+        throw ScenarioError("\"files\" needs plain file names in the plug-in's folder, not " + Shown(Json(name)));
+    std::string lower = name;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower == "quillomar.ini") throw ScenarioError("\"files\" leaves Quillomar.ini to \"ini\"");
+    return name;
+}
+
 std::uint32_t ReadWord(const Json& json, const char* key, std::uint32_t fallback) {
     return json.contains(key) ? static_cast<std::uint32_t>(ReadWhole(json[key], key, 0, 0xFFFFFFFF)) : fallback;
 }
 
 Scenario ParseTopLevel(const Json& json) {
-    CheckObject(json, "a scenario",
-                {"name", "description", "ini", "startTick", "calendarSeconds", "frameMs", "world", "timeline"});
+    CheckObject(
+        json, "a scenario",
+        {"name", "description", "ini", "files", "startTick", "calendarSeconds", "frameMs", "world", "timeline"});
     Scenario scenario;
     if (json.contains("name")) scenario.name = ReadText(json["name"], "name");
     if (json.contains("description")) scenario.description = ReadText(json["description"], "description");
     if (json.contains("ini")) scenario.ini = ReadText(json["ini"], "ini");
+    if (json.contains("files")) {
+        if (!json["files"].is_object())
+            throw ScenarioError("\"files\" needs to be an object, not " + Shown(json["files"]));
+        for (const auto& [name, text] : json["files"].items()) {
+            scenario.files.emplace_back(ReadFileName(name), ReadText(text, name));
+        }
+    }
     scenario.startTick = ReadWord(json, "startTick", 100000u);
     scenario.calendarSeconds = ReadWord(json, "calendarSeconds", 1780000000u);
     scenario.frameMs = ReadWord(json, "frameMs", 33u);
@@ -175,6 +198,36 @@ std::size_t NestingDepth(std::string_view text) {
 
 constexpr std::size_t kDeepestNesting = 64;
 
+std::optional<std::string> ReadWholeFile(const char* path) {
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) return std::nullopt;
+    std::string text;
+    char buffer[4096];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) text.append(buffer, got);
+    std::fclose(file);
+    return text;
+}
+
+// Writes a file the scenario brings, unless a different one has its name already.
+bool PlaceFile(const std::string& name, const std::string& text, std::string& error) {
+    if (std::optional<std::string> existing = ReadWholeFile(name.c_str())) {
+        if (*existing == text) return true;
+        error = "a different " + name +
+                " is here already; the scenario brings its own and will not overwrite it (use another --dir, or "
+                "remove the file)";
+        return false;
+    }
+    std::FILE* file = std::fopen(name.c_str(), "wb");
+    bool written = file != nullptr && std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    int cause = errno;
+    if (file != nullptr && std::fclose(file) != 0 && written) {
+        written = false;
+        cause = errno;
+    }
+    if (!written) error = "cannot write the scenario's " + name + " here: " + std::strerror(cause);
+    return written;
+}
+
 }  // namespace
 
 std::optional<Scenario> ParseScenario(std::string_view text, std::string& error) {
@@ -203,30 +256,12 @@ std::optional<Scenario> ParseScenario(std::string_view text, std::string& error)
     }
 }
 
-bool PlaceScenarioSettings(const Scenario& scenario, std::string& error) {
-    if (!scenario.ini) return true;
-    constexpr const char* kPath = "Quillomar.ini";
-    if (std::FILE* existing = std::fopen(kPath, "rb")) {
-        std::string text;
-        char buffer[4096];
-        for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, existing)) > 0;) text.append(buffer, got);
-        std::fclose(existing);
-        if (text == *scenario.ini) return true;
-        error =
-            "a different Quillomar.ini is here already; the scenario brings its own \"ini\" and will not overwrite "
-            "it (use another --dir, or remove the file)";
-        return false;
+bool PlaceScenarioFiles(const Scenario& scenario, std::string& error) {
+    if (scenario.ini && !PlaceFile(kSettingsFile, *scenario.ini, error)) return false;
+    for (const auto& [name, text] : scenario.files) {
+        if (!PlaceFile(name, text, error)) return false;
     }
-    std::FILE* file = std::fopen(kPath, "wb");
-    bool written =
-        file != nullptr && std::fwrite(scenario.ini->data(), 1, scenario.ini->size(), file) == scenario.ini->size();
-    int cause = errno;
-    if (file != nullptr && std::fclose(file) != 0 && written) {
-        written = false;
-        cause = errno;
-    }
-    if (!written) error = std::string("cannot write the scenario's Quillomar.ini here: ") + std::strerror(cause);
-    return written;
+    return true;
 }
 
 }  // namespace sim

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "game.h"
@@ -45,6 +46,7 @@ struct Scenario {
     std::string name;
     std::string description;
     std::optional<std::string> ini;  // the settings file to write, or none: the plug-in writes its own
+    std::vector<std::pair<std::string, std::string>> files;  // further files to write, by name
     std::uint32_t startTick = 0;
     std::uint32_t calendarSeconds = 0;
     std::uint32_t frameMs = 33;
@@ -56,16 +58,18 @@ struct Scenario {
 // says why in error, naming the step and the key.
 std::optional<Scenario> ParseScenario(std::string_view json, std::string& error);
 
-// Puts the scenario's own settings file, if it brings one, into the current directory. A
-// different Quillomar.ini already there is never overwritten: false, and error says why.
-bool PlaceScenarioSettings(const Scenario& scenario, std::string& error);
+// Puts the scenario's own files, its settings file and any others it brings, into the current
+// directory. A different file of the same name already there is never overwritten: false, and
+// error says why.
+bool PlaceScenarioFiles(const Scenario& scenario, std::string& error);
 
 // What loads the plug-in into the simulated game (its DLL entry or the Linux attach), what
-// unloads it, and what tells the settings it holds, for the trace.
+// unloads it, and what tells, for the trace, what it read of the player's files:
+// "settings":{...} and, with a taunt list file in use, ,"lines":[...].
 struct PluginHooks {
     void (*load)();
     void (*unload)();
-    std::string (*settingsObject)();
+    std::string (*filesFields)();
 };
 
 struct ScenarioEvent {

@@ -58,7 +58,7 @@ void TellGameEvents(Player& player) {
 // A start of the script has run its start-up: the settings it read go on the record.
 void RecordStart(Player& player, bool ranStartUp = true) {
     player.startPending = false;
-    if (player.trace != nullptr) player.trace->Start(TheGame().clock.calendarSeconds, player.hooks.settingsObject());
+    if (player.trace != nullptr) player.trace->Start(TheGame().clock.calendarSeconds, player.hooks.filesFields());
     if (!player.told && player.listener.started) player.listener.started(ranStartUp);
     player.told = true;
 }

@@ -88,8 +88,8 @@ void AppendCall(std::string& out, const RecordedCall& call) {
     out += "]}";
 }
 
-std::string StartObject(std::uint32_t seed, std::string_view settingsObject) {
-    return "{\"seed\":" + std::to_string(seed) + ",\"settings\":" + std::string(settingsObject) + "}";
+std::string StartObject(std::uint32_t seed, std::string_view filesFields) {
+    return "{\"seed\":" + std::to_string(seed) + "," + std::string(filesFields) + "}";
 }
 
 }  // namespace
@@ -116,12 +116,10 @@ std::string JsonFloat(float value) {
     return out;
 }
 
-std::string TraceHeader(std::uint32_t seed, std::string_view settingsObject) {
-    return StartObject(seed, settingsObject);
-}
+std::string TraceHeader(std::uint32_t seed, std::string_view filesFields) { return StartObject(seed, filesFields); }
 
-std::string TraceRestart(std::uint32_t seed, std::string_view settingsObject) {
-    return "{\"restart\":" + StartObject(seed, settingsObject) + "}";
+std::string TraceRestart(std::uint32_t seed, std::string_view filesFields) {
+    return "{\"restart\":" + StartObject(seed, filesFields) + "}";
 }
 
 std::string TraceFrame(std::int64_t frame, std::uint32_t tick) {
@@ -144,8 +142,8 @@ bool TraceWriter::Open(const std::string& path) {
     return file_ != nullptr;
 }
 
-void TraceWriter::Start(std::uint32_t seed, std::string_view settingsObject) {
-    line_ = started_ ? TraceRestart(seed, settingsObject) : TraceHeader(seed, settingsObject);
+void TraceWriter::Start(std::uint32_t seed, std::string_view filesFields) {
+    line_ = started_ ? TraceRestart(seed, filesFields) : TraceHeader(seed, filesFields);
     started_ = true;
     Write();
 }

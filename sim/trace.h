@@ -1,8 +1,8 @@
 #pragma once
 // The trace: a complete, platform-independent record of a run, one JSON object per line, from
 // which the plug-in's run can be replayed without the world.
-//   {"seed":S,"settings":{...}}                   first line
-//   {"restart":{"seed":S,"settings":{...}}}       when the host starts the script again, before the next frame
+//   {"seed":S,"settings":{...},"lines":[...]}     first line; lines only when a taunt list file is in use
+//   {"restart":{"seed":S,"settings":{...},...}}   when the host starts the script again, before the next frame
 //   {"frame":N,"tick":T}                          before each frame's calls
 //   {"hash":"0x…","args":[…],"results":[…],"writes":[…]}   each native call
 
@@ -15,8 +15,9 @@
 
 namespace sim {
 
-std::string TraceHeader(std::uint32_t seed, std::string_view settingsObject);
-std::string TraceRestart(std::uint32_t seed, std::string_view settingsObject);
+// filesFields: what the start read of the player's files, "settings":{...} and any "lines":[...].
+std::string TraceHeader(std::uint32_t seed, std::string_view filesFields);
+std::string TraceRestart(std::uint32_t seed, std::string_view filesFields);
 std::string TraceFrame(std::int64_t frame, std::uint32_t tick);
 std::string TraceCall(const RecordedCall& call);
 
@@ -33,8 +34,8 @@ class TraceWriter {
     bool Open(const std::string& path);
     bool IsOpen() const { return file_ != nullptr; }
 
-    // The settings a start of the script read: the header for the first, a restart record after.
-    void Start(std::uint32_t seed, std::string_view settingsObject);
+    // The files a start of the script read: the header for the first, a restart record after.
+    void Start(std::uint32_t seed, std::string_view filesFields);
     void Frame(std::int64_t frame, std::uint32_t tick);
     void Call(const RecordedCall& call);
 

@@ -6,9 +6,10 @@
 
 namespace tool {
 
-// Checks a settings file as the plug-in reads it and prints the report the plug-in's log holds.
+// Checks a settings file as the plug-in reads it, and the taunt list file it names, and prints the
+// report the plug-in's log holds.
 // args: nothing (the current folder's Quillomar.ini), a file, or a folder holding Quillomar.ini.
-// Returns 0 when the file has no problems, 1 when it has, 2 when it cannot be checked.
+// Returns 0 when the files have no problems, 1 when they have, 2 when the settings file cannot be read.
 int RunCheck(std::string_view program, std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 
 }  // namespace tool

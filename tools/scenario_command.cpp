@@ -27,9 +27,7 @@ int gModuleToken = 0;
 
 void LoadPlugin() { quillomar::AttachPlugin(&gModuleToken); }
 void UnloadPlugin() { quillomar::DetachPlugin(&gModuleToken); }
-std::string LoadedSettings() { return SettingsObject(quillomar::ReadSettings(quillomar::platform::kSettingsPath)); }
-
-constexpr sim::PluginHooks kLinuxPlugin = {LoadPlugin, UnloadPlugin, LoadedSettings};
+constexpr sim::PluginHooks kLinuxPlugin = {LoadPlugin, UnloadPlugin, LoadedFilesFields};
 
 // The plug-in's folder for a run: the current directory while it lasts, the previous one again
 // afterwards. A temporary folder is removed at the end.
@@ -133,7 +131,7 @@ int PlayIn(const sim::Scenario& scenario, const std::string& source, const Plugi
         return 2;
     }
     std::string problem;
-    if (!sim::PlaceScenarioSettings(scenario, problem)) {
+    if (!sim::PlaceScenarioFiles(scenario, problem)) {
         err << "quillomar: " << where << ": " << problem << "\n";
         return 2;
     }

@@ -3,6 +3,8 @@
 #include <cstdint>
 
 #include "config/setting_table.h"
+#include "platform/platform.h"
+#include "plugin/player_files.h"
 #include "trace.h"
 
 namespace tool {
@@ -30,6 +32,17 @@ std::string SettingValue(const quillomar::Settings& settings, const quillomar::S
     return "null";
 }
 
+std::string Lower(std::string text) {
+    for (char& c : text) c = quillomar::LowerAscii(c);
+    return text;
+}
+
+std::string RowArray(const quillomar::SpeechLine& row) {
+    return "[" + sim::JsonString(row.speechName) + "," + std::to_string(row.variation) + "," +
+           std::to_string(row.conditions) + "," + (row.generic ? "true" : "false") + "," +
+           (row.voice != nullptr ? sim::JsonString(row.voice) : "null") + "]";
+}
+
 }  // namespace
 
 std::string SettingsObject(const quillomar::Settings& settings) {
@@ -39,6 +52,28 @@ std::string SettingsObject(const quillomar::Settings& settings) {
         out += sim::JsonString(std::string(def.section) + "." + def.key) + ":" + SettingValue(settings, def);
     }
     return out + "}";
+}
+
+std::string LinesArray(const quillomar::OwnLines& lines) {
+    std::string out = "[";
+    for (const quillomar::OwnList& list : lines.lists) {
+        if (out.size() > 1) out += ",";
+        out += "{\"voice\":" + sim::JsonString(Lower(quillomar::VoiceSetName(list.voice))) +
+               ",\"list\":" + sim::JsonString(Lower(quillomar::LineListName(list.list))) + ",\"rows\":[";
+        for (std::size_t i = 0; i < list.rows.size(); ++i) out += (i == 0 ? "" : ",") + RowArray(list.rows[i]);
+        out += "]}";
+    }
+    return out + "]";
+}
+
+std::string LoadedFilesFields() {
+    const quillomar::Settings settings = quillomar::ReadSettings(quillomar::platform::kSettingsPath);
+    std::string fields = "\"settings\":" + SettingsObject(settings);
+    const std::optional<quillomar::LineFileLoad> lines = quillomar::LoadNamedLineFile(settings);
+    if (lines && lines->outcome == quillomar::LineFileLoad::Outcome::Read) {
+        fields += ",\"lines\":" + LinesArray(lines->read.lines);
+    }
+    return fields;
 }
 
 }  // namespace tool

@@ -86,12 +86,9 @@ void LoadPlugin() {
 
 void UnloadPlugin() { standin::UnloadPluginModule(); }
 
-// Read with Windows' own private-profile functions, through the plug-in's table of keys.
-std::string LoadedSettings() {
-    return tool::SettingsObject(quillomar::ReadSettings(quillomar::platform::kSettingsPath));
-}
-
-constexpr sim::PluginHooks kShippedPlugin = {LoadPlugin, UnloadPlugin, LoadedSettings};
+// The settings read with Windows' own private-profile functions, through the plug-in's table of
+// keys, and the list file with the plug-in's own reader.
+constexpr sim::PluginHooks kShippedPlugin = {LoadPlugin, UnloadPlugin, tool::LoadedFilesFields};
 
 bool ReadWholeFile(const std::string& path, std::string& text) {
     std::ifstream file(path, std::ios::binary);
@@ -111,7 +108,7 @@ bool EnterDirectory(const std::string& dir) {
 
 int Play(const sim::Scenario& scenario, sim::TraceWriter& trace) {
     std::string problem;
-    if (!sim::PlaceScenarioSettings(scenario, problem)) {
+    if (!sim::PlaceScenarioFiles(scenario, problem)) {
         std::fprintf(stderr, "quillomar_wine: %s\n", problem.c_str());
         return 2;
     }

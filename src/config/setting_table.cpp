@@ -119,7 +119,9 @@ constexpr SettingDef kSettingDefs[] = {
      Does("Out of cover, offers the Combat Taunt prompt only while the player aims at an enemy (1).")},
 
     {"Advanced", "AvoidRepeatTaunts", &Settings::avoidRepeatTaunts, "1",
-     "; Avoid repeating the same taunt twice in a row", kInert},
+     "; Avoid repeating the same taunt twice in a row",
+     Does("Holds back the specific lines spoken lately, as many as RepeatPreventionCount says (1); 0 lets any line "
+          "come again at once, as RepeatPreventionCount=0 does.")},
     {"Advanced", "RepeatPreventionCount", &Settings::repeatPreventionCount, "10",
      "; How many different lines must play before a specific line can repeat\n"
      "; (Only affects specific lines like RE_*, AMBUSH_*, etc. Generic lines are not limited)",
@@ -137,7 +139,11 @@ constexpr SettingDef kSettingDefs[] = {
           Percent("the same as 0: a line made for the situation whenever one fits",
                   "the same as 100: a generic line whenever one fits"))},
     {"Advanced", "TauntListFile", &Settings::tauntListFile, "",
-     "; External file with custom taunt speech names (leave empty for default list)", kInert},
+     "; External file with custom taunt speech names (leave empty for default list)",
+     Does("A text file of your own voice lines: each list it holds replaces that list of Quillomar's own, and the "
+          "lists it leaves out stay as they are (YOUR OWN LINES in README.txt, or docs/lines.md, tells how to write "
+          "one). A name alone is looked for in the game's folder, beside Quillomar.ini.",
+          "empty for Quillomar's own lines, or a file name such as Quillomar-lines.txt, or a full path")},
 
     {"AutoTaunt", "Enabled", &Settings::autoTauntEnabled, "0",
      "; Enable automatic taunts without prompt (disabled by default)\n"

@@ -62,8 +62,8 @@ std::span<const SettingPair> SettingPairs();
 
 // What the inert keys are said to do: nothing, and what governs the matter instead.
 inline constexpr const char* kInertEffect =
-    "has no effect: a ped can be taunted again 15 s after its last taunt, and repeats are governed by "
-    "RepeatPreventionCount";
+    "has no effect: there is no wait between taunts of different peds, and a ped can be taunted again 15 s after "
+    "its last taunt";
 
 // The field's bytes of a text setting, with room for the terminating NUL.
 std::span<char> TextField(Settings& settings, const SettingDef& def);

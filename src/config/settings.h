@@ -39,10 +39,10 @@ struct Settings {
     bool combatTauntRequireStationary;
     bool combatTauntRequireTarget;
     // [Advanced]
-    bool avoidRepeatTaunts;  // in the file, governs nothing
+    bool avoidRepeatTaunts;  // off: no line is held back, whatever repeatPreventionCount says
     std::int32_t repeatPreventionCount;
     std::int32_t genericLineChance;
-    char tauntListFile[kLongTextSize];  // in the file, governs nothing
+    char tauntListFile[kLongTextSize];  // the player's own lines; empty: the built-in ones
     // [AutoTaunt]
     bool autoTauntEnabled;
     std::int32_t chanceDead;

@@ -10,79 +10,15 @@
 
 #include "config/setting_table.h"
 #include "config/settings.h"
+#include "core/player_text.h"
 #include "host/control_hashes.h"
 #include "platform/ini_reader.h"
 
 namespace quillomar {
 namespace {
 
-constexpr std::size_t kShownLength = 40;        // a value longer than this is shown cut
 constexpr std::uint32_t kIntegerReadSize = 30;  // as much of a value as the integer read looks at
 constexpr std::uint32_t kFloatReadSize = 64;    // the plug-in's buffer for a float's text
-
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
-}
-
-// Edits (insert, delete, replace, swap of neighbours) from one name to the other, capitals aside;
-// names far apart in length (or very long) are simply far.
-std::size_t EditDistance(std::string_view a, std::string_view b) {
-    constexpr std::size_t kFar = 3;
-    constexpr std::size_t kLongest = 63;
-    if (a.size() > kLongest || b.size() > kLongest || a.size() + kFar <= b.size() || b.size() + kFar <= a.size()) {
-        return kFar;
-    }
-    std::size_t d[kLongest + 1][kLongest + 1];
-    for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
-    for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            std::size_t cost = Lower(a[i - 1]) == Lower(b[j - 1]) ? 0 : 1;
-            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
-            if (i > 1 && j > 1 && Lower(a[i - 1]) == Lower(b[j - 2]) && Lower(a[i - 2]) == Lower(b[j - 1])) {
-                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
-            }
-        }
-    }
-    return d[a.size()][b.size()];
-}
-
-// How near a written name is to a known one when it is a likely typo (one or two edits, one for a
-// short name), or nothing.
-std::optional<std::size_t> Nearness(std::string_view written, std::string_view known) {
-    std::size_t distance = EditDistance(written, known);
-    if (distance == 0 || distance > (known.size() > 5 ? 2u : 1u)) return std::nullopt;
-    return distance;
-}
-
-// The nearest of the names to a written one, or null.
-template <typename Names, typename Name>
-const char* Nearest(std::string_view written, const Names& names, Name name) {
-    const char* nearest = nullptr;
-    std::size_t best = 0;
-    for (const auto& candidate : names) {
-        std::optional<std::size_t> distance = Nearness(written, name(candidate));
-        if (distance && (nearest == nullptr || *distance < best)) {
-            nearest = name(candidate);
-            best = *distance;
-        }
-    }
-    return nearest;
-}
-
-// A value as the player wrote it, on one line and not too long.
-std::string Shown(std::string_view value) {
-    std::string shown;
-    for (char c : value.substr(0, kShownLength)) {
-        auto byte = static_cast<unsigned char>(c);
-        shown += (byte >= 0x20 && byte != 0x7F) ? c : '?';
-    }
-    if (value.size() > kShownLength) shown += "...";
-    return shown;
-}
 
 // Text after a value is part of it: a hint for a value with a semicolon in it.
 std::string CommentHint(std::string_view written) {
@@ -122,7 +58,7 @@ struct KeyLine {
 
 struct Scan {
     std::string_view file;  // the bytes, as the plug-in's reads take them
-    std::vector<SettingProblem> problems;
+    std::vector<FileProblem> problems;
     std::vector<KeyLine> keys = std::vector<KeyLine>(SettingDefs().size());
 
     void Add(std::size_t line, std::string text) { problems.push_back({line, std::move(text)}); }
@@ -141,8 +77,8 @@ std::string KeyHint(std::string_view name, std::string_view section) {
     std::vector<const SettingDef*> others;
     for (const SettingDef& def : SettingDefs()) (SameName(def.section, section) ? here : others).push_back(&def);
     auto key = [](const SettingDef* def) { return def->key; };
-    if (const char* near = Nearest(name, here, key)) return std::string(" (did you mean ") + near + "?)";
-    const char* near = Nearest(name, others, key);
+    if (const char* near = NearestName(name, here, key)) return std::string(" (did you mean ") + near + "?)";
+    const char* near = NearestName(name, others, key);
     for (const SettingDef* def : others) {
         if (def->key == near) return std::string(" (did you mean ") + near + " of " + Sectioned(def->section) + "?)";
     }
@@ -194,7 +130,7 @@ void CheckLines(Scan& scan, std::string_view text) {
                 std::find_if(known.begin(), known.end(), [&](std::string_view k) { return SameName(k, line.name); });
             if (name == known.end()) {
                 std::string hint;
-                if (const char* near = Nearest(line.name, known, [](std::string_view k) { return k.data(); })) {
+                if (const char* near = NearestName(line.name, known, [](std::string_view k) { return k.data(); })) {
                     hint = " (did you mean " + Sectioned(near) + "?)";
                 }
                 scan.Add(line.number,
@@ -238,9 +174,9 @@ bool IsPlainInteger(std::string_view text, std::int32_t value) {
     if (digits.empty() || digits.size() > (hex ? 8u : 10u)) return false;
     std::int64_t number = 0;
     for (char c : digits) {
-        int digit = c >= '0' && c <= '9'                        ? c - '0'
-                    : hex && Lower(c) >= 'a' && Lower(c) <= 'f' ? Lower(c) - 'a' + 10
-                                                                : -1;
+        int digit = c >= '0' && c <= '9'                                  ? c - '0'
+                    : hex && LowerAscii(c) >= 'a' && LowerAscii(c) <= 'f' ? LowerAscii(c) - 'a' + 10
+                                                                          : -1;
         if (digit < 0) return false;
         number = number * (hex ? 16 : 10) + digit;
     }
@@ -328,7 +264,7 @@ std::optional<std::string> CheckControl(const Scan& scan, const SettingDef& def,
     for (const NamedControl& control : kNamedControls) {
         if (SameName(text, control.name)) hint = " (names are written in capitals: " + std::string(control.name) + ")";
     }
-    const char* near = Nearest(text, kNamedControls, [](const NamedControl& control) { return control.name; });
+    const char* near = NearestName(text, kNamedControls, [](const NamedControl& control) { return control.name; });
     if (hint.empty() && near != nullptr) hint = " (did you mean " + std::string(near) + "?)";
     return shown + " is not a control name, so " + def.defaultText + " is used" + hint + CommentHint(written);
 }
@@ -392,7 +328,15 @@ void CheckPairs(Scan& scan) {
 
 }  // namespace
 
-std::vector<SettingProblem> CheckSettingsText(std::string_view file) {
+std::size_t SettingLine(std::string_view file, const char* section, const char* key) {
+    Scan scan;
+    std::string decoded;
+    CheckLines(scan, ini::AnsiText(file, decoded));
+    const SettingDef* def = FindDef(section, key);
+    return def != nullptr ? scan.keys[IndexOf(*def)].line : 0;
+}
+
+std::vector<FileProblem> CheckSettingsText(std::string_view file) {
     Scan scan;
     scan.file = file;
     std::string decoded;
@@ -405,23 +349,8 @@ std::vector<SettingProblem> CheckSettingsText(std::string_view file) {
         }
     }
     CheckPairs(scan);
-    // By line, and in the order found within a line.
-    std::vector<std::pair<std::size_t, std::size_t>> order;
-    for (std::size_t i = 0; i < scan.problems.size(); ++i) order.emplace_back(scan.problems[i].line, i);
-    std::sort(order.begin(), order.end());
-    std::vector<SettingProblem> sorted;
-    for (const auto& [line, index] : order) sorted.push_back(std::move(scan.problems[index]));
-    return sorted;
-}
-
-std::string SettingsReport(std::string_view fileName, const std::vector<SettingProblem>& problems) {
-    std::string report(fileName);
-    if (problems.empty()) return report + ": no problems found\n";
-    report += ": " + std::to_string(problems.size()) + (problems.size() == 1 ? " problem" : " problems") + "\n";
-    for (const SettingProblem& problem : problems) {
-        report += "  line " + std::to_string(problem.line) + ": " + problem.text + "\n";
-    }
-    return report;
+    SortByLine(scan.problems);
+    return std::move(scan.problems);
 }
 
 }  // namespace quillomar

@@ -9,17 +9,14 @@
 #include <string_view>
 #include <vector>
 
+#include "core/player_text.h"
+
 namespace quillomar {
 
-struct SettingProblem {
-    std::size_t line;  // 1 for the file's first line
-    std::string text;
-};
-
 // The problems of a settings file's bytes, by line.
-std::vector<SettingProblem> CheckSettingsText(std::string_view file);
+std::vector<FileProblem> CheckSettingsText(std::string_view file);
 
-// A summary line naming the file, then one line per problem.
-std::string SettingsReport(std::string_view fileName, const std::vector<SettingProblem>& problems);
+// The line of the file where the reads find the key, or 0 when they find none.
+std::size_t SettingLine(std::string_view file, const char* section, const char* key);
 
 }  // namespace quillomar

@@ -3,16 +3,21 @@
 
 #include "platform/text_files.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace quillomar::platform {
 
-std::optional<std::string> ReadFileBytes(const char* path) {
+std::optional<std::string> ReadFileBytes(const char* path, std::size_t maxBytes) {
     std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr) return std::nullopt;
     std::string text;
     char chunk[4096];
-    for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, got);
+    const std::size_t limit = maxBytes + 1;
+    for (std::size_t got;
+         text.size() < limit && (got = std::fread(chunk, 1, std::min(sizeof chunk, limit - text.size()), file)) > 0;) {
+        text.append(chunk, got);
+    }
     bool failed = std::ferror(file) != 0;
     std::fclose(file);
     if (failed) return std::nullopt;

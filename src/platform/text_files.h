@@ -3,6 +3,8 @@
 // log and the settings check need of the operating system. Win32 in the shipped plug-in; the
 // portable build takes its time from the host that runs the plug-in (the simulated game).
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,8 +14,9 @@ namespace quillomar::platform {
 // The log, next to the settings file.
 extern const char* const kLogPath;
 
-// The file's bytes, or nothing when it cannot be read (a folder of that name included).
-std::optional<std::string> ReadFileBytes(const char* path);
+// The file's bytes, or nothing when it cannot be read (a folder of that name included). Reading
+// stops after maxBytes + 1 bytes, so a result longer than maxBytes says the file is larger.
+std::optional<std::string> ReadFileBytes(const char* path, std::size_t maxBytes = SIZE_MAX - 1);
 
 // Writes text as the whole file (append: at its end), each newline becoming CR LF on Windows.
 // Says whether every byte reached the file.

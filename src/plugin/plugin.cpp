@@ -2,9 +2,11 @@
 
 #include <exception>
 #include <memory>
+#include <optional>
 
 #include "host/script_host.h"
 #include "platform/platform.h"
+#include "plugin/player_files.h"
 #include "plugin/plugin_log.h"
 #include "plugin/plugin_state.h"
 #include "plugin/update_frame.h"
@@ -53,9 +55,10 @@ PluginState& StartPlugin() {
     PluginState& state = *gRunning;
     SettingsOrigin origin;
     state.settings = LoadSettings(&origin);
-    WriteStartLog(origin, ++gStarts);
+    std::optional<LineFileLoad> lines = LoadNamedLineFile(state.settings);
+    WriteStartLog(origin, ++gStarts, state.settings.tauntListFile, lines);
     state.taunting.random.state = platform::CalendarSeconds();
-    PrepareSpeech(state.taunting.speech);
+    PrepareSpeech(state.taunting.speech, TakeOwnLines(lines));
     return state;
 }
 

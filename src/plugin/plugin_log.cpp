@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <optional>
 
-#include "config/settings_check.h"
 #include "platform/platform.h"
 #include "platform/text_files.h"
+#include "plugin/player_files.h"
 
 namespace quillomar {
 namespace {
@@ -25,7 +25,8 @@ std::size_t FileBytes(std::string_view text) {
     return text.size() + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
-std::string SettingsLines(const SettingsOrigin& origin) {
+std::string SettingsLines(const SettingsOrigin& origin, std::string_view listName,
+                          const std::optional<LineFileLoad>& lines) {
     std::string name = "Quillomar.ini";
     switch (origin.source) {
         case SettingsOrigin::Source::DefaultFileNotWritten:
@@ -40,10 +41,10 @@ std::string SettingsLines(const SettingsOrigin& origin) {
         return "Settings: " + name + " exists but cannot be read (" + platform::LastErrorText() +
                "), so every setting takes its default\n";
     }
-    std::string lines = origin.source == SettingsOrigin::Source::File
-                            ? "Settings: read from " + name + "\n"
-                            : "Settings: there was no " + name + ", so the default file was written and read\n";
-    return lines + SettingsReport(name, CheckSettingsText(*file));
+    std::string text = origin.source == SettingsOrigin::Source::File
+                           ? "Settings: read from " + name + "\n"
+                           : "Settings: there was no " + name + ", so the default file was written and read\n";
+    return text + ReportPlayerFiles(name, *file, listName, lines).text;
 }
 
 // The text cut to whole lines within the limit, with a note that it was cut.
@@ -62,20 +63,22 @@ std::string WithinLimit(std::string_view text, std::size_t limit) {
 
 }  // namespace
 
-std::string StartLogText(const SettingsOrigin& origin, int start) {
+std::string StartLogText(const SettingsOrigin& origin, int start, std::string_view listName,
+                         const std::optional<LineFileLoad>& lines) {
     std::string text = "Quillomar " QUILLOMAR_VERSION " (" + std::string(platform::kBuildKind) + " build), started " +
                        platform::LocalDateTime() + "\n";
     if (start > 1) {
         text += "The host started the script again: start " + std::to_string(start) +
                 " since the game loaded Quillomar; it begins afresh\n";
     }
-    return text + SettingsLines(origin);
+    return text + SettingsLines(origin, listName, lines);
 }
 
-void WriteStartLog(const SettingsOrigin& origin, int start) noexcept {
+void WriteStartLog(const SettingsOrigin& origin, int start, std::string_view listName,
+                   const std::optional<LineFileLoad>& lines) noexcept {
     try {
         gRun = LogRun{};
-        std::string text = WithinLimit(StartLogText(origin, start), kLogLimit);
+        std::string text = WithinLimit(StartLogText(origin, start, listName, lines), kLogLimit);
         gRun.bytes = FileBytes(text);
         platform::WriteTextFile(platform::kLogPath, text, false);
     } catch (...) {

@@ -1,6 +1,7 @@
 #include "speech/line_catalogue.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "speech/line_data.h"
 #include "targeting/ped_state.h"
@@ -39,9 +40,19 @@ std::size_t LongestListOf(const LineCatalogue& catalogue) {
     return longest;
 }
 
+constexpr std::int32_t StateOf(LineList list) {
+    return static_cast<std::int32_t>(PedState::Dead) + static_cast<std::int32_t>(list);
+}
+
+SpeechLines& ListOf(LineCatalogue& catalogue, LineList list) {
+    if (list == LineList::Gunfight) return catalogue.gunfightLines;
+    if (list == LineList::Melee) return catalogue.meleeLines;
+    return catalogue.stateLines[StateOf(list)];
+}
+
 }  // namespace
 
-void BuildLineCatalogues(LineCatalogues& catalogues) {
+void BuildLineCatalogues(LineCatalogues& catalogues, OwnLines own) {
     LineCatalogue& arthur = catalogues.sets[static_cast<std::size_t>(VoiceSet::Arthur)];
     AssignStateLists(kArthurStateRuns, arthur);
     // Arthur's catalogue names the Combat and UnharmedPassive states, with no lines.
@@ -54,6 +65,18 @@ void BuildLineCatalogues(LineCatalogues& catalogues) {
     AssignStateLists(kJohnStateRuns, john);
     AssignRows(kJohnGunfightRuns, john.gunfightLines);
     AssignRows(kJohnMeleeRuns, john.meleeLines);
+
+    // Moving the storage keeps its bytes where the rows point.
+    catalogues.ownNames = std::move(own.names);
+    for (OwnList& list : own.lists) {
+        ListOf(catalogues.sets[static_cast<std::size_t>(list.voice)], list.list) = std::move(list.rows);
+    }
+}
+
+const SpeechLines* FindList(const LineCatalogue& catalogue, LineList list) {
+    if (list == LineList::Gunfight) return &catalogue.gunfightLines;
+    if (list == LineList::Melee) return &catalogue.meleeLines;
+    return FindStateLines(catalogue, StateOf(list));
 }
 
 const SpeechLines* FindStateLines(const LineCatalogue& catalogue, std::int32_t state) {

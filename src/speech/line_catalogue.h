@@ -19,17 +19,47 @@ struct LineCatalogue {
     SpeechLines meleeLines;  // any fight that is not a gunfight
 };
 
-// Both voice sets' catalogues, by VoiceSet.
+// Both voice sets' catalogues, by VoiceSet, and the storage of the player's own lines' names,
+// which their rows point into. Moving keeps that storage where it is; copying could not.
 struct LineCatalogues {
-    LineCatalogue sets[2];
+    LineCatalogue sets[kVoiceSetCount];
+    std::vector<char> ownNames;
+
+    LineCatalogues() = default;
+    LineCatalogues(LineCatalogues&&) = default;
+    LineCatalogues& operator=(LineCatalogues&&) = default;
+    LineCatalogues(const LineCatalogues&) = delete;
+    LineCatalogues& operator=(const LineCatalogues&) = delete;
 
     // An out-of-range value is no voice set of ours; it reads Arthur's lines rather than fail.
     const LineCatalogue& Of(VoiceSet set) const { return sets[set == VoiceSet::John ? 1 : 0]; }
 };
 
-// Fills both voice sets from the built-in tables. Each step replaces what a previous build left,
-// so building again changes nothing.
-void BuildLineCatalogues(LineCatalogues& catalogues);
+// The player's own lists, read from a taunt list file: each replaces the built-in list of its
+// voice set, whole.
+struct OwnList {
+    VoiceSet voice;
+    LineList list;
+    SpeechLines rows;
+};
+struct OwnLines {
+    std::vector<char> names;
+    std::vector<OwnList> lists;  // in the order of the file
+
+    // The rows point into names: the two move together and are never copied apart.
+    OwnLines() = default;
+    OwnLines(OwnLines&&) = default;
+    OwnLines& operator=(OwnLines&&) = default;
+    OwnLines(const OwnLines&) = delete;
+    OwnLines& operator=(const OwnLines&) = delete;
+};
+
+// Fills both voice sets from the built-in tables, then puts the own lists in place of theirs and
+// keeps the storage of their names. Each step replaces what a previous build left.
+void BuildLineCatalogues(LineCatalogues& catalogues, OwnLines own = {});
+
+// The list of a catalogue: for a target state, null when the catalogue has no entry for it.
+const SpeechLines* FindList(const LineCatalogue& catalogue, LineList list);
 
 // The list for a target state, or null when the catalogue has no entry for it.
 const SpeechLines* FindStateLines(const LineCatalogue& catalogue, std::int32_t state);

@@ -1,6 +1,7 @@
 #include "speech/perform_taunt.h"
 
 #include <span>
+#include <utility>
 
 #include "config/settings.h"
 #include "platform/platform.h"
@@ -32,7 +33,9 @@ template <typename Context>
 bool SpeakChosenLine(const Speaker& speaker, std::span<const SpeechLine> list, const Context& context,
                      RepeatQueue& history) {
     if (list.empty()) return false;
-    const LineRules rules{speaker.settings.genericLineChance, speaker.settings.repeatPreventionCount};
+    // Without AvoidRepeatTaunts the history holds nothing, as with a RepeatPreventionCount of 0.
+    const Settings& settings = speaker.settings;
+    const LineRules rules{settings.genericLineChance, settings.avoidRepeatTaunts ? settings.repeatPreventionCount : 0};
     std::optional<std::int32_t> row = ChooseLine(list, context, {history, speaker.speech.pools, speaker.random, rules});
     if (!row) return false;
     const SpeechLine& line = list[static_cast<std::size_t>(*row)];
@@ -41,8 +44,8 @@ bool SpeakChosenLine(const Speaker& speaker, std::span<const SpeechLine> list, c
 
 }  // namespace
 
-void PrepareSpeech(Speech& speech) {
-    BuildLineCatalogues(speech.catalogues);
+void PrepareSpeech(Speech& speech, OwnLines own) {
+    BuildLineCatalogues(speech.catalogues, std::move(own));
     const std::size_t longest = LongestList(speech.catalogues);
     PrepareRepeatHistory(speech.history, longest);
     ReservePools(speech.pools, longest);

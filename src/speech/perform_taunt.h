@@ -27,9 +27,9 @@ struct Speech {
     std::uint32_t lastCombatTauntTick = 0;  // of the last combat taunt the game accepted, 0 before any
 };
 
-// Builds the catalogues and gives the history empty queues, with storage for the longest list so
-// that no draw in a frame allocates.
-void PrepareSpeech(Speech& speech);
+// Builds the catalogues, the player's own lists in place of those they replace, and gives the
+// history empty queues, with storage for the longest list so that no draw in a frame allocates.
+void PrepareSpeech(Speech& speech, OwnLines own = {});
 
 // Brings the current voice set up to date with the player's model, at most once every 5 s.
 void RefreshVoiceSet(Speech& speech, Ped playerPed);

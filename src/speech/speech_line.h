@@ -1,6 +1,7 @@
 #pragma once
 // One row of the voice-line catalogue, the bits that say when it fits, and the two voice sets.
 
+#include <cstddef>
 #include <cstdint>
 
 namespace quillomar {
@@ -34,5 +35,28 @@ struct SpeechLine {
 
 // The player character whose lines are spoken.
 enum class VoiceSet : std::int32_t { Arthur = 0, John = 1 };
+inline constexpr std::size_t kVoiceSetCount = 2;
+
+// The eight lists of a voice set: the six target states, Dead to Fleeing in key order, then the
+// gunfight and melee lists.
+enum class LineList : std::uint8_t {
+    Dead,
+    Writhing,
+    FatallyInjured,
+    Incapacitated,
+    RagdollHurt,
+    Fleeing,
+    Gunfight,
+    Melee
+};
+inline constexpr std::size_t kLineListCount = 8;
+
+// The names players and tools know them by.
+inline const char* VoiceSetName(VoiceSet set) { return set == VoiceSet::John ? "John" : "Arthur"; }
+inline const char* LineListName(LineList list) {
+    constexpr const char* kNames[kLineListCount] = {"Dead",        "Writhing", "FatallyInjured", "Incapacitated",
+                                                    "RagdollHurt", "Fleeing",  "Gunfight",       "Melee"};
+    return kNames[static_cast<std::size_t>(list) % kLineListCount];
+}
 
 }  // namespace quillomar

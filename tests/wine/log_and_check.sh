@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The shipped plug-in writes Quillomar.log next to its settings, every line ending in CR LF, and
 # says what the Linux build says of the same file; QuillomarCheck.exe prints the report of the
-# Linux checker for every file of the INI corpus.
+# Linux checker for every file of the INI corpus and of the taunt list file corpus.
 set -euo pipefail
 source "$(dirname "$0")/wine_env.sh"
 
@@ -29,14 +29,27 @@ play_wine "$SOURCE_DIR/tests/wine/scenarios/start_up.json" "$work/locked" "$work
 grep -Eq $'^Settings: Quillomar.ini exists but cannot be read \\(.+ \\(error 32\\)\\), so every setting takes its default\r$' \
     "$work/locked/Quillomar.log" || fail "the log does not say why the locked file cannot be read: $(cat "$work/locked/Quillomar.log")"
 
-# The checker, file by file.
+# The checker, file by file; a list file that cannot be read is told in each system's own words.
+system_words() { sed -E 's/cannot be read \(.*\), so/cannot be read (the system'"'"'s words), so/'; }
 cd "$SOURCE_DIR/tests/platform/ini_corpus"
 count=0
 for file in *.ini; do
-    linux=$("$tool" check "$file") || true
-    windows=$("$WINE" "${CHECKER:?}" "$(winpath "$file")" </dev/null | tr -d '\r') || true
+    linux=$("$tool" check "$file" | system_words) || true
+    windows=$("$WINE" "${CHECKER:?}" "$(winpath "$file")" </dev/null | tr -d '\r' | system_words) || true
     [ "$linux" = "$windows" ] || fail "QuillomarCheck.exe differs on $file:
 $(diff <(echo "$linux") <(echo "$windows"))"
     count=$((count + 1))
 done
-echo "log with CR LF as on Linux; $count corpus files checked alike"
+# Each taunt list file of its corpus, beside a settings file that names it.
+for file in "$SOURCE_DIR"/tests/speech/line_files/*.txt; do
+    dir="$work/lines-$(basename "$file" .txt)"
+    mkdir "$dir"
+    cp "$file" "$dir/"
+    printf '[Advanced]\nTauntListFile=%s\n' "$(basename "$file")" >"$dir/Quillomar.ini"
+    linux=$("$tool" check "$dir") || true
+    windows=$("$WINE" "${CHECKER:?}" "$(winpath "$dir")" </dev/null | tr -d '\r') || true
+    [ "$linux" = "$windows" ] || fail "QuillomarCheck.exe differs on $file:
+$(diff <(echo "$linux") <(echo "$windows"))"
+    count=$((count + 1))
+done
+echo "log with CR LF as on Linux; $count settings and list files checked alike"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The release package holds exactly its six entries: the tested Quillomar.asi and
+# The release package holds exactly its seven entries: the tested Quillomar.asi and
 # QuillomarCheck.exe, the Quillomar.ini that the shipped plug-in writes under Wine, byte for byte,
-# and the texts for players with CR LF line ends; packing again gives the same bytes.
+# the built-in lines as a list file, and the texts for players with CR LF line ends; packing
+# again gives the same bytes.
 set -euo pipefail
 source "$(dirname "$0")/wine_env.sh"
 
@@ -16,7 +17,8 @@ python3 - "$zip" "$work/unpacked" <<'PYTHON'
 import sys, zipfile
 with zipfile.ZipFile(sys.argv[1]) as archive:
     names = archive.namelist()
-    if names != sorted(["CHANGELOG.md", "LICENSE", "Quillomar.asi", "Quillomar.ini", "QuillomarCheck.exe", "README.txt"]):
+    if names != sorted(["CHANGELOG.md", "LICENSE", "Quillomar-lines.txt", "Quillomar.asi", "Quillomar.ini",
+                        "QuillomarCheck.exe", "README.txt"]):
         sys.exit(f"FAILED: the entries are {names}")
     archive.extractall(sys.argv[2])
 PYTHON
@@ -30,13 +32,15 @@ cmp Quillomar.ini "$work/game/Quillomar.ini" || fail "the package's Quillomar.in
 crlf() { sed 's/$/\r/' "$@"; }
 cmp CHANGELOG.md <(crlf "$SOURCE_DIR/CHANGELOG.md") || fail "CHANGELOG.md differs from the source's"
 cmp LICENSE <(crlf "$SOURCE_DIR/LICENSE") || fail "LICENSE differs from the source's"
+cmp Quillomar-lines.txt <(crlf "$SOURCE_DIR/docs/Quillomar-lines.txt") || fail "Quillomar-lines.txt differs from the source's"
 head -n 1 README.txt | grep -qx $'Quillomar '"$version"$'\r' || fail "README.txt does not name the version"
-for part in REQUIREMENTS INSTALL UNINSTALL 'IN THE GAME' TROUBLESHOOTING 'KNOWN LIMITS' 'SETTINGS REFERENCE'; do
+for part in REQUIREMENTS INSTALL UNINSTALL 'IN THE GAME' 'YOUR OWN LINES' TROUBLESHOOTING 'KNOWN LIMITS' 'SETTINGS REFERENCE'; do
     grep -qx "$part"$'\r' README.txt || fail "README.txt has no part $part"
 done
 tail -n "$(wc -l <"$SOURCE_DIR/docs/settings.md")" README.txt | cmp - <(crlf "$SOURCE_DIR/docs/settings.md") ||
     fail "README.txt does not end with the settings reference"
+grep -qF "$(crlf "$SOURCE_DIR/docs/lines.md" | head -n 1)" README.txt || fail "README.txt does not hold the list file's description"
 
 QUILLOMAR_ZIP="$work/again.zip" "$SOURCE_DIR/scripts/package.sh" --no-build >/dev/null
 cmp "$zip" "$work/again.zip" || fail "packing again gives other bytes"
-echo "six entries, the tested binaries, the written settings file, the texts; packed again alike"
+echo "seven entries, the tested binaries, the written settings file, the texts; packed again alike"

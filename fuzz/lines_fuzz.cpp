@@ -1,0 +1,73 @@
+// Arbitrary bytes as a taunt list file: through the reader, into the catalogues and through the
+// report. Every row kept must name text inside the file's own storage, end there, and come back
+// the same when written as the file writes it; no list passes its bound.
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+#include "plugin/player_files.h"
+#include "speech/line_file.h"
+
+using namespace quillomar;
+
+namespace {
+
+void Require(bool holds, const char* what) {
+    if (holds) return;
+    std::fprintf(stderr, "fuzz: %s\n", what);
+    std::abort();
+}
+
+// A name the row points at: a NUL-terminated run inside the storage.
+void RequireStored(const char* name, const std::vector<char>& names) {
+    const char* begin = names.data();
+    const char* end = begin + names.size();
+    Require(name >= begin && name < end, "a row's name points outside the file's storage");
+    Require(std::memchr(name, '\0', static_cast<std::size_t>(end - name)) != nullptr, "a row's name has no end");
+    Require(std::strlen(name) <= kMaxSpeechNameBytes, "a row's name is too long");
+}
+
+void RequireSameRow(const SpeechLine& row) {
+    const std::string text = "[Arthur Dead]\n" + LineFileRow(row) + "\n";
+    const LineFileRead back = ReadLineFile(text);
+    Require(back.problems.empty() && back.lines.lists.size() == 1 && back.lines.lists[0].rows.size() == 1,
+            "a row kept does not read back as one row");
+    const SpeechLine& again = back.lines.lists[0].rows[0];
+    Require(std::strcmp(again.speechName, row.speechName) == 0 && again.conditions == row.conditions &&
+                again.generic == row.generic && again.variation == row.variation &&
+                (again.voice == nullptr) == (row.voice == nullptr) &&
+                (row.voice == nullptr || std::strcmp(again.voice, row.voice) == 0),
+            "a row kept reads back differently");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    std::optional<LineFileLoad> load(std::in_place);
+    load->outcome = LineFileLoad::Outcome::Read;
+    load->read = ReadLineFile(bytes);
+    const LineFileRead& read = load->read;
+    for (const OwnList& list : read.lines.lists) {
+        Require(list.rows.size() <= kMaxListRows, "a list passed its bound");
+        for (const SpeechLine& row : list.rows) {
+            RequireStored(row.speechName, read.lines.names);
+            if (row.voice != nullptr) RequireStored(row.voice, read.lines.names);
+            RequireSameRow(row);
+        }
+    }
+    for (std::size_t i = 1; i < read.problems.size(); ++i) {
+        Require(read.problems[i - 1].line <= read.problems[i].line, "the problems are out of line order");
+    }
+    Require(
+        !ReportPlayerFiles("Quillomar.ini", "[Advanced]\nTauntListFile=lines.txt\n", "lines.txt", load).text.empty(),
+        "the report is empty");
+    LineCatalogues catalogues;
+    BuildLineCatalogues(catalogues, TakeOwnLines(load));
+    return 0;
+}

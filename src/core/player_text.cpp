@@ -1,0 +1,81 @@
+#include "core/player_text.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace quillomar {
+namespace {
+
+constexpr std::size_t kShownLength = 40;  // a value longer than this is shown cut
+
+// Edits (insert, delete, replace, swap of neighbours) from one name to the other, capitals aside;
+// names far apart in length (or very long) are simply far.
+std::size_t EditDistance(std::string_view a, std::string_view b) {
+    constexpr std::size_t kFar = 3;
+    constexpr std::size_t kLongest = 63;
+    if (a.size() > kLongest || b.size() > kLongest || a.size() + kFar <= b.size() || b.size() + kFar <= a.size()) {
+        return kFar;
+    }
+    std::size_t d[kLongest + 1][kLongest + 1];
+    for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
+    for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            std::size_t cost = LowerAscii(a[i - 1]) == LowerAscii(b[j - 1]) ? 0 : 1;
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
+            if (i > 1 && j > 1 && LowerAscii(a[i - 1]) == LowerAscii(b[j - 2]) &&
+                LowerAscii(a[i - 2]) == LowerAscii(b[j - 1])) {
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+            }
+        }
+    }
+    return d[a.size()][b.size()];
+}
+
+}  // namespace
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+}
+
+std::optional<std::size_t> Nearness(std::string_view written, std::string_view known) {
+    std::size_t distance = EditDistance(written, known);
+    if (distance == 0 || distance > (known.size() > 5 ? 2u : 1u)) return std::nullopt;
+    return distance;
+}
+
+std::string Shown(std::string_view value) {
+    std::string shown;
+    for (char c : value.substr(0, kShownLength)) {
+        auto byte = static_cast<unsigned char>(c);
+        shown += (byte >= 0x20 && byte != 0x7F) ? c : '?';
+    }
+    if (value.size() > kShownLength) shown += "...";
+    return shown;
+}
+
+void SortByLine(std::vector<FileProblem>& problems) {
+    // A sort of (line, position) pairs: stable without the temporary buffer std::stable_sort asks for.
+    std::vector<std::pair<std::size_t, std::size_t>> order;
+    for (std::size_t i = 0; i < problems.size(); ++i) order.emplace_back(problems[i].line, i);
+    std::sort(order.begin(), order.end());
+    std::vector<FileProblem> sorted;
+    sorted.reserve(problems.size());
+    for (const auto& [line, index] : order) sorted.push_back(std::move(problems[index]));
+    problems = std::move(sorted);
+}
+
+std::string ProblemReport(std::string_view fileName, const std::vector<FileProblem>& problems) {
+    std::string report(fileName);
+    if (problems.empty()) return report + ": no problems found\n";
+    report += ": " + std::to_string(problems.size()) + (problems.size() == 1 ? " problem" : " problems") + "\n";
+    for (const FileProblem& problem : problems) {
+        report += "  line " + std::to_string(problem.line) + ": " + problem.text + "\n";
+    }
+    return report;
+}
+
+}  // namespace quillomar

@@ -1,0 +1,52 @@
+#pragma once
+// Text a player writes, as the plug-in reads and answers it: names compared with capitals aside,
+// the known name a likely typo was meant to be, the player's text shown safely on one line, and
+// the report of a file's problems by line, which the log and the checkers print alike.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillomar {
+
+char LowerAscii(char c);
+
+// The same name, capitals aside.
+bool SameName(std::string_view a, std::string_view b);
+
+// How near a written name is to a known one when it is a likely typo (one or two edits, one for
+// a short name; a swap of neighbours is one edit), or nothing.
+std::optional<std::size_t> Nearness(std::string_view written, std::string_view known);
+
+// The nearest of the names to a written one, or null; name(candidate) gives a candidate's name.
+template <typename Names, typename Name>
+const char* NearestName(std::string_view written, const Names& names, Name name) {
+    const char* nearest = nullptr;
+    std::size_t best = 0;
+    for (const auto& candidate : names) {
+        std::optional<std::size_t> distance = Nearness(written, name(candidate));
+        if (distance && (nearest == nullptr || *distance < best)) {
+            nearest = name(candidate);
+            best = *distance;
+        }
+    }
+    return nearest;
+}
+
+// A value as the player wrote it, on one line and not too long: control bytes become '?'.
+std::string Shown(std::string_view value);
+
+struct FileProblem {
+    std::size_t line;  // 1 for the file's first line
+    std::string text;
+};
+
+// The problems in line order, keeping the order found within a line.
+void SortByLine(std::vector<FileProblem>& problems);
+
+// A summary line naming the file, then one line per problem.
+std::string ProblemReport(std::string_view fileName, const std::vector<FileProblem>& problems);
+
+}  // namespace quillomar

@@ -1,0 +1,69 @@
+#include "plugin/player_files.h"
+
+#include <utility>
+
+#include "config/settings_check.h"
+#include "platform/ini_reader.h"
+
+namespace quillomar {
+namespace {
+
+constexpr const char* kListSection = "Advanced";
+constexpr const char* kListKey = "TauntListFile";
+
+// Why a named list file gives no lines, as a problem of the settings file.
+std::string UnusedFile(std::string_view listName, const LineFileLoad& load) {
+    std::string text = std::string(kListKey) + "=" + Shown(listName);
+    if (load.outcome == LineFileLoad::Outcome::TooLarge) {
+        return text + " is larger than 1 MiB, so it is not read and the built-in lines are used";
+    }
+    return text + " cannot be read (" + load.error + "), so the built-in lines are used";
+}
+
+// "Voice lines from NAME: [Arthur Dead] 2 rows, ...; every other list is the built-in one".
+std::string ReplacedLists(std::string_view listName, const OwnLines& own) {
+    if (own.lists.empty()) return "Voice lines: " + std::string(listName) + " replaces no list, so all are built in\n";
+    std::string text = "Voice lines from " + std::string(listName) + ":";
+    for (std::size_t i = 0; i < own.lists.size(); ++i) {
+        const OwnList& list = own.lists[i];
+        const std::size_t rows = list.rows.size();
+        text += (i == 0 ? " " : ", ") + LineFileSection(list.voice, list.list) + " " +
+                (rows == 0 ? "no rows" : std::to_string(rows) + (rows == 1 ? " row" : " rows"));
+    }
+    return text + "; every other list is the built-in one\n";
+}
+
+}  // namespace
+
+std::optional<LineFileLoad> LoadNamedLineFile(const Settings& settings) {
+    if (settings.tauntListFile[0] == '\0') return std::nullopt;
+    return LoadLineFile(settings.tauntListFile);
+}
+
+OwnLines TakeOwnLines(std::optional<LineFileLoad>& load) {
+    if (!load || load->outcome != LineFileLoad::Outcome::Read) return {};
+    return std::move(load->read.lines);
+}
+
+std::string ListFileSetting(std::string_view iniBytes) {
+    char name[kLongTextSize];
+    std::uint32_t length = ini::ReadString(iniBytes, kListSection, kListKey, "", name, sizeof name);
+    return std::string(name, length);
+}
+
+FilesReport ReportPlayerFiles(std::string_view iniName, std::string_view iniBytes, std::string_view listName,
+                              const std::optional<LineFileLoad>& lines) {
+    std::vector<FileProblem> problems = CheckSettingsText(iniBytes);
+    const bool read = lines && lines->outcome == LineFileLoad::Outcome::Read;
+    if (!listName.empty() && lines && !read) {
+        problems.push_back({SettingLine(iniBytes, kListSection, kListKey), UnusedFile(listName, *lines)});
+        SortByLine(problems);
+    }
+    FilesReport report{ProblemReport(iniName, problems), problems.size(), 0};
+    if (listName.empty() || !read) return report;
+    report.lineProblems = lines->read.problems.size();
+    report.text += ProblemReport(listName, lines->read.problems) + ReplacedLists(listName, lines->read.lines);
+    return report;
+}
+
+}  // namespace quillomar

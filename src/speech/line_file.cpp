@@ -1,0 +1,346 @@
+#include "speech/line_file.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <utility>
+
+#include "platform/text_files.h"
+
+namespace quillomar {
+namespace {
+
+constexpr ConditionWord kConditionWords[] = {
+    {"female", LineCondition::TargetFemale},
+    {"male", LineCondition::TargetMale},
+    {"gang", LineCondition::TargetGang},
+    {"group", LineCondition::TargetRelGroup},
+    {"people-nearby", LineCondition::PedsNearby},
+    {"body-nearby", LineCondition::DeadNearby},
+    {"law", LineCondition::Law},
+    {"one-enemy", LineCondition::SingleEnemy},
+    {"several-enemies", LineCondition::MultipleEnemies},
+    {"positive", LineCondition::PositiveTag},
+    {"negative", LineCondition::NegativeTag},
+    {"player-hurt", LineCondition::PlayerHurt},
+    {"player-hit-them", LineCondition::PlayerGaveHit},
+};
+constexpr const char* kVariationWord = "variation";
+constexpr const char* kGenericWord = "generic";
+constexpr const char* kVoiceWord = "voice";
+constexpr std::int32_t kMaxVariation = 999;
+constexpr const char* kLeftOut = ", so this row is left out";
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// The words of a line, split at runs of blanks.
+std::vector<std::string_view> WordsOf(std::string_view text) {
+    std::vector<std::string_view> words;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        while (at < text.size() && IsBlank(text[at])) ++at;
+        std::size_t end = at;
+        while (end < text.size() && !IsBlank(text[end])) ++end;
+        if (end > at) words.push_back(text.substr(at, end - at));
+        at = end;
+    }
+    return words;
+}
+
+std::string Quoted(std::string_view text) { return "\"" + Shown(text) + "\""; }
+
+bool IsNameChar(char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'; }
+
+// Why a speech or voice name is none the game has, or nothing: capitals, digits and _ only.
+std::optional<std::string> NameProblem(std::string_view name) {
+    if (name.size() > kMaxSpeechNameBytes) {
+        return Quoted(name) + " is longer than " + std::to_string(kMaxSpeechNameBytes) +
+               " characters, which no game line is";
+    }
+    if (std::all_of(name.begin(), name.end(), IsNameChar)) return std::nullopt;
+    std::string capitals(name);
+    for (char& c : capitals) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    if (std::all_of(capitals.begin(), capitals.end(), IsNameChar)) {
+        return Quoted(name) + " is not written as the game writes it (in capitals: " + capitals + ")";
+    }
+    return Quoted(name) + " has characters no game line has (only capital letters, digits and _)";
+}
+
+// "Arthur Dead" and the like: every section a file may name.
+struct SectionName {
+    VoiceSet voice;
+    LineList list;
+    std::string name;
+};
+
+const std::array<SectionName, kVoiceSetCount * kLineListCount>& SectionNames() {
+    static const auto names = [] {
+        std::array<SectionName, kVoiceSetCount * kLineListCount> all;
+        for (std::size_t v = 0; v < kVoiceSetCount; ++v) {
+            for (std::size_t l = 0; l < kLineListCount; ++l) {
+                auto voice = static_cast<VoiceSet>(v);
+                auto list = static_cast<LineList>(l);
+                all[v * kLineListCount + l] = {voice, list,
+                                               std::string(VoiceSetName(voice)) + " " + LineListName(list)};
+            }
+        }
+        return all;
+    }();
+    return names;
+}
+
+// What a list left empty means for the player.
+std::string SilenceOf(VoiceSet voice, LineList list) {
+    constexpr const char* kWhere[kLineListCount] = {"says nothing to dead peds",
+                                                    "says nothing to writhing peds",
+                                                    "says nothing to fatally injured peds",
+                                                    "says nothing to incapacitated peds",
+                                                    "says nothing to hurt, ragdolling peds",
+                                                    "says nothing to fleeing peds",
+                                                    "says no combat taunt in gunfights",
+                                                    "says no combat taunt in fistfights"};
+    return std::string(VoiceSetName(voice)) + " " + kWhere[static_cast<std::size_t>(list)];
+}
+
+struct Reader {
+    LineFileRead result;
+    std::vector<std::size_t> sectionLines;  // by list, the line of its section
+    std::vector<bool> overflowTold;         // by list
+    std::optional<std::size_t> current;     // the list being filled; none in an unknown or repeated section
+    bool beforeFirst = true;
+
+    void Add(std::size_t line, std::string text) { result.problems.push_back({line, std::move(text)}); }
+
+    // The name's own copy, which the rows point at. Storage was made for the whole file at the
+    // start, so it never moves: every name kept is a run of the file's bytes and its end.
+    const char* Keep(std::string_view name, const char* previous) {
+        std::vector<char>& names = result.lines.names;
+        if (previous != nullptr && name == previous) return previous;
+        const std::size_t at = names.size();
+        names.insert(names.end(), name.begin(), name.end());
+        names.push_back('\0');
+        return names.data() + at;
+    }
+};
+
+void ReadSection(Reader& reader, std::size_t number, std::string_view text) {
+    reader.beforeFirst = false;
+    reader.current.reset();
+    const bool closed = text.size() >= 2 && text.back() == ']';
+    std::string written;  // the inside, its words one blank apart
+    for (std::string_view word : WordsOf(text.substr(1, text.size() - (closed ? 2 : 1)))) {
+        written += (written.empty() ? "" : " ") + std::string(word);
+    }
+    const auto& names = SectionNames();
+    const SectionName* named = nullptr;
+    for (const SectionName& name : names) {
+        if (closed && SameName(written, name.name)) named = &name;
+    }
+    if (named == nullptr) {
+        const char* near = NearestName(written, names, [](const SectionName& name) { return name.name.c_str(); });
+        std::string hint = near != nullptr ? " (did you mean [" + std::string(near) + "]?)"
+                                           : " (a section names a voice, Arthur or John, and a list: Dead, Writhing, "
+                                             "FatallyInjured, Incapacitated, RagdollHurt, Fleeing, Gunfight or Melee)";
+        if (!closed) hint = " (a section line ends with ']')";
+        reader.Add(number, "unknown section " + Shown(text) + ", so its rows are left out" + hint);
+        return;
+    }
+    std::vector<OwnList>& lists = reader.result.lines.lists;
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        if (lists[i].voice == named->voice && lists[i].list == named->list) {
+            reader.Add(number, LineFileSection(named->voice, named->list) + " again (first at line " +
+                                   std::to_string(reader.sectionLines[i]) +
+                                   "): only the rows of the first count, so the rows below this one are left out");
+            return;
+        }
+    }
+    lists.push_back({named->voice, named->list, {}});
+    reader.sectionLines.push_back(number);
+    reader.overflowTold.push_back(false);
+    reader.current = lists.size() - 1;
+}
+
+// A whole number from 0 to kMaxVariation, in digits alone, or nothing.
+std::optional<std::int32_t> VariationOf(std::string_view text) {
+    if (text.empty()) return std::nullopt;
+    std::int32_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > kMaxVariation) return std::nullopt;
+    }
+    return value;
+}
+
+std::string VariationRange() { return "a whole number from 0 to " + std::to_string(kMaxVariation); }
+
+std::optional<std::uint32_t> ConditionBit(std::string_view word) {
+    for (const ConditionWord& known : kConditionWords) {
+        if (SameName(word, known.word)) return known.bit;
+    }
+    return std::nullopt;
+}
+
+std::string UnknownWord(std::string_view word) {
+    std::vector<const char*> words{kVariationWord, kGenericWord, kVoiceWord};
+    for (const ConditionWord& known : kConditionWords) words.push_back(known.word);
+    std::string hint;
+    if (word.front() == ';') {
+        hint = " (a comment must stand on a line of its own)";
+    } else if (VariationOf(word)) {
+        hint = " (a variation is written: variation " + std::string(word) + ")";
+    } else if (const char* near = NearestName(word, words, [](const char* name) { return name; })) {
+        hint = std::string(" (did you mean ") + near + "?)";
+    }
+    return "unknown word " + Quoted(word) + kLeftOut + hint;
+}
+
+// The row a line's words make, or the problem that leaves it out.
+std::optional<std::string> ParseRow(Reader& reader, std::span<const std::string_view> words, SpeechLine& row) {
+    if (std::optional<std::string> problem = NameProblem(words[0])) return *problem + kLeftOut;
+    std::optional<std::string_view> variation;
+    std::optional<std::string_view> voice;
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        const std::string_view word = words[i];
+        const bool last = i + 1 == words.size();
+        if (SameName(word, kGenericWord)) {
+            row.generic = true;
+        } else if (SameName(word, kVariationWord)) {
+            if (variation) return "variation is given twice" + std::string(kLeftOut);
+            if (last) return "variation needs " + VariationRange() + " after it" + kLeftOut;
+            variation = words[++i];
+        } else if (SameName(word, kVoiceWord)) {
+            if (voice) return "voice is given twice" + std::string(kLeftOut);
+            if (last) return "voice needs a voice name after it, such as JOHN_AI" + std::string(kLeftOut);
+            voice = words[++i];
+        } else if (std::optional<std::uint32_t> bit = ConditionBit(word)) {
+            row.conditions |= *bit;
+        } else {
+            return UnknownWord(word);
+        }
+    }
+    if (variation) {
+        std::optional<std::int32_t> value = VariationOf(*variation);
+        if (!value) return "variation " + Quoted(*variation) + " is not " + VariationRange() + kLeftOut;
+        row.variation = *value;
+    }
+    if (voice) {
+        if (std::optional<std::string> problem = NameProblem(*voice)) return "voice " + *problem + kLeftOut;
+    }
+    const SpeechLines& rows = reader.result.lines.lists[*reader.current].rows;
+    row.speechName = reader.Keep(words[0], rows.empty() ? nullptr : rows.back().speechName);
+    if (voice) row.voice = reader.Keep(*voice, rows.empty() ? nullptr : rows.back().voice);
+    return std::nullopt;
+}
+
+void ReadRow(Reader& reader, std::size_t number, std::string_view text) {
+    if (reader.beforeFirst) {
+        reader.Add(number, Quoted(text) + " stands before any section" + kLeftOut +
+                               " (a list starts with a section line such as [Arthur Dead])");
+        return;
+    }
+    if (!reader.current) return;  // an unknown or repeated section, told at its line
+    const std::size_t index = *reader.current;
+    OwnList& list = reader.result.lines.lists[index];
+    if (list.rows.size() >= kMaxListRows) {
+        if (!reader.overflowTold[index]) {
+            reader.Add(number, LineFileSection(list.voice, list.list) + " has more than " +
+                                   std::to_string(kMaxListRows) + " rows, so this row and the ones after it are left out");
+        }
+        reader.overflowTold[index] = true;
+        return;
+    }
+    const std::vector<std::string_view> words = WordsOf(text);
+    SpeechLine row{nullptr, 0, false, 0, nullptr};
+    if (std::optional<std::string> problem = ParseRow(reader, words, row)) {
+        reader.Add(number, std::move(*problem));
+        return;
+    }
+    list.rows.push_back(row);
+}
+
+bool IsUtf16(std::string_view bytes) { return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"); }
+
+std::uint64_t Digest(std::string_view bytes) {
+    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
+    for (char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    return hash;
+}
+
+}  // namespace
+
+std::span<const ConditionWord> ConditionWords() { return kConditionWords; }
+
+LineFileRead ReadLineFile(std::string_view bytes) {
+    Reader reader;
+    if (IsUtf16(bytes)) {
+        reader.Add(1,
+                   "the file is saved as UTF-16 (\"Unicode\"), which the plug-in does not read, so the built-in lines "
+                   "are used (save it as UTF-8 or ANSI)");
+        return std::move(reader.result);
+    }
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);  // the mark some editors put before UTF-8
+    reader.result.lines.names.reserve(bytes.size() + 1);
+    std::size_t number = 0;
+    // Lines end as an editor counts them: CR LF, LF or a lone CR.
+    for (std::size_t at = 0; at <= bytes.size();) {
+        std::size_t end = std::min(bytes.find_first_of("\r\n", at), bytes.size());
+        const std::string_view text = Trimmed(bytes.substr(at, end - at));
+        ++number;
+        at = end + (bytes.substr(end, 2) == "\r\n" ? 2 : 1);
+        if (text.empty() || text.front() == ';') continue;
+        if (text.front() == '[') {
+            ReadSection(reader, number, text);
+        } else {
+            ReadRow(reader, number, text);
+        }
+    }
+    const std::vector<OwnList>& lists = reader.result.lines.lists;
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        if (!lists[i].rows.empty()) continue;
+        reader.Add(reader.sectionLines[i], LineFileSection(lists[i].voice, lists[i].list) + " has no rows, so " +
+                                               SilenceOf(lists[i].voice, lists[i].list));
+    }
+    SortByLine(reader.result.problems);
+    return std::move(reader.result);
+}
+
+std::string LineFileRow(const SpeechLine& line) {
+    std::string row = line.speechName;
+    if (line.variation != 0) row += std::string(" ") + kVariationWord + " " + std::to_string(line.variation);
+    for (const ConditionWord& known : kConditionWords) {
+        if ((line.conditions & known.bit) != 0) row += std::string(" ") + known.word;
+    }
+    if (line.generic) row += std::string(" ") + kGenericWord;
+    if (line.voice != nullptr) row += std::string(" ") + kVoiceWord + " " + line.voice;
+    return row;
+}
+
+std::string LineFileSection(VoiceSet voice, LineList list) {
+    return "[" + std::string(VoiceSetName(voice)) + " " + LineListName(list) + "]";
+}
+
+LineFileLoad LoadLineFile(const char* path) {
+    LineFileLoad load;
+    std::optional<std::string> bytes = platform::ReadFileBytes(path, kLineFileMaxBytes);
+    if (!bytes) {
+        load.error = platform::LastErrorText();
+        return load;
+    }
+    if (bytes->size() > kLineFileMaxBytes) {
+        load.outcome = LineFileLoad::Outcome::TooLarge;
+        return load;
+    }
+    load.outcome = LineFileLoad::Outcome::Read;
+    load.read = ReadLineFile(*bytes);
+    load.digest = Digest(*bytes);
+    return load;
+}
+
+}  // namespace quillomar

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Prints what `quillomar check` says of each taunt list file of a corpus, each placed beside a
+# Quillomar.ini that names it.   Usage: check_line_files.sh TOOL CORPUS
+set -euo pipefail
+tool=$1
+corpus=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+for file in "$corpus"/*.txt; do
+    name=$(basename "$file")
+    rm -rf "${work:?}"/*
+    cp "$file" "$work/$name"
+    printf '[Advanced]\nTauntListFile=%s\n' "$name" >"$work/Quillomar.ini"
+    "$tool" check "$work" || [ $? -eq 1 ]
+done

@@ -1,0 +1,120 @@
+// The taunt list file: the built-in lines survive being written and read back row for row, the
+// bounds hold at their edges, and the rows' names stay readable wherever the lists are moved.
+
+#include "speech/line_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "sim_support.h"
+
+namespace quillomar {
+namespace {
+
+std::string ListFile(const std::string& section, const std::string& rows) { return section + "\n" + rows; }
+
+void ExpectSameRow(const SpeechLine& read, const SpeechLine& built, const std::string& where) {
+    EXPECT_STREQ(read.speechName, built.speechName) << where;
+    EXPECT_EQ(read.conditions, built.conditions) << where;
+    EXPECT_EQ(read.generic, built.generic) << where;
+    EXPECT_EQ(read.variation, built.variation) << where;
+    EXPECT_STREQ(read.voice != nullptr ? read.voice : "(default)", built.voice != nullptr ? built.voice : "(default)")
+        << where;
+}
+
+TEST(LineFile, GivesBackEveryBuiltInRowAsWritten) {
+    std::size_t rows = 0;
+    for (std::size_t v = 0; v < kVoiceSetCount; ++v) {
+        for (std::size_t l = 0; l < kLineListCount; ++l) {
+            const auto voice = static_cast<VoiceSet>(v);
+            const auto list = static_cast<LineList>(l);
+            const SpeechLines* built = FindList(BuiltInCatalogues().Of(voice), list);
+            ASSERT_NE(built, nullptr);
+            std::string text = LineFileSection(voice, list) + "\n";
+            for (const SpeechLine& line : *built) text += LineFileRow(line) + "\n";
+            const LineFileRead read = ReadLineFile(text);
+            EXPECT_TRUE(read.problems.empty()) << text;
+            ASSERT_EQ(read.lines.lists.size(), 1u);
+            EXPECT_EQ(read.lines.lists[0].voice, voice);
+            EXPECT_EQ(read.lines.lists[0].list, list);
+            const SpeechLines& back = read.lines.lists[0].rows;
+            ASSERT_EQ(back.size(), built->size()) << text;
+            for (std::size_t i = 0; i < back.size(); ++i) ExpectSameRow(back[i], (*built)[i], LineFileRow(back[i]));
+            rows += back.size();
+        }
+    }
+    EXPECT_EQ(rows, 2002u);
+}
+
+TEST(LineFile, KeepsRowsUpToEachBound) {
+    struct Case {
+        const char* what;
+        std::string rows;
+        std::size_t kept;
+    };
+    std::string fullList;
+    for (std::size_t i = 0; i <= kMaxListRows; ++i) fullList += "TEST_ROW_" + std::to_string(i) + "\n";
+    const Case cases[] = {
+        {"a name of 63 characters", std::string(63, 'A') + "\n", 1},
+        {"a name of 64 characters", std::string(64, 'A') + "\n", 0},
+        {"variation 999", "TEST_ROW variation 999\n", 1},
+        {"variation 1000", "TEST_ROW variation 1000\n", 0},
+        {"variation 007", "TEST_ROW variation 007\n", 1},
+        {"one row past the bound", fullList, kMaxListRows},
+    };
+    for (const Case& c : cases) {
+        const LineFileRead read = ReadLineFile(ListFile("[Arthur Dead]", c.rows));
+        ASSERT_EQ(read.lines.lists.size(), 1u) << c.what;
+        EXPECT_EQ(read.lines.lists[0].rows.size(), c.kept) << c.what;
+        const bool leftOut = c.kept != 1;
+        const bool emptyList = c.kept == 0;  // told too
+        EXPECT_EQ(read.problems.size(), (leftOut ? 1u : 0u) + (emptyList ? 1u : 0u)) << c.what;
+    }
+}
+
+TEST(LineFile, NamesStayWithTheListsWhenTheCatalogueTakesThem) {
+    LineFileRead read = ReadLineFile(
+        "[John Melee]\nTEST_FIRST voice JOHN_AI\nTEST_FIRST variation 2 voice JOHN_AI\nTEST_SECOND\n"
+        "[Arthur Gunfight]\nTEST_THIRD generic\n");
+    ASSERT_TRUE(read.problems.empty());
+    LineCatalogues built;
+    BuildLineCatalogues(built, std::move(read.lines));
+    LineCatalogues moved = std::move(built);  // as a reload replaces the catalogues whole
+    const SpeechLines& melee = moved.Of(VoiceSet::John).meleeLines;
+    ASSERT_EQ(melee.size(), 3u);
+    EXPECT_STREQ(melee[1].speechName, "TEST_FIRST");
+    EXPECT_EQ(melee[1].variation, 2);
+    EXPECT_STREQ(melee[1].voice, "JOHN_AI");
+    EXPECT_STREQ(melee[2].speechName, "TEST_SECOND");
+    EXPECT_EQ(melee[2].voice, nullptr);
+    EXPECT_STREQ(moved.Of(VoiceSet::Arthur).gunfightLines[0].speechName, "TEST_THIRD");
+    // The lists the file leaves out are the built-in ones.
+    EXPECT_EQ(moved.Of(VoiceSet::John).gunfightLines.size(), 123u);
+    EXPECT_EQ(moved.Of(VoiceSet::Arthur).meleeLines.size(), 184u);
+}
+
+TEST(LoadLineFile, ReadsUpToOneMebibyteAndSaysWhyItReadsNothing) {
+    test::ScopedDirectory dir;
+    const std::string rows = "[Arthur Dead]\nTEST_ROW\n";
+    dir.WriteFile("fits.txt", rows + std::string(kLineFileMaxBytes - rows.size(), '\n'));
+    dir.WriteFile("too_large.txt", rows + std::string(kLineFileMaxBytes + 1 - rows.size(), '\n'));
+    std::filesystem::create_directory("a_folder.txt");
+
+    const LineFileLoad fits = LoadLineFile("fits.txt");
+    EXPECT_EQ(fits.outcome, LineFileLoad::Outcome::Read);
+    ASSERT_EQ(fits.read.lines.lists.size(), 1u);
+    EXPECT_EQ(fits.read.lines.lists[0].rows.size(), 1u);
+    EXPECT_EQ(LoadLineFile("too_large.txt").outcome, LineFileLoad::Outcome::TooLarge);
+    const LineFileLoad missing = LoadLineFile("missing.txt");
+    EXPECT_EQ(missing.outcome, LineFileLoad::Outcome::Unreadable);
+    EXPECT_EQ(missing.error, "No such file or directory");
+    EXPECT_EQ(LoadLineFile("a_folder.txt").error, "Is a directory");
+    dir.WriteFile("changed.txt", "[Arthur Dead]\nTEST_ROX\n" + std::string(kLineFileMaxBytes - rows.size(), '\n'));
+    EXPECT_EQ(LoadLineFile("fits.txt").digest, fits.digest);
+    EXPECT_NE(LoadLineFile("changed.txt").digest, fits.digest);
+}
+
+}  // namespace
+}  // namespace quillomar
