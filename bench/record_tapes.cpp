@@ -2,6 +2,7 @@
 //   quillomar_tape OUT_DIR SCENARIO_DIR
 // Every scenario file of SCENARIO_DIR and every generated world gives OUT_DIR/NAME.tape.
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -70,6 +71,15 @@ void RecordingScript() {
 void Load() { scriptRegister(&gModuleToken, RecordingScript); }
 void Unload() { scriptUnregister(&gModuleToken); }
 std::string NoSettings() { return "{}"; }
+std::uint32_t NoReloads() { return 0; }
+
+// A tape replays the frames alone: a scenario that changes the plug-in's files between them has
+// none that could be replayed alike.
+bool ChangesFiles(const sim::Scenario& scenario) {
+    return std::any_of(scenario.timeline.begin(), scenario.timeline.end(), [](const sim::ScenarioStep& step) {
+        return step.kind == sim::ScenarioStep::Kind::File || step.kind == sim::ScenarioStep::Kind::Hold;
+    });
+}
 
 // Plays the scenario in a fresh folder of its own and saves its tape. False when it cannot.
 bool Record(const std::string& name, const std::string& json, bool generated, const fs::path& outDir) {
@@ -79,6 +89,7 @@ bool Record(const std::string& name, const std::string& json, bool generated, co
         std::fprintf(stderr, "quillomar_tape: %s: %s\n", name.c_str(), error.c_str());
         return false;
     }
+    if (ChangesFiles(*scenario)) return true;
     tape::Tape tape;
     tape.name = name;
     tape.generated = generated;
@@ -97,7 +108,7 @@ bool Record(const std::string& name, const std::string& json, bool generated, co
         fs::current_path(previous);
         return false;
     }
-    sim::ScenarioResult result = sim::PlayScenario(*scenario, {Load, Unload, NoSettings}, {}, nullptr);
+    sim::ScenarioResult result = sim::PlayScenario(*scenario, {Load, Unload, NoSettings, NoReloads}, {}, nullptr);
     fs::current_path(previous);
     fs::remove_all(dir);
     gTape = nullptr;

@@ -6,7 +6,7 @@ target_include_directories(quillomar_core PUBLIC src)
 
 find_package(Threads REQUIRED)
 find_package(nlohmann_json 3 REQUIRED)
-add_library(quillomar_sim STATIC ${QUILLOMAR_SIM_SOURCES} sim/script_runner.cpp)
+add_library(quillomar_sim STATIC ${QUILLOMAR_SIM_SOURCES} sim/script_runner.cpp sim/folder_files_posix.cpp)
 target_include_directories(quillomar_sim PUBLIC sim src)
 target_link_libraries(quillomar_sim PUBLIC Threads::Threads nlohmann_json::nlohmann_json)
 

@@ -143,7 +143,9 @@ struct Prompt {
     bool visible = false;
 };
 
-// Text drawn on screen by the debug-text native, and where: screen units from the top left.
+// Text drawn on screen by the debug-text native, and where: screen units from the top left. The
+// game keeps the latest text drawn at each place, for a few places.
+inline constexpr std::size_t kScreenTextPlaces = 8;
 struct ScreenText {
     std::string text;
     float x = 0.0f;
@@ -168,8 +170,7 @@ struct Game {
     std::vector<RecordedCall> calls;
     std::vector<std::string> events;                 // what a player would see or hear, as it happens
     std::map<std::uint32_t, std::string> hashNames;  // the names GET_HASH_KEY has hashed, by hash
-    ScreenText screenText;                           // the debug text drawn last
-    std::uint32_t screenTextDraws = 0;               // how often debug text has been drawn
+    std::vector<ScreenText> screenTexts;             // the latest text at each place, at most kScreenTextPlaces
 
     // Told when the game starts and ends answering a native call, for tests that watch the
     // plug-in's own work.

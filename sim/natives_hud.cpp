@@ -1,5 +1,6 @@
 // Text on screen: the debug-text native draws a game text at a screen position for one frame.
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -11,17 +12,22 @@ namespace {
 
 namespace n = quillomar::native;
 
-// Keeps what was drawn and where. The first draw and every change are told, one event per line
-// ("overlay: LINE"); drawing the same text again, as every frame does, is not.
+// Keeps the latest text drawn at each place. The first text at a place and every change there
+// are told, one event per line ("overlay: LINE"); drawing the same text again, as every frame
+// does, is not.
 void DrawScreenText(NativeCall& c) {
     const std::string* text = FindGameText(c.game, c.args[0]);
     ScreenText drawn{text != nullptr ? *text : std::string(), c.Float(1), c.Float(2)};
-    ScreenText& shown = c.game.screenText;
-    bool changed = c.game.screenTextDraws == 0 || drawn.text != shown.text || drawn.x != shown.x || drawn.y != shown.y;
-    shown = std::move(drawn);
-    ++c.game.screenTextDraws;
-    if (!changed) return;
-    std::string_view rest = shown.text;
+    std::vector<ScreenText>& places = c.game.screenTexts;
+    auto place = std::find_if(places.begin(), places.end(),
+                              [&](const ScreenText& shown) { return shown.x == drawn.x && shown.y == drawn.y; });
+    if (place != places.end() && place->text == drawn.text) return;
+    if (place == places.end()) {
+        if (places.size() == kScreenTextPlaces) places.erase(places.begin());  // the place drawn at first is forgotten
+        place = places.insert(places.end(), ScreenText{});
+    }
+    *place = std::move(drawn);
+    std::string_view rest = place->text;
     for (;;) {
         std::size_t end = rest.find('\n');
         c.game.events.push_back("overlay: " + std::string(rest.substr(0, end)));

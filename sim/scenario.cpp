@@ -62,7 +62,8 @@ const StepForm kStepForms[] = {
     {"remove", ScenarioStep::Kind::RemovePed, {"remove"}, 1}, {"world", ScenarioStep::Kind::SetWorld, {"world"}, 1},
     {"press", ScenarioStep::Kind::Press, {"press"}, 1},       {"restart", ScenarioStep::Kind::Restart, {"restart"}, 1},
     {"key", ScenarioStep::Kind::Key, {"key", "up"}, 2},       {"note", ScenarioStep::Kind::Note, {"note"}, 1},
-    {"expect", ScenarioStep::Kind::Expect, {"expect"}, 1},
+    {"expect", ScenarioStep::Kind::Expect, {"expect"}, 1},    {"file", ScenarioStep::Kind::File, {"file", "text"}, 2},
+    {"hold", ScenarioStep::Kind::Hold, {"hold"}, 1},          {"release", ScenarioStep::Kind::Release, {"release"}, 1},
 };
 
 const StepForm& FormOf(const Json& step) {
@@ -71,7 +72,27 @@ const StepForm& FormOf(const Json& step) {
             if (step.contains(form.key)) return form;
         }
     }
-    throw ScenarioError("a step needs one of run, ped with set, remove, world, press, key, restart, note or expect");
+    throw ScenarioError(
+        "a step needs one of run, ped with set, remove, world, press, key, restart, note, expect, file, hold or "
+        "release");
+}
+
+constexpr const char* kSettingsFile = "Quillomar.ini";
+
+// A file of the plug-in's folder: a plain name in it, never a path out of it. The settings file
+// itself comes with "ini" at the start, but a step may change it.
+std::string ReadFileName(const Json& value, std::string_view key, bool settingsToo) {
+    const std::string name = ReadText(value, key);
+    const bool plain = !name.empty() && name != "." && name != ".." && name.size() <= 255 &&
+                       name.find_first_of(std::string_view("/\\:\0", 4)) == std::string::npos;
+    if (!plain) {
+        throw ScenarioError("\"" + std::string(key) + "\" needs a plain file name in the plug-in's folder, not " +
+                            Shown(value));
+    }
+    std::string lower = name;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (!settingsToo && lower == "quillomar.ini") throw ScenarioError("\"files\" leaves Quillomar.ini to \"ini\"");
+    return name;
 }
 
 void ParseStepValues(const Json& step, ScenarioStep& parsed) {
@@ -113,6 +134,17 @@ void ParseStepValues(const Json& step, ScenarioStep& parsed) {
         case ScenarioStep::Kind::Note:
             parsed.text = ReadText(step["note"], "note");
             break;
+        case ScenarioStep::Kind::File:
+            parsed.file = ReadFileName(step["file"], "file", true);
+            if (!step.contains("text"))
+                throw ScenarioError("\"file\" needs \"text\": what to write, or null to remove it");
+            if (!step["text"].is_null()) parsed.contents = ReadText(step["text"], "text");
+            break;
+        case ScenarioStep::Kind::Hold:
+        case ScenarioStep::Kind::Release:
+            parsed.file = ReadFileName(step[parsed.kind == ScenarioStep::Kind::Hold ? "hold" : "release"],
+                                       parsed.kind == ScenarioStep::Kind::Hold ? "hold" : "release", true);
+            break;
         case ScenarioStep::Kind::Expect: {
             const Json& expect = step["expect"];
             if (!expect.is_array()) {
@@ -135,20 +167,6 @@ ScenarioStep ParseStep(const Json& step, int index) {
     return parsed;
 }
 
-constexpr const char* kSettingsFile = "Quillomar.ini";
-
-// A file the scenario writes: a plain name in the plug-in's folder, never a path out of it.
-std::string ReadFileName(const std::string& name) {
-    const bool plain = !name.empty() && name != "." && name != ".." && name.size() <= 255 &&
-                       name.find_first_of(std::string_view("/\\:\0", 4)) == std::string::npos;
-    if (!plain)
-        throw ScenarioError("\"files\" needs plain file names in the plug-in's folder, not " + Shown(Json(name)));
-    std::string lower = name;
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (lower == "quillomar.ini") throw ScenarioError("\"files\" leaves Quillomar.ini to \"ini\"");
-    return name;
-}
-
 std::uint32_t ReadWord(const Json& json, const char* key, std::uint32_t fallback) {
     return json.contains(key) ? static_cast<std::uint32_t>(ReadWhole(json[key], key, 0, 0xFFFFFFFF)) : fallback;
 }
@@ -165,7 +183,7 @@ Scenario ParseTopLevel(const Json& json) {
         if (!json["files"].is_object())
             throw ScenarioError("\"files\" needs to be an object, not " + Shown(json["files"]));
         for (const auto& [name, text] : json["files"].items()) {
-            scenario.files.emplace_back(ReadFileName(name), ReadText(text, name));
+            scenario.files.emplace_back(ReadFileName(Json(name), "files", false), ReadText(text, name));
         }
     }
     scenario.startTick = ReadWord(json, "startTick", 100000u);

@@ -29,15 +29,17 @@ struct Expectation {
 };
 
 struct ScenarioStep {
-    enum class Kind { Run, SetPed, RemovePed, SetWorld, Press, Key, Restart, Expect, Note };
+    enum class Kind { Run, SetPed, RemovePed, SetWorld, Press, Key, Restart, Expect, Note, File, Hold, Release };
     Kind kind = Kind::Run;
-    int frames = 0;             // Run
-    std::uint32_t ms = 0;       // Run: how far the clock moves after each frame; 0 for the scenario's frameMs
-    std::int32_t ped = 0;       // SetPed, RemovePed
-    std::uint32_t control = 0;  // Press: the control; Key: the key code
-    bool up = false;            // Key: released
-    nlohmann::json values;      // SetPed, SetWorld: the properties, checked when the file was read
-    std::string text;           // Note
+    int frames = 0;                       // Run
+    std::uint32_t ms = 0;                 // Run: how far the clock moves after each frame; 0 for the scenario's frameMs
+    std::int32_t ped = 0;                 // SetPed, RemovePed
+    std::uint32_t control = 0;            // Press: the control; Key: the key code
+    bool up = false;                      // Key: released
+    nlohmann::json values;                // SetPed, SetWorld: the properties, checked when the file was read
+    std::string text;                     // Note
+    std::string file;                     // File, Hold, Release: a file of the plug-in's folder
+    std::optional<std::string> contents;  // File: what to write, or none to remove the file
     std::vector<Expectation> expectations;  // Expect
     int index = 0;                          // the step's position in the timeline, for messages
 };
@@ -64,12 +66,14 @@ std::optional<Scenario> ParseScenario(std::string_view json, std::string& error)
 bool PlaceScenarioFiles(const Scenario& scenario, std::string& error);
 
 // What loads the plug-in into the simulated game (its DLL entry or the Linux attach), what
-// unloads it, and what tells, for the trace, what it read of the player's files:
-// "settings":{...} and, with a taunt list file in use, ,"lines":[...].
+// unloads it, what tells, for the trace, what it read of the player's files ("settings":{...}
+// and, with a taunt list file in use, ,"lines":[...]), and what counts the times it read them
+// again since it started (a frame in which the count moves read them).
 struct PluginHooks {
     void (*load)();
     void (*unload)();
     std::string (*filesFields)();
+    std::uint32_t (*reloads)();
 };
 
 struct ScenarioEvent {

@@ -1,8 +1,10 @@
 // Playing a scenario: its steps in order against the simulated game, what happens told as it
 // happens, and only what the next expectation needs kept.
 
+#include <algorithm>
 #include <map>
 
+#include "folder_files.h"
 #include "host/native_hashes.h"
 #include "movement.h"
 #include "scenario.h"
@@ -19,8 +21,9 @@ struct Player {
     TraceWriter* trace;
     ScenarioResult result;
     std::int64_t frame = 0;
-    bool startPending = true;  // the script was started and has not yet run its first frame
-    bool told = false;         // the listener knows the plug-in started
+    bool startPending = true;   // the script was started and has not yet run its first frame
+    bool told = false;          // the listener knows the plug-in started
+    std::uint32_t reloads = 0;  // the plug-in's reads of the player's files since its start, as last told
     // The next expect step's expectations, and what they count since the previous one.
     const std::vector<Expectation>* watched = nullptr;
     std::vector<std::int64_t> seenCounts;
@@ -58,9 +61,19 @@ void TellGameEvents(Player& player) {
 // A start of the script has run its start-up: the settings it read go on the record.
 void RecordStart(Player& player, bool ranStartUp = true) {
     player.startPending = false;
+    player.reloads = player.hooks.reloads();
     if (player.trace != nullptr) player.trace->Start(TheGame().clock.calendarSeconds, player.hooks.filesFields());
     if (!player.told && player.listener.started) player.listener.started(ranStartUp);
     player.told = true;
+}
+
+// The plug-in read the player's files again in the frame just run: what it read goes on the
+// record before the frame, which used it.
+void RecordReload(Player& player) {
+    const std::uint32_t reloads = player.hooks.reloads();
+    if (reloads == player.reloads) return;
+    player.reloads = reloads;
+    if (player.trace != nullptr) player.trace->Reload(player.hooks.filesFields());
 }
 
 void RunFrames(Player& player, int frames, std::uint32_t ms) {
@@ -72,7 +85,11 @@ void RunFrames(Player& player, int frames, std::uint32_t ms) {
         game.gameTexts.clear();  // a game text lives for the frame it is made in
         RunFrame();
         game.pressedControl = 0;  // a press lasts one frame
-        if (player.startPending) RecordStart(player);
+        if (player.startPending) {
+            RecordStart(player);
+        } else {
+            RecordReload(player);
+        }
         if (player.trace != nullptr) player.trace->Frame(player.frame, game.clock.tick);
         for (const RecordedCall& call : game.calls) {
             if (player.trace != nullptr) player.trace->Call(call);
@@ -118,6 +135,28 @@ void CheckExpectations(Player& player, const ScenarioStep& step) {
     WatchNextExpect(player, static_cast<std::size_t>(step.index) + 1);
 }
 
+// The simulated wall-clock time: the calendar at the start, moved on with the clock.
+std::uint64_t WallMs(const Player& player) {
+    const Clock& clock = TheGame().clock;
+    return std::uint64_t{clock.calendarSeconds} * 1000 + (clock.tick - player.scenario.startTick);
+}
+
+// A file of the plug-in's folder changed between frames, as a player or another program would.
+void ChangeFolder(Player& player, const ScenarioStep& step) {
+    std::string error;
+    bool done = true;
+    if (step.kind == ScenarioStep::Kind::Release) {
+        ReleaseFolderFile(step.file);
+    } else if (step.kind == ScenarioStep::Kind::Hold) {
+        done = HoldFolderFile(step.file, error);
+    } else {
+        done = step.contents ? WriteFolderFile(step.file, *step.contents, WallMs(player), error)
+                             : RemoveFolderFile(step.file, error);
+    }
+    if (!done)
+        player.result.failures.push_back("step " + std::to_string(step.index + 1) + ": " + step.file + ": " + error);
+}
+
 void PlayStep(Player& player, const ScenarioStep& step) {
     World& world = TheGame().world;
     switch (step.kind) {
@@ -151,6 +190,11 @@ void PlayStep(Player& player, const ScenarioStep& step) {
         case ScenarioStep::Kind::Note:
             if (player.listener.note) player.listener.note(step.text);
             break;
+        case ScenarioStep::Kind::File:
+        case ScenarioStep::Kind::Hold:
+        case ScenarioStep::Kind::Release:
+            ChangeFolder(player, step);
+            break;
     }
 }
 
@@ -164,7 +208,7 @@ ScenarioResult PlayScenario(const Scenario& scenario, const PluginHooks& hooks, 
     game.clock = {scenario.startTick, scenario.calendarSeconds};
     ApplyWorld(game.world, scenario.world);
 
-    Player player{scenario, hooks, listener, trace, {}, 0, true, false, nullptr, {}, {}, {}};
+    Player player{scenario, hooks, listener, trace, {}, 0, true, false, 0, nullptr, {}, {}, {}};
     WatchNextExpect(player, 0);
     hooks.load();
     StartScript();
@@ -173,6 +217,7 @@ ScenarioResult PlayScenario(const Scenario& scenario, const PluginHooks& hooks, 
     if (!player.told) RecordStart(player, false);
     StopScript();
     hooks.unload();
+    ReleaseAllFolderFiles();
     return std::move(player.result);
 }
 
@@ -191,7 +236,13 @@ const char* GateThatEndedFrame(const std::vector<RecordedCall>& calls) {
         {n::IS_PED_RAGDOLL, true, "the player is ragdolling"},
         {n::IS_PED_DEAD_OR_DYING, true, "the player is dying"},
     };
-    if (calls.empty()) return "the plug-in is disabled";
+    // A frame past the first gate begins with the mission question or the player's ped, after any
+    // prompts deleted for settings read again; a disabled one asks neither, whatever it draws.
+    auto first = std::find_if(calls.begin(), calls.end(),
+                              [](const RecordedCall& call) { return call.hash != n::UI_PROMPT_DELETE; });
+    if (first == calls.end() || (first->hash != n::GET_MISSION_FLAG && first->hash != n::PLAYER_PED_ID)) {
+        return "the plug-in is disabled";
+    }
     for (const RecordedCall& call : calls) {
         // The player's ped and index are read, and prompts of a former ped deleted, among the gates.
         if (call.hash == n::PLAYER_PED_ID || call.hash == n::PLAYER_ID || call.hash == n::UI_PROMPT_DELETE) continue;

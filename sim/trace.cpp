@@ -122,6 +122,8 @@ std::string TraceRestart(std::uint32_t seed, std::string_view filesFields) {
     return "{\"restart\":" + StartObject(seed, filesFields) + "}";
 }
 
+std::string TraceReload(std::string_view filesFields) { return "{\"reload\":{" + std::string(filesFields) + "}}"; }
+
 std::string TraceFrame(std::int64_t frame, std::uint32_t tick) {
     return "{\"frame\":" + std::to_string(frame) + ",\"tick\":" + std::to_string(tick) + "}";
 }
@@ -145,6 +147,11 @@ bool TraceWriter::Open(const std::string& path) {
 void TraceWriter::Start(std::uint32_t seed, std::string_view filesFields) {
     line_ = started_ ? TraceRestart(seed, filesFields) : TraceHeader(seed, filesFields);
     started_ = true;
+    Write();
+}
+
+void TraceWriter::Reload(std::string_view filesFields) {
+    line_ = TraceReload(filesFields);
     Write();
 }
 

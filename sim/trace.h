@@ -3,6 +3,8 @@
 // which the plug-in's run can be replayed without the world.
 //   {"seed":S,"settings":{...},"lines":[...]}     first line; lines only when a taunt list file is in use
 //   {"restart":{"seed":S,"settings":{...},...}}   when the host starts the script again, before the next frame
+//   {"reload":{"settings":{...},...}}             when the plug-in read the player's files again, before
+//                                                 the frame that used them
 //   {"frame":N,"tick":T}                          before each frame's calls
 //   {"hash":"0x…","args":[…],"results":[…],"writes":[…]}   each native call
 
@@ -18,6 +20,7 @@ namespace sim {
 // filesFields: what the start read of the player's files, "settings":{...} and any "lines":[...].
 std::string TraceHeader(std::uint32_t seed, std::string_view filesFields);
 std::string TraceRestart(std::uint32_t seed, std::string_view filesFields);
+std::string TraceReload(std::string_view filesFields);
 std::string TraceFrame(std::int64_t frame, std::uint32_t tick);
 std::string TraceCall(const RecordedCall& call);
 
@@ -36,6 +39,7 @@ class TraceWriter {
 
     // The files a start of the script read: the header for the first, a restart record after.
     void Start(std::uint32_t seed, std::string_view filesFields);
+    void Reload(std::string_view filesFields);
     void Frame(std::int64_t frame, std::uint32_t tick);
     void Call(const RecordedCall& call);
 

@@ -14,6 +14,7 @@
 #include "demo_scenario.h"
 #include "platform/platform.h"
 #include "plugin/plugin.h"
+#include "plugin/plugin_state.h"
 #include "scenario.h"
 #include "settings_json.h"
 
@@ -27,7 +28,11 @@ int gModuleToken = 0;
 
 void LoadPlugin() { quillomar::AttachPlugin(&gModuleToken); }
 void UnloadPlugin() { quillomar::DetachPlugin(&gModuleToken); }
-constexpr sim::PluginHooks kLinuxPlugin = {LoadPlugin, UnloadPlugin, LoadedFilesFields};
+std::uint32_t Reloads() {
+    const quillomar::PluginState* running = quillomar::RunningPlugin();
+    return running != nullptr ? running->reloads : 0;
+}
+constexpr sim::PluginHooks kLinuxPlugin = {LoadPlugin, UnloadPlugin, LoadedFilesFields, Reloads};
 
 // The plug-in's folder for a run: the current directory while it lasts, the previous one again
 // afterwards. A temporary folder is removed at the end.

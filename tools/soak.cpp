@@ -12,13 +12,16 @@
 #include <iterator>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "chaos.h"
+#include "folder_files.h"
 #include "game.h"
 #include "plugin/plugin.h"
 #include "plugin/plugin_state.h"
 #include "plugin/update_frame.h"
 #include "speech/line_catalogue.h"
+#include "speech/line_file.h"
 
 namespace tool {
 namespace {
@@ -28,11 +31,13 @@ constexpr const char* kSoakUsage =
     "\n"
     "Plays the plug-in for N frames (1 to 1000000000) in a world whose peds keep appearing and\n"
     "vanishing under new handles, whose natives now and then answer arbitrarily, whose tick count\n"
-    "starts just before its wrap and whose script is started again now and then. Keeps no record.\n"
+    "starts just before its wrap, whose settings and taunt list files are rewritten now and then\n"
+    "(with garbage too) and whose script is started again now and then. Keeps no record.\n"
     "Prints frames per second, the peak memory and the size of every piece of the plug-in's state\n"
     "beside its bound; exits 1 when a size passes its bound.\n"
-    "  --seed S    the world's and the answers' generator (default 1)\n"
-    "  --peds K    peds in the world at any time, 1 to 256 (default 24)\n";
+    "  --seed S          the world's and the answers' generator (default 1)\n"
+    "  --peds K          peds in the world at any time, 1 to 256 (default 24)\n"
+    "  --max-memory MB   the bound of the peak memory, in MB (default: none)\n";
 
 constexpr std::int32_t kPlayer = 1;
 constexpr std::uint32_t kFramesPerRestart = 250000;
@@ -42,6 +47,7 @@ struct SoakOptions {
     std::uint64_t frames = 0;
     std::uint64_t seed = 1;
     std::uint64_t peds = 24;
+    std::uint64_t maxMemoryMb = 0;  // 0: no bound
 };
 
 bool ParseNumber(std::string_view text, std::uint64_t low, std::uint64_t high, std::uint64_t& value) {
@@ -53,10 +59,11 @@ std::string ParseSoakOptions(std::span<const std::string_view> args, SoakOptions
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         const bool hasValue = i + 1 < args.size();
-        std::uint64_t* value = arg == "--frames" ? &options.frames
-                               : arg == "--seed" ? &options.seed
-                               : arg == "--peds" ? &options.peds
-                                                 : nullptr;
+        std::uint64_t* value = arg == "--frames"       ? &options.frames
+                               : arg == "--seed"       ? &options.seed
+                               : arg == "--peds"       ? &options.peds
+                               : arg == "--max-memory" ? &options.maxMemoryMb
+                                                       : nullptr;
         if (value == nullptr) return "unknown option '" + std::string(arg) + "'";
         if (!hasValue) return std::string(arg) + " needs a whole number";
         const std::uint64_t high = arg == "--peds" ? 256 : arg == "--frames" ? 1000000000 : UINT64_MAX;
@@ -78,13 +85,43 @@ struct WorldRandom {
     bool OneIn(std::uint32_t n) { return Next() % n == 0; }
 };
 
-// The settings of each start in turn: every stage gets its turn, prompted and automatic.
+// The settings of each start in turn: every stage gets its turn, prompted and automatic. Each
+// names the list file, which the soak rewrites as it does the settings file.
 const char* const kStartSettings[] = {
-    "[Settings]\nDebugMode=1\n[CombatTaunts]\nAggressionChance=100\nAggressionMaxPeds=40\nGunfightCooldown=0\n",
+    "[Settings]\nDebugMode=1\n[CombatTaunts]\nAggressionChance=100\nAggressionMaxPeds=40\nGunfightCooldown=0\n"
+    "[Advanced]\nTauntListFile=soak-lines.txt\n",
     "[AutoTaunt]\nEnabled=1\nChanceDead=100\nChanceWrithing=100\nIntervalMin=0\nIntervalMax=1\n"
-    "[AutoCombatTaunt]\nEnabled=1\nIntervalMin=0\nIntervalMax=2\n",
-    "[Advanced]\nRepeatPreventionCount=2147483647\n[CombatTaunts]\nMeleeCooldown=0\nTackleChance=100\n",
+    "[AutoCombatTaunt]\nEnabled=1\nIntervalMin=0\nIntervalMax=2\n[Advanced]\nTauntListFile=soak-lines.txt\n",
+    "[Advanced]\nRepeatPreventionCount=2147483647\nTauntListFile=soak-lines.txt\n[CombatTaunts]\nMeleeCooldown=0\n"
+    "TackleChance=100\n",
 };
+constexpr const char* kSettingsFile = "Quillomar.ini";
+constexpr const char* kListFile = "soak-lines.txt";
+
+// A list file of the soak's choosing: lists of made-up lines, one as long as a list may be, or
+// lists left empty.
+std::string SoakLines(WorldRandom& random) {
+    std::string text;
+    for (std::size_t list = 0; list < quillomar::kLineListCount; ++list) {
+        if (random.OneIn(2)) continue;
+        const auto name = static_cast<quillomar::LineList>(list);
+        text += quillomar::LineFileSection(random.OneIn(2) ? quillomar::VoiceSet::John : quillomar::VoiceSet::Arthur,
+                                           name) +
+                "\n";
+        const std::uint32_t rows = random.OneIn(8) ? quillomar::kMaxListRows + 10 : random.Next() % 40;
+        for (std::uint32_t row = 0; row < rows; ++row) {
+            text += "SOAK_LINE_" + std::to_string(row % 97) + (random.OneIn(3) ? " generic" : "") +
+                    (random.OneIn(4) ? " male body-nearby" : "") + " variation " + std::to_string(row % 5) + "\n";
+        }
+    }
+    return text;
+}
+
+std::string Garbage(WorldRandom& random) {
+    std::string bytes(random.Next() % 4096, '\0');
+    for (char& byte : bytes) byte = static_cast<char>(random.Next());
+    return bytes;
+}
 
 // A ped of a fresh handle somewhere near the player, in a state that the stages care about.
 void SpawnPed(sim::World& world, WorldRandom& random, std::int32_t handle) {
@@ -112,6 +149,7 @@ class Soak {
         for (std::uint64_t frame = 0; frame < options_.frames; ++frame) {
             if (frame % kFramesPerRestart == 0) Start(frame / kFramesPerRestart);
             ChangeWorld(world);
+            if (random_.OneIn(2000)) ChangeFiles(frame);
             quillomar::UpdateFrame(*state_);
             ForgetTheFrame();
             sim::TheGame().clock.tick += random_.OneIn(1000) ? 20000 + random_.Next() % 40000 : kFrameMs;
@@ -120,11 +158,15 @@ class Soak {
         Measure();
     }
     const quillomar::StateSizes& Peak() const { return peak_; }
+    std::uint64_t FileChanges() const { return fileChanges_; }
+    std::uint64_t Reloads() const { return reloads_; }
 
   private:
     void Start(std::uint64_t start) {
-        std::ofstream("Quillomar.ini", std::ios::binary) << kStartSettings[start % std::size(kStartSettings)];
+        if (state_ != nullptr) Measure();  // the last frames of the previous start
+        Write(kSettingsFile, kStartSettings[start % std::size(kStartSettings)], start * kFramesPerRestart);
         state_ = &quillomar::StartPlugin();
+        lastReloads_ = 0;
         sim::SetChaos(options_.seed * 0x9E3779B97F4A7C15ull + start + 1);
     }
     // Now and then a ped vanishes and another appears under a new handle; the player turns to
@@ -143,6 +185,27 @@ class Soak {
         }
         sim::TheGame().pressedControl = random_.OneIn(3) ? 0xDFF812F9u : 0u;
     }
+    // The player's files changed while the game runs: rewritten, with garbage too, or removed.
+    void ChangeFiles(std::uint64_t frame) {
+        const bool settings = random_.OneIn(2);
+        const char* name = settings ? kSettingsFile : kListFile;
+        const std::uint32_t kind = random_.Next() % 4;
+        if (kind == 0) {
+            std::string ignored;
+            sim::RemoveFolderFile(name, ignored);
+        } else if (kind == 1) {
+            Write(name, Garbage(random_), frame);
+        } else {
+            Write(name, settings ? kStartSettings[random_.Next() % std::size(kStartSettings)] : SoakLines(random_),
+                  frame);
+        }
+        ++fileChanges_;
+    }
+    // Stamped with the frame's number, so a run is repeatable whatever the real clock does.
+    static void Write(const char* name, const std::string& text, std::uint64_t frame) {
+        std::string ignored;
+        sim::WriteFolderFile(name, text, 1780000000000ull + frame * kFrameMs, ignored);
+    }
     // Nothing of the frame is kept: the calls, the events and the texts made in it.
     static void ForgetTheFrame() {
         sim::Game& game = sim::TheGame();
@@ -160,6 +223,7 @@ class Soak {
         keep(peak_.repeatSlots, now.repeatSlots);
         keep(peak_.linePoolRows, now.linePoolRows);
         keep(peak_.prompts, now.prompts);
+        reloads_ += state_->reloads - std::exchange(lastReloads_, state_->reloads);
     }
 
     SoakOptions options_;
@@ -167,6 +231,9 @@ class Soak {
     std::int32_t nextHandle_ = 2;
     quillomar::PluginState* state_ = nullptr;
     quillomar::StateSizes peak_{};
+    std::uint64_t fileChanges_ = 0;
+    std::uint64_t reloads_ = 0;
+    std::uint32_t lastReloads_ = 0;  // of the running start
 };
 
 long PeakMemoryKilobytes() {
@@ -200,8 +267,11 @@ int RunSoak(std::span<const std::string_view> args, std::ostream& out, std::ostr
     std::error_code ignored;
     std::filesystem::remove_all(dir, ignored);
 
-    const std::size_t longest = quillomar::LongestList(quillomar::BuiltInCatalogues());
+    // A list of the player's may be longer than any built-in one.
+    const std::size_t longest =
+        std::max(quillomar::LongestList(quillomar::BuiltInCatalogues()), quillomar::kMaxListRows);
     const quillomar::StateSizes& peak = soak.Peak();
+    const auto peakMb = static_cast<std::size_t>(PeakMemoryKilobytes() / 1024);
     struct Row {
         const char* what;
         std::size_t size, bound;
@@ -213,11 +283,14 @@ int RunSoak(std::span<const std::string_view> args, std::ostream& out, std::ostr
         {"line history (rows a queue)", peak.repeatSlots, longest},
         {"line pools (rows)", peak.linePoolRows, longest},
         {"prompts", peak.prompts, 2},
+        {"peak memory (MB)", peakMb, options.maxMemoryMb != 0 ? options.maxMemoryMb : SIZE_MAX},
     };
     out << options.frames << " frames in " << seconds << " s: " << static_cast<long>(options.frames / seconds)
-        << " frames per second, peak memory " << PeakMemoryKilobytes() / 1024 << " MB\n";
+        << " frames per second, peak memory " << peakMb << " MB; the files changed " << soak.FileChanges()
+        << " times and were read again " << soak.Reloads() << " times\n";
     bool within = true;
     for (const Row& row : rows) {
+        if (row.bound == SIZE_MAX) continue;  // no bound asked for
         const bool ok = row.size <= row.bound;
         within = within && ok;
         out << "  " << row.what << ": " << row.size << " of at most " << row.bound << (ok ? "" : "  OVER ITS BOUND")

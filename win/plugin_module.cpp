@@ -44,6 +44,19 @@ const ClockImport kClockImports[] = {
     {"msvcrt.dll", "_time32", reinterpret_cast<const void*>(&SimulatedTime32), true},
 };
 
+// The plug-in's reads of its settings file, counted on their way to Windows.
+std::uint32_t gSettingsReads = 0;
+
+UINT WINAPI CountedProfileInt(LPCSTR section, LPCSTR key, INT fallback, LPCSTR path) {
+    ++gSettingsReads;
+    return GetPrivateProfileIntA(section, key, fallback, path);
+}
+
+DWORD WINAPI CountedProfileString(LPCSTR section, LPCSTR key, LPCSTR fallback, LPSTR out, DWORD size, LPCSTR path) {
+    ++gSettingsReads;
+    return GetPrivateProfileStringA(section, key, fallback, out, size, path);
+}
+
 [[noreturn]] void Fail(const std::string& what) {
     std::fprintf(stderr, "stand-in host: %s\n", what.c_str());
     std::exit(3);
@@ -61,6 +74,16 @@ void PointClockAtSimulation(HMODULE plugin) {
     if (calendarImports == 0) Fail("the plug-in imports no calendar time to point at the simulated clock");
 }
 
+// A reload would go unrecorded if the plug-in read its settings some other way.
+void CountSettingsReads(HMODULE plugin) {
+    int reads = RedirectImport(plugin, "KERNEL32.dll", "GetPrivateProfileIntA",
+                               reinterpret_cast<const void*>(&CountedProfileInt)) +
+                RedirectImport(plugin, "KERNEL32.dll", "GetPrivateProfileStringA",
+                               reinterpret_cast<const void*>(&CountedProfileString));
+    if (reads != 2)
+        Fail("the plug-in does not read its settings with GetPrivateProfileIntA and GetPrivateProfileStringA");
+}
+
 }  // namespace
 
 void LoadPluginModule(const std::string& path) {
@@ -73,7 +96,10 @@ void LoadPluginModule(const std::string& path) {
     }
     if (game.keyboardHandler == nullptr) Fail("loading the plug-in did not register a keyboard handler");
     PointClockAtSimulation(gPlugin);
+    CountSettingsReads(gPlugin);
 }
+
+std::uint32_t PluginSettingsReads() { return gSettingsReads; }
 
 void UnloadPluginModule() {
     if (gPlugin == nullptr) return;

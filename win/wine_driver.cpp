@@ -88,7 +88,8 @@ void UnloadPlugin() { standin::UnloadPluginModule(); }
 
 // The settings read with Windows' own private-profile functions, through the plug-in's table of
 // keys, and the list file with the plug-in's own reader.
-constexpr sim::PluginHooks kShippedPlugin = {LoadPlugin, UnloadPlugin, tool::LoadedFilesFields};
+constexpr sim::PluginHooks kShippedPlugin = {LoadPlugin, UnloadPlugin, tool::LoadedFilesFields,
+                                             standin::PluginSettingsReads};
 
 bool ReadWholeFile(const std::string& path, std::string& text) {
     std::ifstream file(path, std::ios::binary);

@@ -25,6 +25,18 @@ void ReadProfileString(const char* section, const char* key, const char* default
 // True when the path names something that exists, readable or not.
 bool FileExists(const char* path);
 
+// What the file system tells of a path without opening it: whether something is there, whether
+// it is a folder, its size and its last write time (in the system's own units). Two looks that
+// differ in any of these saw a change.
+struct FileStamp {
+    bool exists = false;
+    bool folder = false;
+    std::uint64_t size = 0;
+    std::uint64_t writeTime = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+FileStamp StampOf(const char* path);
+
 // While one lives, the profile reads of its path use the file's text as it was read once, at
 // its start: a load of many keys reads and decodes the file once, not once per key. Reads of
 // another path go to the file as before. (Windows' own profile reads need no such help.)

@@ -33,6 +33,15 @@ std::string ReplacedLists(std::string_view listName, const OwnLines& own) {
     return text + "; every other list is the built-in one\n";
 }
 
+// "2 problems", "1 problem".
+std::string Problems(std::size_t count) { return std::to_string(count) + (count == 1 ? " problem" : " problems"); }
+
+// The file's name without its folders.
+std::string_view FileName(std::string_view path) {
+    const std::size_t folder = path.find_last_of("/\\");
+    return folder == std::string_view::npos ? path : path.substr(folder + 1);
+}
+
 }  // namespace
 
 std::optional<LineFileLoad> LoadNamedLineFile(const Settings& settings) {
@@ -43,6 +52,11 @@ std::optional<LineFileLoad> LoadNamedLineFile(const Settings& settings) {
 OwnLines TakeOwnLines(std::optional<LineFileLoad>& load) {
     if (!load || load->outcome != LineFileLoad::Outcome::Read) return {};
     return std::move(load->read.lines);
+}
+
+std::optional<std::uint64_t> LinesDigest(const std::optional<LineFileLoad>& load) {
+    if (!load || load->outcome != LineFileLoad::Outcome::Read) return std::nullopt;
+    return load->digest;
 }
 
 std::string ListFileSetting(std::string_view iniBytes) {
@@ -64,6 +78,18 @@ FilesReport ReportPlayerFiles(std::string_view iniName, std::string_view iniByte
     report.lineProblems = lines->read.problems.size();
     report.text += ProblemReport(listName, lines->read.problems) + ReplacedLists(listName, lines->read.lines);
     return report;
+}
+
+std::string FilesNotice(const FilesReport& report, std::string_view listName, bool reloaded) {
+    std::string where;
+    if (report.settingsProblems > 0) where = Problems(report.settingsProblems) + " in Quillomar.ini";
+    if (report.lineProblems > 0) {
+        where += where.empty() ? Problems(report.lineProblems) : " and " + std::to_string(report.lineProblems);
+        where += " in " + std::string(FileName(listName));
+    }
+    if (!where.empty()) where += " - see Quillomar.log";
+    if (!reloaded) return where.empty() ? where : "Quillomar: " + where;
+    return "Quillomar: settings reloaded" + (where.empty() ? "" : ", " + where);
 }
 
 }  // namespace quillomar

@@ -4,6 +4,7 @@
 // print alike.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,10 @@ std::optional<LineFileLoad> LoadNamedLineFile(const Settings& settings);
 // The own lists of a load, taken out of it: none unless the file was read.
 OwnLines TakeOwnLines(std::optional<LineFileLoad>& load);
 
+// What tells the lines of a load from others: the digest of the file read, or nothing for the
+// built-in lines.
+std::optional<std::uint64_t> LinesDigest(const std::optional<LineFileLoad>& load);
+
 // TauntListFile as the plug-in reads it from a settings file's bytes.
 std::string ListFileSetting(std::string_view iniBytes);
 
@@ -35,5 +40,9 @@ struct FilesReport {
 // line naming the lists it replaces.
 FilesReport ReportPlayerFiles(std::string_view iniName, std::string_view iniBytes, std::string_view listName,
                               const std::optional<LineFileLoad>& lines);
+
+// The report in a line for the screen: "Quillomar: settings reloaded" after a reload, and the
+// problems, "2 problems in Quillomar.ini - see Quillomar.log"; empty at a start without problems.
+std::string FilesNotice(const FilesReport& report, std::string_view listName, bool reloaded);
 
 }  // namespace quillomar

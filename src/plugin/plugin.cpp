@@ -56,9 +56,13 @@ PluginState& StartPlugin() {
     SettingsOrigin origin;
     state.settings = LoadSettings(&origin);
     std::optional<LineFileLoad> lines = LoadNamedLineFile(state.settings);
-    WriteStartLog(origin, ++gStarts, state.settings.tauntListFile, lines);
+    const FilesReport found = WriteStartLog(origin, ++gStarts, state.settings.tauntListFile, lines);
+    const std::string notice = FilesNotice(found, state.settings.tauntListFile, false);
+    if (!notice.empty()) GiveNotice(state.notice, notice);
     state.taunting.random.state = platform::CalendarSeconds();
+    state.linesDigest = LinesDigest(lines);
     PrepareSpeech(state.taunting.speech, TakeOwnLines(lines));
+    StartWatching(state.watch, state.settings);
     return state;
 }
 

@@ -1,20 +1,25 @@
 #include "plugin/plugin_log.h"
 
 #include <algorithm>
-#include <optional>
+#include <deque>
 
 #include "platform/platform.h"
 #include "platform/text_files.h"
-#include "plugin/player_files.h"
 
 namespace quillomar {
 namespace {
 
 constexpr const char* kCutNote = "(the log stops here: it is kept under 64 KB)\n";
+constexpr const char* kGaveWayNote = "(earlier entries gave way to later ones: the log is kept under 64 KB)\n";
+constexpr const char* kSettingsName = "Quillomar.ini";
 
-// What this run has written, and the kinds of error it has logged.
+// What this run has written: the start's lines, then the entries added since, oldest first, and
+// the kinds of error logged.
 struct LogRun {
-    std::size_t bytes = 0;
+    std::string start;
+    std::deque<std::string> entries;
+    std::size_t entryBytes = 0;
+    bool gaveWay = false;  // older entries were left out
     int errors = 0;
     std::string kinds[kLoggedErrorLimit];
 };
@@ -25,26 +30,30 @@ std::size_t FileBytes(std::string_view text) {
     return text.size() + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
-std::string SettingsLines(const SettingsOrigin& origin, std::string_view listName,
+FilesReport SettingsLines(const SettingsOrigin& origin, std::string_view listName,
                           const std::optional<LineFileLoad>& lines) {
-    std::string name = "Quillomar.ini";
+    const std::string name = kSettingsName;
     switch (origin.source) {
         case SettingsOrigin::Source::DefaultFileNotWritten:
-            return "Settings: there was no " + name + " and the default file could not be written (" +
-                   origin.writeError + "), so the built-in defaults are in force\n";
+            return {"Settings: there was no " + name + " and the default file could not be written (" +
+                        origin.writeError + "), so the built-in defaults are in force\n",
+                    0, 0};
         case SettingsOrigin::Source::DefaultFileWritten:
         case SettingsOrigin::Source::File:
             break;
     }
     std::optional<std::string> file = platform::ReadFileBytes(platform::kSettingsPath);
     if (!file) {
-        return "Settings: " + name + " exists but cannot be read (" + platform::LastErrorText() +
-               "), so every setting takes its default\n";
+        return {"Settings: " + name + " exists but cannot be read (" + platform::LastErrorText() +
+                    "), so every setting takes its default\n",
+                1, 0};
     }
-    std::string text = origin.source == SettingsOrigin::Source::File
-                           ? "Settings: read from " + name + "\n"
-                           : "Settings: there was no " + name + ", so the default file was written and read\n";
-    return text + ReportPlayerFiles(name, *file, listName, lines).text;
+    FilesReport report = ReportPlayerFiles(name, *file, listName, lines);
+    report.text = (origin.source == SettingsOrigin::Source::File
+                       ? "Settings: read from " + name + "\n"
+                       : "Settings: there was no " + name + ", so the default file was written and read\n") +
+                  report.text;
+    return report;
 }
 
 // The text cut to whole lines within the limit, with a note that it was cut.
@@ -61,26 +70,68 @@ std::string WithinLimit(std::string_view text, std::size_t limit) {
     return std::string(text.substr(0, end)) + kCutNote;
 }
 
-}  // namespace
-
-std::string StartLogText(const SettingsOrigin& origin, int start, std::string_view listName,
-                         const std::optional<LineFileLoad>& lines) {
-    std::string text = "Quillomar " QUILLOMAR_VERSION " (" + std::string(platform::kBuildKind) + " build), started " +
-                       platform::LocalDateTime() + "\n";
-    if (start > 1) {
-        text += "The host started the script again: start " + std::to_string(start) +
-                " since the game loaded Quillomar; it begins afresh\n";
-    }
-    return text + SettingsLines(origin, listName, lines);
+// The log written anew: the start, a note that entries gave way, the entries kept.
+void RewriteLog() {
+    std::string text = gRun.start + kGaveWayNote;
+    for (const std::string& entry : gRun.entries) text += entry;
+    platform::WriteTextFile(platform::kLogPath, text, false);
 }
 
-void WriteStartLog(const SettingsOrigin& origin, int start, std::string_view listName,
-                   const std::optional<LineFileLoad>& lines) noexcept {
+// Adds an entry after the start's lines. While there is room it is appended; after that the
+// oldest entries give way and the log is written anew. An entry never takes the start's room.
+void AddEntry(std::string_view text) {
+    const std::size_t used = FileBytes(gRun.start) + FileBytes(kGaveWayNote);
+    const std::size_t room = kLogLimit - std::min(kLogLimit, used);
+    std::string entry = WithinLimit(text, room);
+    if (FileBytes(entry) > room) return;  // the start fills the log
+    const std::size_t bytes = FileBytes(entry);
+    if (!gRun.gaveWay && FileBytes(gRun.start) + gRun.entryBytes + bytes <= kLogLimit) {
+        platform::WriteTextFile(platform::kLogPath, entry, true);
+    } else {
+        while (!gRun.entries.empty() && gRun.entryBytes + bytes > room) {
+            gRun.entryBytes -= FileBytes(gRun.entries.front());
+            gRun.entries.pop_front();
+        }
+        gRun.gaveWay = true;
+    }
+    gRun.entryBytes += bytes;
+    gRun.entries.push_back(std::move(entry));
+    if (gRun.gaveWay) RewriteLog();
+}
+
+}  // namespace
+
+FilesReport WriteStartLog(const SettingsOrigin& origin, int start, std::string_view listName,
+                          const std::optional<LineFileLoad>& lines) noexcept {
     try {
         gRun = LogRun{};
-        std::string text = WithinLimit(StartLogText(origin, start, listName, lines), kLogLimit);
-        gRun.bytes = FileBytes(text);
-        platform::WriteTextFile(platform::kLogPath, text, false);
+        std::string text = "Quillomar " QUILLOMAR_VERSION " (" + std::string(platform::kBuildKind) +
+                           " build), started " + platform::LocalDateTime() + "\n";
+        if (start > 1) {
+            text += "The host started the script again: start " + std::to_string(start) +
+                    " since the game loaded Quillomar; it begins afresh\n";
+        }
+        FilesReport report = SettingsLines(origin, listName, lines);
+        gRun.start = WithinLimit(text + report.text, kLogLimit);
+        platform::WriteTextFile(platform::kLogPath, gRun.start, false);
+        return report;
+    } catch (...) {
+        return {};
+    }
+}
+
+void LogReload(const FilesReport& report, std::string_view changed) noexcept {
+    try {
+        AddEntry("Read again at " + platform::LocalDateTime() + ", as " + std::string(changed) + " changed\n" +
+                 report.text);
+    } catch (...) {
+    }
+}
+
+void LogUnreadableChange(std::string_view why) noexcept {
+    try {
+        AddEntry("At " + platform::LocalDateTime() + ", " + kSettingsName + " changed but cannot be read (" +
+                 std::string(why) + "), so the settings in force stay until it can be read\n");
     } catch (...) {
     }
 }
@@ -96,9 +147,7 @@ void LogError(std::string_view what, bool startUp) noexcept {
                                ? "An error stopped the start-up (" + std::string(what) + "); the plug-in stays idle\n"
                                : "An error stopped a frame (" + std::string(what) + "); the plug-in goes on\n";
         if (gRun.errors == kLoggedErrorLimit) line += "Further errors are not logged in this run\n";
-        if (gRun.bytes + FileBytes(line) > kLogLimit) return;
-        gRun.bytes += FileBytes(line);
-        platform::WriteTextFile(platform::kLogPath, line, true);
+        AddEntry(line);
     } catch (...) {
     }
 }

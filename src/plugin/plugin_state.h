@@ -3,17 +3,25 @@
 // script, so a restart begins exactly as a fresh load does.
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 
 #include "config/settings.h"
 #include "frame/frame_state.h"
+#include "frame/notice.h"
 #include "frame/taunt_state.h"
+#include "plugin/live_files.h"
 
 namespace quillomar {
 
 struct PluginState {
-    Settings settings{};  // read once at start-up, read-only afterwards
+    Settings settings{};  // in force: read at start-up, and again when the player changes the file
     FrameState frame;
     TauntState taunting;
+    std::optional<std::uint64_t> linesDigest;  // of the list file the lines in force came from; none: built in
+    FilesWatch watch;
+    Notice notice;
+    std::uint32_t reloads = 0;  // times the player's files were read again since the start
 };
 
 // How much the state holds, piece by piece. Each has a bound that no run exceeds, however long.

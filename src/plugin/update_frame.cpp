@@ -2,8 +2,10 @@
 
 #include "frame/combat_stage.h"
 #include "frame/debug_overlay.h"
+#include "frame/notice.h"
 #include "frame/target_stage.h"
 #include "host/query_memory.h"
+#include "plugin/live_files.h"
 #include "plugin/plugin_state.h"
 
 namespace quillomar {
@@ -18,11 +20,8 @@ bool PlayerCannotAct(Ped playerPed) {
 // A gate ends the frame: no stage runs, and the prompts leave the screen.
 void EndFrameAtGate(FrameState& frame) { HideAllPrompts(frame.prompts); }
 
-}  // namespace
-
-void UpdateFrame(PluginState& state) {
-    // The game's answers hold for this frame only.
-    invoker::FrameMemory rememberedAnswers;
+// The gates, then the stages of a frame that passes them.
+void RunGatesAndStages(PluginState& state) {
     const Settings& settings = state.settings;
     FrameState& frame = state.frame;
     TauntState& taunting = state.taunting;
@@ -44,6 +43,16 @@ void UpdateFrame(PluginState& state) {
         }
     }
     if (settings.debugMode) DrawDebugOverlay(frame, taunting, settings);
+}
+
+}  // namespace
+
+void UpdateFrame(PluginState& state) {
+    // The game's answers hold for this frame only.
+    invoker::FrameMemory rememberedAnswers;
+    RefreshPlayerFiles(state);
+    RunGatesAndStages(state);
+    DrawNotice(state.notice);
 }
 
 }  // namespace quillomar

@@ -251,7 +251,8 @@ void ReadRow(Reader& reader, std::size_t number, std::string_view text) {
     if (list.rows.size() >= kMaxListRows) {
         if (!reader.overflowTold[index]) {
             reader.Add(number, LineFileSection(list.voice, list.list) + " has more than " +
-                                   std::to_string(kMaxListRows) + " rows, so this row and the ones after it are left out");
+                                   std::to_string(kMaxListRows) +
+                                   " rows, so this row and the ones after it are left out");
         }
         reader.overflowTold[index] = true;
         return;

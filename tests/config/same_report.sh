@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# The report in DIR/Quillomar.log, of the settings file and the list file it names, must be what
-# `quillomar check DIR` prints.
+# The latest report in DIR/Quillomar.log, of the settings file and the list file it names, must
+# be what `quillomar check DIR` prints of them now.
 #   Usage: same_report.sh TOOL DIR
 set -euo pipefail
 tool=$1
 dir=$2
-# The report closes the start's lines; only errors that stopped a frame may follow it.
-logged=$(sed -n '/^Quillomar.ini: /,$p' "$dir/Quillomar.log" | grep -a -v -E '^(An error stopped|Further errors)')
+# The latest report (of the start, or of a reading again), up to the next entry of the log.
+logged=$(awk '/^Quillomar.ini: / { report = "" ; inside = 1 }
+              /^(An error stopped|Further errors|At |Read again at |\()/ { inside = 0 }
+              inside { report = report $0 "\n" }
+              END { printf "%s", report }' "$dir/Quillomar.log")
 checked=$("$tool" check "$dir") || [ $? -eq 1 ] || { echo "quillomar check could not check $dir" >&2; exit 1; }
 if [ "$logged" != "$checked" ]; then
     diff <(echo "$logged") <(echo "$checked") >&2

@@ -1,4 +1,5 @@
-// The plug-in runs inside the game's frame: once warm, a frame allocates nothing, however busy.
+// The plug-in runs inside the game's frame: once warm, a frame allocates nothing, however busy,
+// with a notice on screen or not.
 
 #include <gtest/gtest.h>
 
@@ -36,6 +37,8 @@ TEST(SteadyFrame, MakesNoHeapAllocationWhileTargetingTauntingAndFighting) {
     world.focusEntity = 0;
     for (std::uint32_t i = 0; i < 20; ++i) test::RunFrame(state, 101000 + i * 33);
 
+    GiveNotice(state.notice, "Quillomar: settings reloaded");  // shown through the first rounds
+
     test::PlugInAllocationsOnly onlyThePlugIn;
     const std::size_t before = test::Allocations();
     std::uint32_t tick = 200000;
@@ -46,6 +49,7 @@ TEST(SteadyFrame, MakesNoHeapAllocationWhileTargetingTauntingAndFighting) {
     }
     EXPECT_EQ(test::Allocations() - before, 0u);
     EXPECT_TRUE(state.frame.prompts.created);
+    EXPECT_FALSE(state.notice.waiting);  // it was shown
     EXPECT_FALSE(state.taunting.taunts.records.empty());
 }
 

@@ -1,0 +1,29 @@
+#pragma once
+// A word on screen about the player's own files: that they have problems, or that an edit was
+// just applied. One line of text for 5 s, counted from the first frame in which the player is in
+// play (not a loading screen), drawn last in every frame whatever the gates, below the debug
+// overlay and away from the game's prompts.
+
+#include <cstdint>
+#include <string_view>
+
+namespace quillomar {
+
+struct Notice {
+    char text[160] = {};
+    bool waiting = false;  // given, not yet shown: it waits for the player to be in play
+    bool showing = false;
+    std::uint32_t since = 0;  // the tick of the first frame that showed it
+};
+
+inline constexpr std::uint32_t kNoticeMs = 5000;
+
+// Gives the notice its text, cut to fit; it waits for the player, then shows for 5 s. A notice
+// given while another waits or shows takes its place.
+void GiveNotice(Notice& notice, std::string_view text);
+
+// Draws the notice if one waits for a player now in play or shows; a frame without one calls no
+// native, and none allocates.
+void DrawNotice(Notice& notice);
+
+}  // namespace quillomar

@@ -1,0 +1,94 @@
+#include "plugin/live_files.h"
+
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include "platform/text_files.h"
+#include "plugin/player_files.h"
+#include "plugin/plugin_log.h"
+#include "plugin/plugin_state.h"
+
+namespace quillomar {
+namespace {
+
+constexpr std::uint32_t kLookIntervalMs = 1000;
+constexpr const char* kSettingsName = "Quillomar.ini";
+
+platform::FileStamp ListStamp(const Settings& settings) {
+    return settings.tauntListFile[0] != '\0' ? platform::StampOf(settings.tauntListFile) : platform::FileStamp{};
+}
+
+WatchedStamps LookAt(const Settings& settings) {
+    return {platform::StampOf(platform::kSettingsPath), ListStamp(settings)};
+}
+
+// The files whose stamps changed, for the log: "Quillomar.ini", the list file, or both.
+std::string ChangedFiles(const WatchedStamps& seen, const WatchedStamps& inForce, const Settings& settings) {
+    std::string changed = seen.settings != inForce.settings ? kSettingsName : "";
+    if (seen.lines != inForce.lines) changed += (changed.empty() ? "" : " and ") + std::string(settings.tauntListFile);
+    return changed;
+}
+
+bool PromptsChange(const Settings& inForce, const Settings& fresh) {
+    return inForce.promptControl != fresh.promptControl || std::strcmp(inForce.promptText, fresh.promptText) != 0 ||
+           std::strcmp(inForce.combatPromptText, fresh.combatPromptText) != 0;
+}
+
+// The fresh settings replace those in force whole; what was made from the old ones is made anew
+// only where they differ.
+void PutInForce(PluginState& state, const Settings& fresh, std::optional<LineFileLoad>& lines) {
+    if (PromptsChange(state.settings, fresh)) DeletePrompts(state.frame.prompts);
+    const std::optional<std::uint64_t> digest = LinesDigest(lines);
+    if (std::strcmp(state.settings.tauntListFile, fresh.tauntListFile) != 0 || digest != state.linesDigest) {
+        PrepareSpeech(state.taunting.speech, TakeOwnLines(lines));
+        state.linesDigest = digest;
+    }
+    state.settings = fresh;
+}
+
+bool ReadAgain(PluginState& state, const WatchedStamps& seen) {
+    FilesWatch& watch = state.watch;
+    const std::optional<std::string> bytes = platform::ReadFileBytes(platform::kSettingsPath);
+    if (!bytes) {  // gone, a folder, held by another program: tried again at the next look
+        if (!watch.unreadableTold) LogUnreadableChange(platform::LastErrorText());
+        watch.unreadableTold = true;
+        return false;
+    }
+    const std::string changed = ChangedFiles(seen, watch.inForce, state.settings);
+    const Settings fresh = ReadSettings(platform::kSettingsPath);
+    const platform::FileStamp listStamp = ListStamp(fresh);
+    std::optional<LineFileLoad> lines = LoadNamedLineFile(fresh);
+    const FilesReport report = ReportPlayerFiles(kSettingsName, *bytes, fresh.tauntListFile, lines);
+    LogReload(report, changed);
+    GiveNotice(state.notice, FilesNotice(report, fresh.tauntListFile, true));
+    PutInForce(state, fresh, lines);
+    watch.inForce = {seen.settings, listStamp};
+    watch.lastSeen = watch.inForce;
+    watch.unreadableTold = false;
+    ++state.reloads;
+    return true;
+}
+
+}  // namespace
+
+void StartWatching(FilesWatch& watch, const Settings& settings) {
+    watch = FilesWatch{};
+    watch.lastLook = platform::TickCount();
+    watch.inForce = LookAt(settings);
+    watch.lastSeen = watch.inForce;
+}
+
+bool RefreshPlayerFiles(PluginState& state) {
+    FilesWatch& watch = state.watch;
+    const std::uint32_t now = platform::TickCount();
+    if (now - watch.lastLook < kLookIntervalMs) return false;
+    watch.lastLook = now;
+    const WatchedStamps seen = LookAt(state.settings);
+    const bool settled = seen == watch.lastSeen;
+    watch.lastSeen = seen;
+    if (seen == watch.inForce || !settled) return false;
+    return ReadAgain(state, seen);
+}
+
+}  // namespace quillomar

@@ -1,0 +1,40 @@
+#pragma once
+// The player's files while the game runs. Once a second of the tick clock the plug-in asks the
+// file system for the stamps of Quillomar.ini and of the list file the settings in force name;
+// a change that still holds at the next look, a second later (so that a file an editor is still
+// saving is never read), is read with the same loader as at start and put in force at once,
+// before the frame's gates. A settings file that cannot be read leaves the settings in force.
+
+#include <cstdint>
+
+#include "config/settings.h"
+#include "platform/platform.h"
+
+namespace quillomar {
+
+struct PluginState;
+
+struct WatchedStamps {
+    platform::FileStamp settings;
+    platform::FileStamp lines;  // of the list file the settings name; nothing when they name none
+    bool operator==(const WatchedStamps&) const = default;
+};
+
+struct FilesWatch {
+    std::uint32_t lastLook = 0;
+    WatchedStamps inForce;        // of the files the settings and lines in force came from
+    WatchedStamps lastSeen;       // at the last look
+    bool unreadableTold = false;  // the log said that the changed settings file cannot be read
+};
+
+// Begins watching the files the settings in force came from, from now on.
+void StartWatching(FilesWatch& watch, const Settings& settings);
+
+// At most once a second: looks at the files and, when one has changed and held still since the
+// look before, reads them again and puts them in force: the settings whole, the prompts made
+// anew when their text or control changed, the lines built again (their history emptied) when
+// the list file's name or content changed. Everything else carries on. Logs it, gives the notice,
+// and returns true when it read them.
+bool RefreshPlayerFiles(PluginState& state);
+
+}  // namespace quillomar
