@@ -14,7 +14,7 @@
 #include "game.h"
 #include "plugin/plugin.h"
 #include "plugin/update_frame.h"
-#include "scratch.h"
+#include "support.h"
 
 using namespace quillomar;
 

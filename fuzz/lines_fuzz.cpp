@@ -12,16 +12,12 @@
 
 #include "plugin/player_files.h"
 #include "speech/line_file.h"
+#include "support.h"
 
 using namespace quillomar;
+using fuzz::Require;
 
 namespace {
-
-void Require(bool holds, const char* what) {
-    if (holds) return;
-    std::fprintf(stderr, "fuzz: %s\n", what);
-    std::abort();
-}
 
 // A name the row points at: a NUL-terminated run inside the storage.
 void RequireStored(const char* name, const std::vector<char>& names) {

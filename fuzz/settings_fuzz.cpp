@@ -14,17 +14,12 @@
 #include "config/settings.h"
 #include "config/settings_check.h"
 #include "platform/ini_reader.h"
-#include "scratch.h"
+#include "support.h"
 
 using namespace quillomar;
+using fuzz::Require;
 
 namespace {
-
-void Require(bool holds, const char* what) {
-    if (holds) return;
-    std::fprintf(stderr, "fuzz: %s\n", what);
-    std::abort();
-}
 
 // Each key read as text into buffers of awkward sizes and of the loader's size, and as an
 // integer; the text must fit its buffer and end in a NUL. The file is decoded once, as the

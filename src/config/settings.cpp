@@ -1,5 +1,6 @@
 #include "config/settings.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
@@ -29,8 +30,7 @@ int HexDigit(char c) {
 std::uint32_t ParseHexAfterPrefix(const char* text) {
     std::uint64_t value = 0;
     for (const char* c = text + 2; HexDigit(*c) >= 0; ++c) {
-        value = value * 16 + static_cast<std::uint64_t>(HexDigit(*c));
-        if (value > 0xFFFFFFFFu) return 0xFFFFFFFFu;
+        value = std::min<std::uint64_t>(value * 16 + static_cast<std::uint64_t>(HexDigit(*c)), 0xFFFFFFFFu);
     }
     return static_cast<std::uint32_t>(value);
 }

@@ -17,8 +17,9 @@
 namespace quillomar {
 namespace {
 
-constexpr std::uint32_t kIntegerReadSize = 30;  // as much of a value as the integer read looks at
-constexpr std::uint32_t kFloatReadSize = 64;    // the plug-in's buffer for a float's text
+// The plug-in's buffer for a value it reads as text (a float, a control name). A number or a
+// switch read from as much of its text is told apart as well: only short texts are plain.
+constexpr std::uint32_t kValueReadSize = 64;
 
 // Text after a value is part of it: a hint for a value with a semicolon in it.
 std::string CommentHint(std::string_view written) {
@@ -212,7 +213,7 @@ std::string NumberProblem(const SettingDef& def, std::string_view written, bool 
 }
 
 std::optional<std::string> CheckSwitch(const Scan& scan, const SettingDef& def, std::string_view written) {
-    std::string text = ReadText(scan, def, "", kIntegerReadSize);
+    std::string text = ReadText(scan, def, "", kValueReadSize);
     if (text == "0" || text == "1") return std::nullopt;
     std::int32_t value = ReadInt(scan, def);
     if (text.empty()) {
@@ -224,7 +225,7 @@ std::optional<std::string> CheckSwitch(const Scan& scan, const SettingDef& def, 
 }
 
 std::optional<std::string> CheckInteger(const Scan& scan, const SettingDef& def, std::string_view written) {
-    std::string text = ReadText(scan, def, "", kIntegerReadSize);
+    std::string text = ReadText(scan, def, "", kValueReadSize);
     std::int32_t value = ReadInt(scan, def);
     if (text.empty()) return std::string(def.key) + " is empty, so its default " + def.defaultText + " is used";
     bool plain = IsPlainInteger(text, value);
@@ -234,7 +235,7 @@ std::optional<std::string> CheckInteger(const Scan& scan, const SettingDef& def,
 }
 
 std::optional<std::string> CheckFloat(const Scan& scan, const SettingDef& def, std::string_view written) {
-    std::string text = ReadText(scan, def, "", kFloatReadSize);
+    std::string text = ReadText(scan, def, "", kValueReadSize);
     float value = ReadSettingFloat(text.c_str());
     bool plain = IsPlainDecimal(text);
     std::optional<std::string> odd = OddValue(def, value);
@@ -244,7 +245,7 @@ std::optional<std::string> CheckFloat(const Scan& scan, const SettingDef& def, s
 }
 
 std::optional<std::string> CheckControl(const Scan& scan, const SettingDef& def, std::string_view written) {
-    std::string text = ReadText(scan, def, def.defaultText, kFloatReadSize);
+    std::string text = ReadText(scan, def, def.defaultText, kValueReadSize);
     for (const NamedControl& control : kNamedControls) {
         if (text == control.name) return std::nullopt;
     }

@@ -43,7 +43,7 @@ struct OwnList {
     SpeechLines rows;
 };
 struct OwnLines {
-    std::vector<char> names;
+    std::vector<char> names;     // the file's text, which the rows' names point into
     std::vector<OwnList> lists;  // in the order of the file
 
     // The rows point into names: the two move together and are never copied apart.

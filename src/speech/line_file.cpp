@@ -117,15 +117,12 @@ struct Reader {
 
     void Add(std::size_t line, std::string text) { result.problems.push_back({line, std::move(text)}); }
 
-    // The name's own copy, which the rows point at. Storage was made for the whole file at the
-    // start, so it never moves: every name kept is a run of the file's bytes and its end.
-    const char* Keep(std::string_view name, const char* previous) {
+    // The name kept for a row: the rows point into the file's own bytes, kept whole, and a name
+    // ends where a NUL is put over the blank or line end after it (or at the end of the copy).
+    const char* Keep(std::string_view name) {
         std::vector<char>& names = result.lines.names;
-        if (previous != nullptr && name == previous) return previous;
-        const std::size_t at = names.size();
-        names.insert(names.end(), name.begin(), name.end());
-        names.push_back('\0');
-        return names.data() + at;
+        names[static_cast<std::size_t>(name.data() - names.data()) + name.size()] = '\0';
+        return name.data();
     }
 };
 
@@ -233,9 +230,8 @@ std::optional<std::string> ParseRow(Reader& reader, std::span<const std::string_
     if (voice) {
         if (std::optional<std::string> problem = NameProblem(*voice)) return "voice " + *problem + kLeftOut;
     }
-    const SpeechLines& rows = reader.result.lines.lists[*reader.current].rows;
-    row.speechName = reader.Keep(words[0], rows.empty() ? nullptr : rows.back().speechName);
-    if (voice) row.voice = reader.Keep(*voice, rows.empty() ? nullptr : rows.back().voice);
+    row.speechName = reader.Keep(words[0]);
+    if (voice) row.voice = reader.Keep(*voice);
     return std::nullopt;
 }
 
@@ -287,19 +283,22 @@ LineFileRead ReadLineFile(std::string_view bytes) {
         return std::move(reader.result);
     }
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);  // the mark some editors put before UTF-8
-    reader.result.lines.names.reserve(bytes.size() + 1);
+    std::vector<char>& names = reader.result.lines.names;
+    names.assign(bytes.begin(), bytes.end());
+    names.push_back('\0');
+    const std::string_view file(names.data(), bytes.size());  // read from the copy the rows keep
     std::size_t number = 0;
     // Lines end as an editor counts them: CR LF, LF or a lone CR.
-    for (std::size_t at = 0; at <= bytes.size();) {
-        std::size_t end = std::min(bytes.find_first_of("\r\n", at), bytes.size());
-        const std::string_view text = Trimmed(bytes.substr(at, end - at));
+    for (std::size_t at = 0; at <= file.size();) {
+        const std::size_t end = std::min(file.find_first_of("\r\n", at), file.size());
+        const std::string_view line = Trimmed(file.substr(at, end - at));
         ++number;
-        at = end + (bytes.substr(end, 2) == "\r\n" ? 2 : 1);
-        if (text.empty() || text.front() == ';') continue;
-        if (text.front() == '[') {
-            ReadSection(reader, number, text);
+        at = end + (file.substr(end, 2) == "\r\n" ? 2 : 1);
+        if (line.empty() || line.front() == ';') continue;
+        if (line.front() == '[') {
+            ReadSection(reader, number, line);
         } else {
-            ReadRow(reader, number, text);
+            ReadRow(reader, number, line);
         }
     }
     const std::vector<OwnList>& lists = reader.result.lines.lists;

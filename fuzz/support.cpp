@@ -1,4 +1,4 @@
-#include "scratch.h"
+#include "support.h"
 
 #include <unistd.h>
 
@@ -31,6 +31,12 @@ void EnterScratchFolder() {
     }
     gScratch = pattern;
     std::atexit(RemoveScratchFolder);
+}
+
+void Require(bool holds, const char* what) {
+    if (holds) return;
+    std::fprintf(stderr, "fuzz: %s\n", what);
+    std::abort();
 }
 
 }  // namespace fuzz
