@@ -9,7 +9,8 @@
 
 namespace quillomar {
 
-enum class CombatMode : std::int32_t { None = 0, Gunfight = 1, Melee = 2 };
+// The fight the player is in; the values (0, 1, 2) are read nowhere, only told apart.
+enum class CombatMode : std::int32_t { None, Gunfight, Melee };
 
 struct CombatContext {
     Ped player = 0;

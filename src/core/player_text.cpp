@@ -8,15 +8,12 @@ namespace {
 
 constexpr std::size_t kShownLength = 40;  // a value longer than this is shown cut
 
-// Edits (insert, delete, replace, swap of neighbours) from one name to the other, capitals aside;
-// names far apart in length (or very long) are simply far.
+constexpr std::size_t kLongestName = 63;  // longer names are compared with nothing
+
+// Edits (insert, delete, replace, swap of neighbours) from one name to the other, capitals aside,
+// for names of at most kLongestName characters.
 std::size_t EditDistance(std::string_view a, std::string_view b) {
-    constexpr std::size_t kFar = 3;
-    constexpr std::size_t kLongest = 63;
-    if (a.size() > kLongest || b.size() > kLongest || a.size() + kFar <= b.size() || b.size() + kFar <= a.size()) {
-        return kFar;
-    }
-    std::size_t d[kLongest + 1][kLongest + 1];
+    std::size_t d[kLongestName + 1][kLongestName + 1];
     for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
     for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
     for (std::size_t i = 1; i <= a.size(); ++i) {
@@ -42,8 +39,13 @@ bool SameName(std::string_view a, std::string_view b) {
 }
 
 std::optional<std::size_t> Nearness(std::string_view written, std::string_view known) {
-    std::size_t distance = EditDistance(written, known);
-    if (distance == 0 || distance > (known.size() > 5 ? 2u : 1u)) return std::nullopt;
+    const std::size_t allowed = known.size() > 5 ? 2 : 1;
+    // Names further apart in length than the edits allowed cannot be near; very long ones are not compared.
+    const std::size_t gap =
+        written.size() > known.size() ? written.size() - known.size() : known.size() - written.size();
+    if (written.size() > kLongestName || known.size() > kLongestName || gap > allowed) return std::nullopt;
+    const std::size_t distance = EditDistance(written, known);
+    if (distance == 0 || distance > allowed) return std::nullopt;
     return distance;
 }
 

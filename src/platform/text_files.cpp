@@ -4,16 +4,17 @@
 #include "platform/text_files.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 namespace quillomar::platform {
 
-std::optional<std::string> ReadFileBytes(const char* path, std::size_t maxBytes) {
+std::optional<std::string> ReadFileBytes(const char* path, std::optional<std::size_t> maxBytes) {
     std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr) return std::nullopt;
     std::string text;
     char chunk[4096];
-    const std::size_t limit = maxBytes + 1;
+    const std::size_t limit = maxBytes ? *maxBytes + 1 : SIZE_MAX;
     for (std::size_t got;
          text.size() < limit && (got = std::fread(chunk, 1, std::min(sizeof chunk, limit - text.size()), file)) > 0;) {
         text.append(chunk, got);

@@ -4,7 +4,6 @@
 // portable build takes its time from the host that runs the plug-in (the simulated game).
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,9 +13,10 @@ namespace quillomar::platform {
 // The log, next to the settings file.
 extern const char* const kLogPath;
 
-// The file's bytes, or nothing when it cannot be read (a folder of that name included). Reading
-// stops after maxBytes + 1 bytes, so a result longer than maxBytes says the file is larger.
-std::optional<std::string> ReadFileBytes(const char* path, std::size_t maxBytes = SIZE_MAX - 1);
+// The file's bytes, or nothing when it cannot be read (a folder of that name included). With a
+// bound, reading stops after maxBytes + 1 bytes, so a result longer than maxBytes says the file is
+// larger.
+std::optional<std::string> ReadFileBytes(const char* path, std::optional<std::size_t> maxBytes = std::nullopt);
 
 // Writes text as the whole file (append: at its end), each newline becoming CR LF on Windows.
 // Says whether every byte reached the file.

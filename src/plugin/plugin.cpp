@@ -84,9 +84,4 @@ void OnKeyboardMessage(std::uint32_t key, std::uint16_t, std::uint8_t, std::int3
     gKeys[key] = {platform::TickCount(), isWithAlt, wasDownBefore, isUpNow};
 }
 
-const KeyState& KeyStateOf(std::uint32_t key) {
-    static const KeyState kNone{};
-    return key < kKeyCount ? gKeys[key] : kNone;
-}
-
 }  // namespace quillomar

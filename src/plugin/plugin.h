@@ -31,9 +31,9 @@ struct KeyState {
 
 inline constexpr std::uint32_t kKeyCount = 255;
 
-// Called by the host from the game's window procedure: notes the key in the key table only.
+// Called by the host from the game's window procedure: notes the key in the key table only, which
+// nothing reads (prompts use the game's own controls).
 void OnKeyboardMessage(std::uint32_t key, std::uint16_t repeats, std::uint8_t scanCode, std::int32_t isExtended,
                        std::int32_t isWithAlt, std::int32_t wasDownBefore, std::int32_t isUpNow) noexcept;
-const KeyState& KeyStateOf(std::uint32_t key);
 
 }  // namespace quillomar

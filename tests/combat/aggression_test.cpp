@@ -162,6 +162,8 @@ TEST(UpdateProvokedPeds, EngagesWithin1_8mAtOnceWithin2_1mAfterMoreThan1500msAnd
             const auto& provoked = world.aggression.provoked;
             const Expect now = provoked.empty() ? Gone : provoked[0].engaged ? Engaged : Approaching;
             EXPECT_EQ(now, step.expect) << "case " << i << " at " << step.ms << " ms";
+            // A ped let go reacts to the world again.
+            EXPECT_TRUE(now != Gone || !sim::TheGame().world.peds[kHostile].blockingEvents) << "case " << i;
         }
     }
 }

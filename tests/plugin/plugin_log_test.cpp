@@ -83,6 +83,51 @@ TEST(StartLog, StaysWithin64KBWhateverTheSettingsFile) {
     EXPECT_EQ(Count(log, "(late)"), 0u);
 }
 
+// The log's size on the disk, where each newline is CR LF.
+std::size_t LogBytes(const test::ScopedDirectory& dir) {
+    const std::string log = dir.ReadFile("Quillomar.log");
+    return log.size() + Count(log, "\n");
+}
+
+TEST(Log, KeepsItsStartAndTheNewestEntriesWithin64KB) {
+    test::ScopedDirectory dir;
+    WriteStartLog({}, 1);
+    const std::string start = dir.ReadFile("Quillomar.log");
+    LogUnreadableChange("first");
+    LogError("second");
+    EXPECT_EQ(Count(dir.ReadFile("Quillomar.log"), "(first)") + Count(dir.ReadFile("Quillomar.log"), "(second)"), 2u);
+    // An entry that fills the log to its last byte is added whole; the next makes the oldest give way.
+    const std::size_t before = LogBytes(dir);
+    LogUnreadableChange("x");
+    const std::size_t entry = LogBytes(dir) - before - 1;  // the entry around its one letter
+    LogUnreadableChange(std::string(kLogLimit - LogBytes(dir) - entry, 'y'));
+    EXPECT_EQ(LogBytes(dir), kLogLimit);
+    EXPECT_EQ(Count(dir.ReadFile("Quillomar.log"), "gave way"), 0u);
+    LogError("third");
+    const std::string log = dir.ReadFile("Quillomar.log");
+    EXPECT_LE(LogBytes(dir), kLogLimit);
+    EXPECT_TRUE(log.starts_with(start));
+    EXPECT_EQ(Count(log, "gave way"), 1u);
+    EXPECT_EQ(Count(log, "(first)"), 0u) << log.substr(0, 400);
+    EXPECT_TRUE(log.ends_with("(third); the plug-in goes on\n"));
+}
+
+TEST(Log, KeepsAnEntryWholeThatTakesAllTheRoomLeft) {
+    test::ScopedDirectory dir;
+    WriteStartLog({}, 1);
+    const std::size_t start = LogBytes(dir);
+    LogUnreadableChange("");
+    const std::size_t entry = LogBytes(dir) - start;  // an entry with nothing in its parentheses
+    WriteStartLog({}, 1);
+    // The room an entry has: the limit, less the start and the note that entries gave way.
+    const std::size_t room =
+        kLogLimit - start -
+        std::string("(earlier entries gave way to later ones: the log is kept under 64 KB)\n").size() - 1;
+    LogUnreadableChange(std::string(room - entry, 'y'));
+    EXPECT_EQ(LogBytes(dir), start + room);
+    EXPECT_EQ(Count(dir.ReadFile("Quillomar.log"), "the log stops here"), 0u);
+}
+
 // /proc refuses new files even to root: a folder the plug-in cannot write in.
 TEST(LoadSettings, InAFolderThatCannotBeWrittenRunsOnTheBuiltInDefaults) {
     const std::filesystem::path previous = std::filesystem::current_path();

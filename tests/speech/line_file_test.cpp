@@ -13,8 +13,6 @@
 namespace quillomar {
 namespace {
 
-std::string ListFile(const std::string& section, const std::string& rows) { return section + "\n" + rows; }
-
 void ExpectSameRow(const SpeechLine& read, const SpeechLine& built, const std::string& where) {
     EXPECT_STREQ(read.speechName, built.speechName) << where;
     EXPECT_EQ(read.conditions, built.conditions) << where;
@@ -65,7 +63,7 @@ TEST(LineFile, KeepsRowsUpToEachBound) {
         {"one row past the bound", fullList, kMaxListRows},
     };
     for (const Case& c : cases) {
-        const LineFileRead read = ReadLineFile(ListFile("[Arthur Dead]", c.rows));
+        const LineFileRead read = ReadLineFile("[Arthur Dead]\n" + c.rows);
         ASSERT_EQ(read.lines.lists.size(), 1u) << c.what;
         EXPECT_EQ(read.lines.lists[0].rows.size(), c.kept) << c.what;
         const bool leftOut = c.kept != 1;
@@ -100,17 +98,12 @@ TEST(LoadLineFile, ReadsUpToOneMebibyteAndSaysWhyItReadsNothing) {
     const std::string rows = "[Arthur Dead]\nTEST_ROW\n";
     dir.WriteFile("fits.txt", rows + std::string(kLineFileMaxBytes - rows.size(), '\n'));
     dir.WriteFile("too_large.txt", rows + std::string(kLineFileMaxBytes + 1 - rows.size(), '\n'));
-    std::filesystem::create_directory("a_folder.txt");
-
     const LineFileLoad fits = LoadLineFile("fits.txt");
     EXPECT_EQ(fits.outcome, LineFileLoad::Outcome::Read);
     ASSERT_EQ(fits.read.lines.lists.size(), 1u);
     EXPECT_EQ(fits.read.lines.lists[0].rows.size(), 1u);
     EXPECT_EQ(LoadLineFile("too_large.txt").outcome, LineFileLoad::Outcome::TooLarge);
-    const LineFileLoad missing = LoadLineFile("missing.txt");
-    EXPECT_EQ(missing.outcome, LineFileLoad::Outcome::Unreadable);
-    EXPECT_EQ(missing.error, "No such file or directory");
-    EXPECT_EQ(LoadLineFile("a_folder.txt").error, "Is a directory");
+    EXPECT_EQ(LoadLineFile("missing.txt").outcome, LineFileLoad::Outcome::Unreadable);
     dir.WriteFile("changed.txt", "[Arthur Dead]\nTEST_ROX\n" + std::string(kLineFileMaxBytes - rows.size(), '\n'));
     EXPECT_EQ(LoadLineFile("fits.txt").digest, fits.digest);
     EXPECT_NE(LoadLineFile("changed.txt").digest, fits.digest);

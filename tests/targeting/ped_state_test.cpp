@@ -1,0 +1,36 @@
+// A ragdolling ped counts as hurt below 100 health or below a third of its maximum, and only when
+// the settings include such peds.
+
+#include "targeting/ped_state.h"
+
+#include <gtest/gtest.h>
+
+#include "sim_support.h"
+
+namespace quillomar {
+namespace {
+
+TEST(ClassifyPedState, ARagdollingPedIsHurtBelow100OrAThirdOfItsMaximumHealth) {
+    struct Case {
+        std::int32_t health, maxHealth;
+        bool includeRagdoll;
+        PedState state;
+    };
+    const Case cases[] = {
+        {99, 150, true, PedState::RagdollHurt},  {100, 150, true, PedState::None},
+        {199, 600, true, PedState::RagdollHurt}, {200, 600, true, PedState::None},
+        {50, 0, true, PedState::None},           {50, 1, true, PedState::RagdollHurt},
+        {10, 150, false, PedState::None},
+    };
+    for (const Case& c : cases) {
+        sim::Ped& ped = test::FreshWorld().peds[101];
+        ped.ragdoll = true;
+        ped.health = c.health;
+        ped.maxHealth = c.maxHealth;
+        EXPECT_EQ(ClassifyPedState(101, c.includeRagdoll, test::kPlayerPed), c.state)
+            << c.health << " of " << c.maxHealth;
+    }
+}
+
+}  // namespace
+}  // namespace quillomar
