@@ -141,10 +141,11 @@ void ParseStepValues(const Json& step, ScenarioStep& parsed) {
             if (!step["text"].is_null()) parsed.contents = ReadText(step["text"], "text");
             break;
         case ScenarioStep::Kind::Hold:
-        case ScenarioStep::Kind::Release:
-            parsed.file = ReadFileName(step[parsed.kind == ScenarioStep::Kind::Hold ? "hold" : "release"],
-                                       parsed.kind == ScenarioStep::Kind::Hold ? "hold" : "release", true);
+        case ScenarioStep::Kind::Release: {
+            const char* key = parsed.kind == ScenarioStep::Kind::Hold ? "hold" : "release";
+            parsed.file = ReadFileName(step[key], key, true);
             break;
+        }
         case ScenarioStep::Kind::Expect: {
             const Json& expect = step["expect"];
             if (!expect.is_array()) {

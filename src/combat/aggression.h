@@ -12,7 +12,8 @@
 
 namespace quillomar {
 
-enum class ProvokeKind : std::int32_t { Tackle = 0, StandingGrapple = 5, Closer = 10 };
+// What a provoked ped does when it reaches the player: the first tackles or grapples, the rest close in.
+enum class ProvokeKind : std::int32_t { Tackle, StandingGrapple, Closer };
 
 // One provoked ped, from the call that provoked it until it fights, vanishes, dies or gives up.
 struct ProvokedPed {

@@ -70,10 +70,12 @@ void SortByLine(std::vector<FileProblem>& problems) {
     problems = std::move(sorted);
 }
 
+std::string ProblemCount(std::size_t count) { return std::to_string(count) + (count == 1 ? " problem" : " problems"); }
+
 std::string ProblemReport(std::string_view fileName, const std::vector<FileProblem>& problems) {
     std::string report(fileName);
     if (problems.empty()) return report + ": no problems found\n";
-    report += ": " + std::to_string(problems.size()) + (problems.size() == 1 ? " problem" : " problems") + "\n";
+    report += ": " + ProblemCount(problems.size()) + "\n";
     for (const FileProblem& problem : problems) {
         report += "  line " + std::to_string(problem.line) + ": " + problem.text + "\n";
     }

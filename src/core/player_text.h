@@ -46,6 +46,9 @@ struct FileProblem {
 // The problems in line order, keeping the order found within a line.
 void SortByLine(std::vector<FileProblem>& problems);
 
+// "1 problem", "2 problems".
+std::string ProblemCount(std::size_t count);
+
 // A summary line naming the file, then one line per problem.
 std::string ProblemReport(std::string_view fileName, const std::vector<FileProblem>& problems);
 

@@ -33,9 +33,6 @@ std::string ReplacedLists(std::string_view listName, const OwnLines& own) {
     return text + "; every other list is the built-in one\n";
 }
 
-// "2 problems", "1 problem".
-std::string Problems(std::size_t count) { return std::to_string(count) + (count == 1 ? " problem" : " problems"); }
-
 // The file's name without its folders.
 std::string_view FileName(std::string_view path) {
     const std::size_t folder = path.find_last_of("/\\");
@@ -82,9 +79,9 @@ FilesReport ReportPlayerFiles(std::string_view iniName, std::string_view iniByte
 
 std::string FilesNotice(const FilesReport& report, std::string_view listName, bool reloaded) {
     std::string where;
-    if (report.settingsProblems > 0) where = Problems(report.settingsProblems) + " in Quillomar.ini";
+    if (report.settingsProblems > 0) where = ProblemCount(report.settingsProblems) + " in Quillomar.ini";
     if (report.lineProblems > 0) {
-        where += where.empty() ? Problems(report.lineProblems) : " and " + std::to_string(report.lineProblems);
+        where += where.empty() ? ProblemCount(report.lineProblems) : " and " + std::to_string(report.lineProblems);
         where += " in " + std::string(FileName(listName));
     }
     if (!where.empty()) where += " - see Quillomar.log";

@@ -1,4 +1,5 @@
-// A target counts as a gang's when the player's relationship to it is dislike (4) or worse.
+// A target's surroundings: a gang's when the player's relationship to it is dislike (4) or worse,
+// and the peds, living and dead, within 25 m of the player, the target aside.
 
 #include "combat/contexts.h"
 
@@ -13,6 +14,19 @@ TEST(BuildTargetContext, CountsATargetAsAGangsFromARelationshipOf4) {
     for (const auto& [relationship, gang] : {std::pair{3, false}, std::pair{4, true}, std::pair{5, true}}) {
         test::FreshWorld().peds[101].relationshipToPlayer = relationship;
         EXPECT_EQ(BuildTargetContext(101, test::kPlayerPed).gang, gang) << relationship;
+    }
+}
+
+TEST(BuildTargetContext, CountsThePedsWithin25mOfThePlayer) {
+    for (const auto& [y, counted] : {std::pair{25.0f, 1}, std::pair{25.1f, 0}}) {
+        sim::World& world = test::FreshWorld();
+        world.peds[101].position = {0, y, 0};  // the target
+        world.peds[102].position = {0, y, 0};
+        world.peds[103].position = {0, -y, 0};
+        world.peds[103].dead = true;
+        const TargetContext context = BuildTargetContext(101, test::kPlayerPed);
+        EXPECT_EQ(context.nearbyPeds, counted) << y;
+        EXPECT_EQ(context.nearbyDead, counted) << y;
     }
 }
 

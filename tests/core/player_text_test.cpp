@@ -16,7 +16,7 @@ TEST(Nearness, CountsOneEditForAReplacementAnInsertionOrTwoNeighboursSwappedAnyw
         const char* known;
         std::optional<std::size_t> nearness;
     };
-    const std::string longer(64, 'A'), longest(63, 'A');
+    const std::string longer(64, 'A'), longest(63, 'A'), longestTypo = std::string(62, 'A') + "B";
     const Case cases[] = {
         {"MaxDistance", "MaxDistance", std::nullopt},  // the same name is no typo
         {"maxDISTANCE", "MaxDistance", std::nullopt},  // nor in other capitals
@@ -35,6 +35,7 @@ TEST(Nearness, CountsOneEditForAReplacementAnInsertionOrTwoNeighboursSwappedAnyw
         {"Ga", "Gang", std::nullopt},
         {"G", "Gang", std::nullopt},
         {longer.c_str(), longest.c_str(), std::nullopt},  // too long to compare
+        {longestTypo.c_str(), longest.c_str(), 1},
     };
     for (const Case& c : cases) EXPECT_EQ(Nearness(c.written, c.known), c.nearness) << c.written << " / " << c.known;
 }
@@ -44,6 +45,7 @@ TEST(NearestName, SuggestsTheNearestOfTheKnownNames) {
     auto name = [](const char* candidate) { return candidate; };
     EXPECT_STREQ(NearestName("IntervalMxa", known, name), "IntervalMax");
     EXPECT_STREQ(NearestName("IntrevalMin", known, name), "IntervalMin");
+    EXPECT_STREQ(NearestName("IntervalM", known, name), "IntervalMin");  // as near as Max: the first wins
     EXPECT_EQ(NearestName("Cooldown", known, name), nullptr);
 }
 

@@ -70,5 +70,14 @@ TEST(CombatPrompt, WaitsForTheCooldownOfTheFightsKindSinceTheLastSpokenCombatTau
     }
 }
 
+TEST(PerformCombatTaunt, FailsAndRestartsNoCooldownWhenTheGameDeclinesTheLine) {
+    Fight fight("GunfightCooldown=0\n");
+    fight.Offered(kStart);
+    sim::TheGame().world.speechRefused = true;
+    EXPECT_FALSE(PerformCombatTaunt(SpeakerOf(fight.state->taunting, fight.state->settings, test::kPlayerPed),
+                                    fight.state->frame.combatContext));
+    EXPECT_EQ(fight.state->taunting.speech.lastCombatTauntTick, 0u);
+}
+
 }  // namespace
 }  // namespace quillomar

@@ -75,7 +75,7 @@ TEST(LineFile, KeepsRowsUpToEachBound) {
 TEST(LineFile, NamesStayWithTheListsWhenTheCatalogueTakesThem) {
     LineFileRead read = ReadLineFile(
         "[John Melee]\nTEST_FIRST voice JOHN_AI\nTEST_FIRST variation 2 voice JOHN_AI\nTEST_SECOND\n"
-        "[Arthur Gunfight]\nTEST_THIRD generic\n");
+        "[Arthur Gunfight]\nTEST_THIRD");  // the last name ends the file
     ASSERT_TRUE(read.problems.empty());
     LineCatalogues built;
     BuildLineCatalogues(built, std::move(read.lines));
@@ -87,7 +87,9 @@ TEST(LineFile, NamesStayWithTheListsWhenTheCatalogueTakesThem) {
     EXPECT_STREQ(melee[1].voice, "JOHN_AI");
     EXPECT_STREQ(melee[2].speechName, "TEST_SECOND");
     EXPECT_EQ(melee[2].voice, nullptr);
-    EXPECT_STREQ(moved.Of(VoiceSet::Arthur).gunfightLines[0].speechName, "TEST_THIRD");
+    const char* last = moved.Of(VoiceSet::Arthur).gunfightLines[0].speechName;
+    EXPECT_STREQ(last, "TEST_THIRD");
+    EXPECT_LT(last + std::strlen(last), moved.ownNames.data() + moved.ownNames.size());  // it ends inside
     // The lists the file leaves out are the built-in ones.
     EXPECT_EQ(moved.Of(VoiceSet::John).gunfightLines.size(), 123u);
     EXPECT_EQ(moved.Of(VoiceSet::Arthur).meleeLines.size(), 184u);
