@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <ostream>
+#include <stdexcept>
 #include <system_error>
 
 #include "config/settings.h"
@@ -26,7 +27,15 @@ namespace fs = std::filesystem;
 // Any module handle will do: the simulated host only compares it.
 int gModuleToken = 0;
 
-void LoadPlugin() { quillomar::AttachPlugin(&gModuleToken); }
+// Loads the plug-in as the host does; as the Wine driver does, it must have registered its script
+// and its keyboard handler, or nothing after could be trusted.
+void LoadPlugin() {
+    quillomar::AttachPlugin(&gModuleToken);
+    const sim::Game& game = sim::TheGame();
+    if (game.scriptEntry == nullptr || game.keyboardHandler == nullptr) {
+        throw std::runtime_error("loading the plug-in did not register its script and keyboard handler");
+    }
+}
 void UnloadPlugin() { quillomar::DetachPlugin(&gModuleToken); }
 std::uint32_t Reloads() {
     const quillomar::PluginState* running = quillomar::RunningPlugin();

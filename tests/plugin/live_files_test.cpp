@@ -1,5 +1,5 @@
-// The player's files while the game runs: when a change is read, what it renews and what carries
-// on, and what a file that cannot be read leaves in force.
+// The player's files while the game runs: when a change is read, and what it renews and what
+// carries on. (A file gone or unreadable, and the log of it, are scenarios.)
 
 #include "plugin/live_files.h"
 
@@ -48,23 +48,6 @@ TEST(LiveFiles, ReadsAChangeThatHeldStillForALookOnceASecondAcrossTheWrapAnEarli
     EXPECT_EQ(FramesThatRead(state, tick, 1, 500), 1);
     EXPECT_EQ(state.settings.maxDistance, 11.0f);
     EXPECT_EQ(FramesThatRead(state, tick, 200), 0);  // nothing changed since
-}
-
-TEST(LiveFiles, AGoneOrUnreadableSettingsFileLeavesTheSettingsInForceAndIsLoggedOnce) {
-    test::ScopedDirectory dir;
-    Save("Quillomar.ini", "[Settings]\nMaxDistance=10\n", 5000000);
-    PluginState& state = test::StartPluginInSim();
-    std::uint32_t tick = kStart;
-    std::string error;
-    ASSERT_TRUE(sim::RemoveFolderFile("Quillomar.ini", error));
-    EXPECT_EQ(FramesThatRead(state, tick, 300), 0);
-    std::filesystem::create_directory("Quillomar.ini");  // now a folder
-    EXPECT_EQ(FramesThatRead(state, tick, 300), 0);
-    EXPECT_EQ(state.settings.maxDistance, 10.0f);
-    EXPECT_TRUE(std::filesystem::is_directory("Quillomar.ini"));  // no default file written in its place
-    const std::string log = dir.ReadFile("Quillomar.log");
-    EXPECT_EQ(log.find("changed but cannot be read"), log.rfind("changed but cannot be read")) << log;
-    EXPECT_NE(log.find("(No such file or directory), so the settings in force stay"), std::string::npos) << log;
 }
 
 TEST(LiveFiles, RenewsOnlyWhatTheChangeTouches) {
