@@ -1,4 +1,5 @@
-// Automatic taunts: the timers hold their delay across the tick count's wrap.
+// Automatic taunts: the timers hold their delay across the tick count's wrap, and a target
+// accepted again after a frame with neither target nor fight counts as new.
 
 #include "frame/auto_taunt.h"
 
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <string>
 
+#include "plugin/update_frame.h"
 #include "sim_support.h"
 
 namespace quillomar {
@@ -51,6 +53,24 @@ TEST(AutoCombatTaunt, ATimerArmedJustBeforeTheTickCountWrapsWaitsItsDelayAcrossT
     }
     AutoTaunts noWait(-1);  // a negative interval is no wait, also when it reaches back past 0
     EXPECT_EQ(noWait.Spoken(0x100u, RunAutoCombatTaunt), 1);
+}
+
+TEST(AutoTaunt, ATargetAcceptedAgainAfterFramesWithoutOneIsTauntedAgain) {
+    test::ScopedDirectory dir;
+    PluginState& state =
+        test::StartPluginInSim("[AutoTaunt]\nEnabled=1\nChanceWrithing=100\nIntervalMin=0\nIntervalMax=0\n");
+    sim::World& world = sim::TheGame().world;
+    world.peds[101].writhing = true;
+    world.focusEntity = 101;
+    int spoken = 0;
+    for (const float away : {6.0f, 60.0f, 6.0f}) {  // in reach, out of it (no target, no fight), back
+        world.peds[101].position = {0, away, 0};
+        sim::TheGame().clock.tick += 33;
+        quillomar::UpdateFrame(state);
+        spoken += SpokenLines();
+        sim::TheGame().events.clear();
+    }
+    EXPECT_EQ(spoken, 2);
 }
 
 }  // namespace

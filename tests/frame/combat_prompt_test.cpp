@@ -70,13 +70,15 @@ TEST(CombatPrompt, WaitsForTheCooldownOfTheFightsKindSinceTheLastSpokenCombatTau
     }
 }
 
-TEST(PerformCombatTaunt, FailsAndRestartsNoCooldownWhenTheGameDeclinesTheLine) {
+TEST(PerformCombatTaunt, FailsAndRestartsNoCooldownWhenTheGameDeclinesTheLineOrThereIsNoFight) {
     Fight fight("GunfightCooldown=0\n");
     fight.Offered(kStart);
     sim::TheGame().world.speechRefused = true;
     EXPECT_FALSE(PerformCombatTaunt(SpeakerOf(fight.state->taunting, fight.state->settings, test::kPlayerPed),
                                     fight.state->frame.combatContext));
     EXPECT_EQ(fight.state->taunting.speech.lastCombatTauntTick, 0u);
+    sim::TheGame().world.speechRefused = false;
+    EXPECT_FALSE(PerformCombatTaunt(SpeakerOf(fight.state->taunting, fight.state->settings, test::kPlayerPed), {}));
 }
 
 }  // namespace

@@ -16,8 +16,6 @@ TEST(FilesNotice, CountsTheProblemsOfEachFileAndNamesTheListFileWithoutItsFolder
     };
     const Case cases[] = {
         {0, 0, false, ""},
-        {0, 0, true, "Quillomar: settings reloaded"},
-        {1, 0, false, "Quillomar: 1 problem in Quillomar.ini - see Quillomar.log"},
         {0, 3, false, "Quillomar: 3 problems in Mine.txt - see Quillomar.log"},
         {2, 1, true, "Quillomar: settings reloaded, 2 problems in Quillomar.ini and 1 in Mine.txt - see Quillomar.log"},
     };

@@ -109,6 +109,7 @@ TEST(Log, KeepsItsStartAndTheNewestEntriesWithin64KB) {
     EXPECT_TRUE(log.starts_with(start));
     EXPECT_EQ(Count(log, "gave way"), 1u);
     EXPECT_EQ(Count(log, "(first)"), 0u) << log.substr(0, 400);
+    EXPECT_EQ(Count(log, "(x)"), 1u);  // the newer entries that fit stay
     EXPECT_TRUE(log.ends_with("(third); the plug-in goes on\n"));
 }
 

@@ -23,12 +23,11 @@ def naming_the_file(ini):
 def calls(scenario, work):
     """The frames and calls of a run's trace, and its start records."""
     work.mkdir()
-    path = work / "scenario.json"
-    path.write_text(json.dumps(scenario))
-    subprocess.run([tool, "run", str(path), "--dir", str(work / "dir"), "--trace", str(work / "trace")],
+    (work / "scenario.json").write_text(json.dumps(scenario))
+    subprocess.run([tool, "run", work / "scenario.json", "--dir", work / "dir", "--trace", work / "trace"],
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     records = (work / "trace").read_text().splitlines()
-    starts = [r for r in records if r.startswith('{"seed"') or r.startswith('{"restart"')]
+    starts = [r for r in records if r.startswith(('{"seed"', '{"restart"'))]
     return [r for r in records if r not in starts], starts
 
 
@@ -47,7 +46,7 @@ with tempfile.TemporaryDirectory() as temporary:
             failures += 1
         elif before != after:
             first = next(i for i, (a, b) in enumerate(zip(before + [""], after + [""])) if a != b)
-            print(f"{file.name}: the calls differ from record {first + 1}:\n  {before[first:first + 1]}\n  {after[first:first + 1]}")
+            print(f"{file.name}: the calls differ from record {first + 1}: {after[first:first + 1]}")
             failures += 1
 print(f"{len(files) - failures} of {len(files)} scenarios make the same calls with {NAME}")
 sys.exit(1 if failures else 0)

@@ -20,15 +20,6 @@ TEST(Demo, LeavesTheDefaultFileByteExactInAnEmptyDirectoryAndTellsTheTaunts) {
     EXPECT_NE(out.str().find("Auto taunts are on."), std::string::npos) << out.str();  // the second part played
 }
 
-TEST(Demo, ReadsAnExistingFileWithoutTouchingIt) {
-    test::ScopedDirectory dir;
-    dir.WriteFile("Quillomar.ini", "[Settings]\nMaxDistance=30\n");
-    std::ostringstream out, err;
-    ASSERT_EQ(RunDemo({dir.path().string(), ""}, out, err), 0) << err.str();
-    EXPECT_EQ(dir.ReadFile("Quillomar.ini"), "[Settings]\nMaxDistance=30\n");
-    EXPECT_NE(out.str().find("settings: read Quillomar.ini"), std::string::npos);
-}
-
 TEST(RunScenario, FailsWithExitCode1WhenAnExpectationDoesNotHold) {
     test::ScopedDirectory dir;
     std::ostringstream out, err;
