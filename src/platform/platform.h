@@ -25,14 +25,13 @@ void ReadProfileString(const char* section, const char* key, const char* default
 // True when the path names something that exists, readable or not.
 bool FileExists(const char* path);
 
-// What the file system tells of a path without opening it: whether something is there, whether
-// it is a folder, its size and its last write time (in the system's own units). Two looks that
-// differ in any of these saw a change.
+// What the file system tells of a path without opening it: whether something is there, its size
+// and its last write time (in the system's own units); {} for nothing there. Two looks that differ
+// in any of these saw a change.
 struct FileStamp {
-    bool exists = false;
-    bool folder = false;
-    std::uint64_t size = 0;
-    std::uint64_t writeTime = 0;
+    bool exists;
+    std::uint64_t size;
+    std::uint64_t writeTime;
     bool operator==(const FileStamp&) const = default;
 };
 FileStamp StampOf(const char* path);

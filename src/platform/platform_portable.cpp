@@ -115,7 +115,7 @@ FileStamp StampOf(const char* path) {
     if (stat(path, &status) != 0) return {};
     const auto nanoseconds = static_cast<std::uint64_t>(status.st_mtim.tv_sec) * 1000000000u +
                              static_cast<std::uint64_t>(status.st_mtim.tv_nsec);
-    return {true, S_ISDIR(status.st_mode), static_cast<std::uint64_t>(status.st_size), nanoseconds};
+    return {true, static_cast<std::uint64_t>(status.st_size), nanoseconds};
 }
 
 WriteOutcome WriteNewTextFile(const char* path, std::string_view text) {

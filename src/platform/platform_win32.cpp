@@ -60,8 +60,7 @@ FileStamp StampOf(const char* path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return {};
     auto joined = [](DWORD high, DWORD low) { return (static_cast<std::uint64_t>(high) << 32) | low; };
-    return {true, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
-            joined(data.nFileSizeHigh, data.nFileSizeLow),
+    return {true, joined(data.nFileSizeHigh, data.nFileSizeLow),
             joined(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
 }
 
