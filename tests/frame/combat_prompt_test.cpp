@@ -62,6 +62,7 @@ TEST(CombatPrompt, WaitsForTheCooldownOfTheFightsKindSinceTheLastSpokenCombatTau
         {"none yet, 1 ms before", "GunfightCooldown=15000\n", false, false, 0, 14999, false},
         {"-1 is never over", "GunfightCooldown=-1\n", false, true, kStart, kStart + 0x7FFFFFFFu, false},
         {"INT_MIN", "GunfightCooldown=-2147483648\n", false, false, 0, 0x7FFFFFFFu, false},
+        {"switched off", "Enabled=0\nGunfightCooldown=0\n", false, false, 0, kStart, false},
     };
     for (const Case& c : cases) {
         Fight fight(c.ini + "MeleeMinDistance=0\n", c.fistfight);

@@ -103,6 +103,9 @@ TEST_F(QueryMemoryTest, ARememberedAnswerIsTheFirstAnswerAfterTheHostReusedItsBu
     EXPECT_EQ(again.x, 1.0f);
     EXPECT_EQ(again.y, 2.0f);
     EXPECT_EQ(again.z, 3.0f);
+    HasEntityBeenDamagedBy(kPed, kOther);  // four arguments: the most a remembered question has
+    HasEntityBeenDamagedBy(kPed, kOther);
+    EXPECT_EQ(CallsOf(native::HAS_ENTITY_BEEN_DAMAGED_BY_ENTITY), 1u);
 }
 
 TEST_F(QueryMemoryTest, ManyMoreQuestionsThanItHoldsAreStillAnsweredRightly) {

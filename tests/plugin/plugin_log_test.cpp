@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -117,14 +118,12 @@ TEST(Log, KeepsAnEntryWholeThatTakesAllTheRoomLeft) {
     test::ScopedDirectory dir;
     WriteStartLog({}, 1);
     const std::size_t start = LogBytes(dir);
-    LogUnreadableChange("");
-    const std::size_t entry = LogBytes(dir) - start;  // an entry with nothing in its parentheses
-    WriteStartLog({}, 1);
-    // The room an entry has: the limit, less the start and the note that entries gave way.
+    LogUnreadableChange("");  // an entry with nothing in its parentheses
     const std::size_t room =
-        kLogLimit - start -
-        std::string("(earlier entries gave way to later ones: the log is kept under 64 KB)\n").size() - 1;
-    LogUnreadableChange(std::string(room - entry, 'y'));
+        kLogLimit - start - std::strlen("(earlier entries gave way to later ones: the log is kept under 64 KB)\n") - 1;
+    const std::size_t entry = LogBytes(dir) - start;
+    WriteStartLog({}, 1);
+    LogUnreadableChange(std::string(room - entry, 'y'));  // the room less the note that entries gave way
     EXPECT_EQ(LogBytes(dir), start + room);
     EXPECT_EQ(Count(dir.ReadFile("Quillomar.log"), "the log stops here"), 0u);
 }

@@ -23,7 +23,6 @@ void ExpectSameRow(const SpeechLine& read, const SpeechLine& built, const std::s
 }
 
 TEST(LineFile, GivesBackEveryBuiltInRowAsWritten) {
-    std::size_t rows = 0;
     for (std::size_t v = 0; v < kVoiceSetCount; ++v) {
         for (std::size_t l = 0; l < kLineListCount; ++l) {
             const auto voice = static_cast<VoiceSet>(v);
@@ -40,10 +39,8 @@ TEST(LineFile, GivesBackEveryBuiltInRowAsWritten) {
             const SpeechLines& back = read.lines.lists[0].rows;
             ASSERT_EQ(back.size(), built->size()) << text;
             for (std::size_t i = 0; i < back.size(); ++i) ExpectSameRow(back[i], (*built)[i], LineFileRow(back[i]));
-            rows += back.size();
         }
     }
-    EXPECT_EQ(rows, 2002u);
 }
 
 TEST(LineFile, KeepsRowsUpToEachBound) {
@@ -66,9 +63,8 @@ TEST(LineFile, KeepsRowsUpToEachBound) {
         const LineFileRead read = ReadLineFile("[Arthur Dead]\n" + c.rows);
         ASSERT_EQ(read.lines.lists.size(), 1u) << c.what;
         EXPECT_EQ(read.lines.lists[0].rows.size(), c.kept) << c.what;
-        const bool leftOut = c.kept != 1;
-        const bool emptyList = c.kept == 0;  // told too
-        EXPECT_EQ(read.problems.size(), (leftOut ? 1u : 0u) + (emptyList ? 1u : 0u)) << c.what;
+        // A row left out is told, and so is a list left empty.
+        EXPECT_EQ(read.problems.size(), (c.kept != 1 ? 1u : 0u) + (c.kept == 0 ? 1u : 0u)) << c.what;
     }
 }
 
@@ -100,10 +96,7 @@ TEST(LoadLineFile, ReadsUpToOneMebibyte) {
     const std::string rows = "[Arthur Dead]\nTEST_ROW\n";
     dir.WriteFile("fits.txt", rows + std::string(kLineFileMaxBytes - rows.size(), '\n'));
     dir.WriteFile("too_large.txt", rows + std::string(kLineFileMaxBytes + 1 - rows.size(), '\n'));
-    const LineFileLoad fits = LoadLineFile("fits.txt");
-    EXPECT_EQ(fits.outcome, LineFileLoad::Outcome::Read);
-    ASSERT_EQ(fits.read.lines.lists.size(), 1u);
-    EXPECT_EQ(fits.read.lines.lists[0].rows.size(), 1u);
+    EXPECT_EQ(LoadLineFile("fits.txt").outcome, LineFileLoad::Outcome::Read);
     EXPECT_EQ(LoadLineFile("too_large.txt").outcome, LineFileLoad::Outcome::TooLarge);
 }
 

@@ -49,5 +49,17 @@ TEST(TauntHistory, HoldsAPedOffFor15sUnlessItDiesAndForgetsTheGoneAfter30s) {
     EXPECT_EQ(FindTauntRecord(history, kPed), nullptr);
 }
 
+TEST(TauntHistory, KeepsAtMostItsBoundOfPedsForgettingTheLongestAgoTaunt) {
+    sim::World& world = test::FreshWorld();
+    TauntHistory history;
+    for (Ped ped = 1000; ped <= 1000 + static_cast<Ped>(kMaxTauntRecords); ++ped) {
+        world.peds[ped] = {};
+        sim::TheGame().clock.tick = 50000u + static_cast<std::uint32_t>(ped);
+        RecordTaunt(history, ped);
+    }
+    EXPECT_EQ(history.records.size(), kMaxTauntRecords);
+    EXPECT_EQ(FindTauntRecord(history, 1000), nullptr);  // taunted longest ago
+}
+
 }  // namespace
 }  // namespace quillomar
