@@ -109,6 +109,7 @@ std::string Utf8ToAnsi(std::string_view text) {
     return ansi;
 }
 
+// A stray last byte is a character of its own code, as the platform reads it.
 std::string Utf16ToAnsi(std::string_view text, bool bigEndian) {
     std::string ansi;
     for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
@@ -116,6 +117,7 @@ std::string Utf16ToAnsi(std::string_view text, bool bigEndian) {
         auto low = static_cast<unsigned char>(text[bigEndian ? i + 1 : i]);
         ansi += AnsiChar(static_cast<char32_t>(high << 8 | low));
     }
+    if (text.size() % 2 != 0) ansi += AnsiChar(static_cast<unsigned char>(text.back()));
     return ansi;
 }
 

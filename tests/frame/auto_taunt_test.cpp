@@ -55,22 +55,27 @@ TEST(AutoCombatTaunt, ATimerArmedJustBeforeTheTickCountWrapsWaitsItsDelayAcrossT
     EXPECT_EQ(noWait.Spoken(0x100u, RunAutoCombatTaunt), 1);
 }
 
-TEST(AutoTaunt, ATargetAcceptedAgainAfterFramesWithoutOneIsTauntedAgain) {
-    test::ScopedDirectory dir;
-    PluginState& state =
-        test::StartPluginInSim("[AutoTaunt]\nEnabled=1\nChanceWrithing=100\nIntervalMin=0\nIntervalMax=0\n");
-    sim::World& world = sim::TheGame().world;
-    world.peds[101].writhing = true;
-    world.focusEntity = 101;
-    int spoken = 0;
-    for (const float away : {6.0f, 60.0f, 6.0f}) {  // in reach, out of it (no target, no fight), back
-        world.peds[101].position = {0, away, 0};
-        sim::TheGame().clock.tick += 33;
-        quillomar::UpdateFrame(state);
-        spoken += SpokenLines();
-        sim::TheGame().events.clear();
+TEST(AutoTaunt, ATargetAcceptedAgainAfterFramesWithoutOneIsTauntedAgainFightOrNot) {
+    for (const bool fight : {false, true}) {
+        test::ScopedDirectory dir;
+        PluginState& state =
+            test::StartPluginInSim("[AutoTaunt]\nEnabled=1\nChanceWrithing=100\nIntervalMin=0\nIntervalMax=0\n");
+        sim::World& world = sim::TheGame().world;
+        world.peds[101].writhing = true;
+        world.focusEntity = 101;
+        world.peds[201].position = {9, 0, 0};  // an enemy, in the fight or not
+        world.peds[201].armed = true;
+        if (fight) world.peds[201].fightingPeds = {test::kPlayerPed};
+        int spoken = 0;
+        for (const float away : {6.0f, 60.0f, 6.0f}) {  // in reach, out of it (no target), back
+            world.peds[101].position = {0, away, 0};
+            sim::TheGame().clock.tick += 33;
+            quillomar::UpdateFrame(state);
+            spoken += SpokenLines();
+            sim::TheGame().events.clear();
+        }
+        EXPECT_EQ(spoken, 2) << (fight ? "in a fight" : "no fight");
     }
-    EXPECT_EQ(spoken, 2);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// The notice about the player's files, in a line: how many problems each file has, the list file
-// by its name alone.
+// The notice about the player's files: how many problems each has, the list file by its name alone.
 
 #include "plugin/player_files.h"
 
