@@ -124,6 +124,15 @@ struct Reader {
     }
 };
 
+// What to say of a section line that names no list: the one meant, or how one is written.
+std::string SectionHint(std::string_view written, bool closed) {
+    if (!closed) return " (a section line ends with ']')";
+    const char* near = NearestName(written, SectionNames(), [](const SectionName& name) { return name.name.c_str(); });
+    if (near != nullptr) return " (did you mean [" + std::string(near) + "]?)";
+    return " (a section names a voice, Arthur or John, and a list: Dead, Writhing, FatallyInjured, Incapacitated, "
+           "RagdollHurt, Fleeing, Gunfight or Melee)";
+}
+
 void ReadSection(Reader& reader, std::size_t number, std::string_view text) {
     reader.beforeFirst = false;
     reader.current.reset();
@@ -132,18 +141,13 @@ void ReadSection(Reader& reader, std::size_t number, std::string_view text) {
     for (std::string_view word : WordsOf(text.substr(1, text.size() - (closed ? 2 : 1)))) {
         written += (written.empty() ? "" : " ") + std::string(word);
     }
-    const auto& names = SectionNames();
     const SectionName* named = nullptr;
-    for (const SectionName& name : names) {
+    for (const SectionName& name : SectionNames()) {
         if (closed && SameName(written, name.name)) named = &name;
     }
     if (named == nullptr) {
-        const char* near = NearestName(written, names, [](const SectionName& name) { return name.name.c_str(); });
-        std::string hint = near != nullptr ? " (did you mean [" + std::string(near) + "]?)"
-                                           : " (a section names a voice, Arthur or John, and a list: Dead, Writhing, "
-                                             "FatallyInjured, Incapacitated, RagdollHurt, Fleeing, Gunfight or Melee)";
-        if (!closed) hint = " (a section line ends with ']')";
-        reader.Add(number, "unknown section " + Shown(text) + ", so its rows are left out" + hint);
+        reader.Add(number,
+                   "unknown section " + Shown(text) + ", so its rows are left out" + SectionHint(written, closed));
         return;
     }
     std::vector<OwnList>& lists = reader.result.lines.lists;
