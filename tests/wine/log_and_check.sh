@@ -51,9 +51,7 @@ for file in *.ini; do same_check "$file"; done
 # Each taunt list file of its corpus, beside a settings file that names it.
 for file in "$SOURCE_DIR"/tests/speech/line_files/*.txt; do
     dir="$work/lines-$(basename "$file" .txt)"
-    mkdir "$dir"
-    cp "$file" "$dir/"
-    printf '[Advanced]\nTauntListFile=%s\n' "$(basename "$file")" >"$dir/Quillomar.ini"
+    mkdir "$dir" && cp "$file" "$dir/" && printf '[Advanced]\nTauntListFile=%s\n' "$(basename "$file")" >"$dir/Quillomar.ini"
     same_check "$dir"
 done
 echo "log with CR LF as on Linux; $count settings and list files checked alike"
