@@ -47,13 +47,13 @@ void PutInForce(PluginState& state, const Settings& fresh, std::optional<LineFil
     state.settings = fresh;
 }
 
-bool ReadAgain(PluginState& state, const WatchedStamps& seen) {
+void ReadAgain(PluginState& state, const WatchedStamps& seen) {
     FilesWatch& watch = state.watch;
     const std::optional<std::string> bytes = platform::ReadFileBytes(platform::kSettingsPath);
     if (!bytes) {  // gone, a folder, held by another program: tried again at the next look
         if (!watch.unreadableTold) LogUnreadableChange(platform::LastErrorText());
         watch.unreadableTold = true;
-        return false;
+        return;
     }
     const std::string changed = ChangedFiles(seen, watch.inForce, state.settings);
     const Settings fresh = ReadSettings(platform::kSettingsPath);
@@ -67,7 +67,6 @@ bool ReadAgain(PluginState& state, const WatchedStamps& seen) {
     watch.lastSeen = watch.inForce;
     watch.unreadableTold = false;
     ++state.reloads;
-    return true;
 }
 
 }  // namespace
@@ -79,16 +78,16 @@ void StartWatching(FilesWatch& watch, const Settings& settings) {
     watch.lastSeen = watch.inForce;
 }
 
-bool RefreshPlayerFiles(PluginState& state) {
+void RefreshPlayerFiles(PluginState& state) {
     FilesWatch& watch = state.watch;
     const std::uint32_t now = platform::TickCount();
-    if (now - watch.lastLook < kLookIntervalMs) return false;
+    if (now - watch.lastLook < kLookIntervalMs) return;
     watch.lastLook = now;
     const WatchedStamps seen = LookAt(state.settings);
     const bool settled = seen == watch.lastSeen;
     watch.lastSeen = seen;
-    if (seen == watch.inForce || !settled) return false;
-    return ReadAgain(state, seen);
+    if (seen == watch.inForce || !settled) return;
+    ReadAgain(state, seen);
 }
 
 }  // namespace quillomar

@@ -33,8 +33,8 @@ void StartWatching(FilesWatch& watch, const Settings& settings);
 // At most once a second: looks at the files and, when one has changed and held still since the
 // look before, reads them again and puts them in force: the settings whole, the prompts made
 // anew when their text or control changed, the lines built again (their history emptied) when
-// the list file's name or content changed. Everything else carries on. Logs it, gives the notice,
-// and returns true when it read them.
-bool RefreshPlayerFiles(PluginState& state);
+// the list file's name or content changed. Everything else carries on. Logs it and gives the
+// notice.
+void RefreshPlayerFiles(PluginState& state);
 
 }  // namespace quillomar
