@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The settings file under faults, on Linux: each case prepares the plug-in's folder, starts the
-# plug-in twice (a read-only folder the tool refuses, saying why) (a second start-up must cope with what the first left), and checks that it ran
+# plug-in twice (a second start-up must cope with what the first left) and checks that it ran
 # (three frames past every gate), that a file that existed is byte for byte as it was, and that
-# no temporary file is left. Usage: settings_faults.sh QUILLOMAR SOURCE_DIR
+# no temporary file is left; a read-only folder the tool refuses to play in, saying why.
+# Usage: settings_faults.sh QUILLOMAR SOURCE_DIR
 set -euo pipefail
 tool=$1
 source_dir=$2
