@@ -12,53 +12,47 @@ namespace {
 
 constexpr Ped kPed = 5;
 
-bool At(std::uint32_t tick, auto&& question) {
+bool CanTauntAt(std::uint32_t tick, const TauntHistory& history, Ped ped) {
     sim::TheGame().clock.tick = tick;
-    return question();
+    return CanTauntPed(history, ped);
+}
+
+void RecordAt(std::uint32_t tick, TauntHistory& history, Ped ped) {
+    sim::TheGame().clock.tick = tick;
+    RecordTaunt(history, ped);
 }
 
 TEST(TauntHistory, HoldsAPedOffFor15sUnlessItDiesAndForgetsTheGoneAfter30s) {
     for (std::uint32_t start : {40000u, 0xFFFFF000u}) {
         test::FreshWorld().peds[kPed] = {};
         TauntHistory history;
-        At(start, [&] {
-            RecordTaunt(history, kPed);
-            return true;
-        });
-        EXPECT_FALSE(At(start + 14999, [&] { return CanTauntPed(history, kPed); })) << start;
-        EXPECT_TRUE(At(start + 15000, [&] { return CanTauntPed(history, kPed); })) << start;
+        RecordAt(start, history, kPed);
+        EXPECT_FALSE(CanTauntAt(start + 14999, history, kPed)) << start;
+        EXPECT_TRUE(CanTauntAt(start + 15000, history, kPed)) << start;
         sim::TheGame().world.peds[kPed].dead = true;
-        EXPECT_TRUE(At(start + 1, [&] { return CanTauntPed(history, kPed); })) << "died since";
+        EXPECT_TRUE(CanTauntAt(start + 1, history, kPed)) << "died since";
     }
     test::FreshWorld().peds[kPed] = {};
     TauntHistory history;
-    At(40000, [&] {
-        RecordTaunt(history, kPed);
-        return true;
-    });  // prunes, and marks the time
+    RecordAt(40000, history, kPed);  // prunes, and marks the time
     sim::TheGame().world.peds.erase(kPed);
-    At(70000, [&] {
-        RecordTaunt(history, 6);
-        return true;
-    });
+    RecordAt(70000, history, 6);
     EXPECT_NE(FindTauntRecord(history, kPed), nullptr) << "exactly 30 s after the last prune";
-    At(70001, [&] {
-        RecordTaunt(history, 6);
-        return true;
-    });
+    RecordAt(70001, history, 6);
     EXPECT_EQ(FindTauntRecord(history, kPed), nullptr);
 }
 
 TEST(TauntHistory, KeepsAtMostItsBoundOfPedsForgettingTheLongestAgoTaunt) {
     sim::World& world = test::FreshWorld();
     TauntHistory history;
-    for (Ped ped = 1000; ped <= 1000 + static_cast<Ped>(kMaxTauntRecords); ++ped) {
+    const Ped first = 1000 + static_cast<Ped>(kMaxTauntRecords);  // each ped after it has a lower handle
+    for (Ped ped = first; ped >= 1000; --ped) {
         world.peds[ped] = {};
-        sim::TheGame().clock.tick = 50000u + static_cast<std::uint32_t>(ped);
-        RecordTaunt(history, ped);
+        RecordAt(50000u - static_cast<std::uint32_t>(ped), history, ped);
     }
     EXPECT_EQ(history.records.size(), kMaxTauntRecords);
-    EXPECT_EQ(FindTauntRecord(history, 1000), nullptr);  // taunted longest ago
+    EXPECT_EQ(FindTauntRecord(history, first), nullptr);  // taunted longest ago
+    EXPECT_NE(FindTauntRecord(history, first - 1), nullptr);
 }
 
 }  // namespace
