@@ -55,12 +55,9 @@ TEST(ApproachOf, AfterTheTurnTheAttackerIsStraightAheadOrStraightBehind) {
             const float newHeading = TurnsTarget(approach.facing, h) ? approach.facing : h;
             const float seen = std::fabs(ApproachOf(newHeading, dx, dy).angle);
             const std::string where = "heading " + std::to_string(heading) + ", bearing " + std::to_string(bearing);
-            if (!TurnsTarget(approach.facing, h)) {
-                // Not turned: the heading was within 30 degrees of the facing already.
-                EXPECT_LE(approach.fromBehind ? 180.0f - seen : seen, 30.01f) << where;
-            } else {
-                EXPECT_LE(approach.fromBehind ? 180.0f - seen : seen, 1.0f) << where;
-            }
+            // Not turned, the heading was within 30 degrees of the facing already.
+            const float slack = TurnsTarget(approach.facing, h) ? 1.0f : 30.01f;
+            EXPECT_LE(approach.fromBehind ? 180.0f - seen : seen, slack) << where;
         }
     }
 }
@@ -114,12 +111,13 @@ constexpr Ped kHostile = 201;
 struct ProvokedWorld {
     Aggression aggression;
     Random random{1};
+    CombatContext fight;
 
-    ProvokedWorld() {
+    explicit ProvokedWorld(bool dead = false) {
         sim::World& world = test::FreshWorld();
         world.peds[kHostile].position = {0.0f, 20.0f, 0.0f};
+        world.peds[kHostile].dead = dead;
         sim::TheGame().clock.tick = kStart;
-        CombatContext fight;
         fight.player = test::kPlayerPed;
         fight.hostileCount = 1;
         fight.hostilePeds = {kHostile};
@@ -133,6 +131,23 @@ struct ProvokedWorld {
         ReleaseGrapplers(aggression);
     }
 };
+
+TEST(ProvokeEnemies, ProvokesNoPedTwiceNorADeadOneAndAtMost64AtOnce) {
+    EXPECT_TRUE(ProvokedWorld(true).aggression.provoked.empty());
+    ProvokedWorld world;
+    ProvokeEnemies(world.aggression, world.random, world.fight, {100, 1, 1, 0});  // still on its way
+    EXPECT_EQ(world.aggression.provoked.size(), 1u);
+    for (Ped wave = 1; wave <= 3; ++wave) {
+        world.fight.hostilePeds.clear();
+        for (Ped ped = wave * 100; ped < wave * 100 + 32; ++ped) {
+            sim::TheGame().world.peds[ped] = {};
+            world.fight.hostilePeds.push_back(ped);
+        }
+        world.fight.hostileCount = 32;
+        ProvokeEnemies(world.aggression, world.random, world.fight, {100, 32, 32, 0});
+    }
+    EXPECT_EQ(world.aggression.provoked.size(), 2 * 32u);
+}
 
 TEST(UpdateProvokedPeds, EngagesWithin1_8mAtOnceWithin2_1mAfterMoreThan1500msAndGivesUpAfter30s) {
     enum Expect { Approaching, Engaged, Gone };
