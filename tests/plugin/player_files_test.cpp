@@ -1,8 +1,13 @@
-// The notice about the player's files: how many problems each has, the list file by its name alone.
+// The notice about the player's files: how many problems each has, the list file by its name alone;
+// it waits for the player to be in play, shows for 5 s, and is gone for good, the tick count's wrap
+// 49.7 days on notwithstanding.
 
 #include "plugin/player_files.h"
 
 #include <gtest/gtest.h>
+
+#include "frame/notice.h"
+#include "sim_support.h"
 
 namespace quillomar {
 namespace {
@@ -21,6 +26,27 @@ TEST(FilesNotice, CountsTheProblemsOfEachFileAndNamesTheListFileWithoutItsFolder
     for (const Case& c : cases) {
         const FilesReport report{"", c.settingsProblems, c.lineProblems};
         EXPECT_EQ(FilesNotice(report, "C:\\Mods/lines\\Mine.txt", c.reloaded), c.notice);
+    }
+}
+
+bool DrawnAt(Notice& notice, std::uint32_t tick) {
+    sim::TheGame().clock.tick = tick;
+    sim::TheGame().screenTexts.clear();
+    DrawNotice(notice);
+    return !sim::TheGame().screenTexts.empty();
+}
+
+TEST(DrawNotice, ShowsFor5sFromTheFirstFrameInPlayAndNeverAgain) {
+    sim::World& world = test::FreshWorld();
+    Notice notice;
+    GiveNotice(notice, "Quillomar: settings reloaded");
+    world.playerInPlay = false;
+    EXPECT_FALSE(DrawnAt(notice, 1000));
+    world.playerInPlay = true;
+    const std::uint32_t first = 0xFFFFF000u;  // the 5 s run across the wrap; first + 1 comes again a wrap later
+    for (auto [tick, drawn] :
+         {std::pair{first, true}, {first + 4999, true}, {first + 5000, false}, {first + 1, false}}) {
+        EXPECT_EQ(DrawnAt(notice, tick), drawn) << tick;
     }
 }
 
