@@ -1,11 +1,11 @@
 // A ragdolling ped counts as hurt below 100 health or below a third of its maximum, and only when
-// the settings include such peds.
-
-#include "targeting/ped_state.h"
+// the settings include such peds; a ped makes a target up to MaxDistance away, that distance included.
 
 #include <gtest/gtest.h>
 
+#include "config/settings.h"
 #include "sim_support.h"
+#include "targeting/target_search.h"
 
 namespace quillomar {
 namespace {
@@ -29,6 +29,18 @@ TEST(ClassifyPedState, ARagdollingPedIsHurtBelow100OrAThirdOfItsMaximumHealth) {
         ped.maxHealth = c.maxHealth;
         EXPECT_EQ(ClassifyPedState(101, c.includeRagdoll, test::kPlayerPed), c.state)
             << c.health << " of " << c.maxHealth;
+    }
+}
+
+TEST(FindAcceptedTarget, APedExactlyMaxDistanceAwayIsATarget) {
+    for (float y : {10.0f, 10.001f}) {
+        sim::World& world = test::FreshWorld();
+        world.peds[101].position = {0.0f, y, 0.0f};
+        world.peds[101].dead = true;
+        world.focusEntity = 101;
+        Settings settings{};  // no aiming needed: the interaction focus counts
+        settings.maxDistance = 10.0f;
+        EXPECT_EQ(FindAcceptedTarget(settings, test::kPlayerPed).accepted, y == 10.0f) << y;
     }
 }
 
