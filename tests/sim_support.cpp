@@ -39,6 +39,18 @@ sim::World& FreshWorld() {
     return world;
 }
 
+void FillBusyWorld(sim::World& world) {
+    world.peds[kPlayerPed].armed = true;
+    for (std::int32_t i = 0; i < 40; ++i) {
+        sim::Ped& ped = world.peds[200 + i];
+        ped.position = {static_cast<float>(i % 7) * 2.0f, static_cast<float>(i / 7) * 3.0f + 1.0f, 0.0f};
+        ped.dead = i % 5 == 0;
+        ped.writhing = i % 5 == 1;
+        ped.fightingPeds = {kPlayerPed};
+        ped.armed = i % 2 == 0;
+    }
+}
+
 quillomar::PluginState& StartPluginInSim(const std::optional<std::string>& iniText) {
     FreshWorld();
     if (iniText) std::ofstream("Quillomar.ini", std::ios::binary) << *iniText;

@@ -40,6 +40,10 @@ void RunFrame(quillomar::PluginState& state, std::uint32_t tick);
 // A fresh simulated game whose player ped exists, for tests of single operations.
 sim::World& FreshWorld();
 
+// An armed player among 40 peds in combat with him, more than the nearby-ped buffer holds: every
+// fifth dead, every fifth writhing, every other one armed.
+void FillBusyWorld(sim::World& world);
+
 // The native calls recorded since the last ClearCalls.
 const std::vector<sim::RecordedCall>& Calls();
 void ClearCalls();

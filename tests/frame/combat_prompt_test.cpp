@@ -36,11 +36,11 @@ struct Fight {
         }
         return false;
     }
+    Speaker Player() { return SpeakerOf(state->taunting, state->settings, test::kPlayerPed); }
     void SpeakAt(std::uint32_t tick) {
         Offered(tick);
         sim::TheGame().clock.tick = tick;
-        ASSERT_TRUE(PerformCombatTaunt(SpeakerOf(state->taunting, state->settings, test::kPlayerPed),
-                                       state->frame.combatContext));
+        ASSERT_TRUE(PerformCombatTaunt(Player(), state->frame.combatContext));
     }
 };
 
@@ -75,11 +75,10 @@ TEST(PerformCombatTaunt, FailsAndRestartsNoCooldownWhenTheGameDeclinesTheLineOrT
     Fight fight("GunfightCooldown=0\n");
     fight.Offered(kStart);
     sim::TheGame().world.speechRefused = true;
-    EXPECT_FALSE(PerformCombatTaunt(SpeakerOf(fight.state->taunting, fight.state->settings, test::kPlayerPed),
-                                    fight.state->frame.combatContext));
+    EXPECT_FALSE(PerformCombatTaunt(fight.Player(), fight.state->frame.combatContext));
     EXPECT_EQ(fight.state->taunting.speech.lastCombatTauntTick, 0u);
     sim::TheGame().world.speechRefused = false;
-    EXPECT_FALSE(PerformCombatTaunt(SpeakerOf(fight.state->taunting, fight.state->settings, test::kPlayerPed), {}));
+    EXPECT_FALSE(PerformCombatTaunt(fight.Player(), {}));
 }
 
 }  // namespace

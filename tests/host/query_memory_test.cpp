@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "host/native_hashes.h"
@@ -100,9 +101,7 @@ TEST_F(QueryMemoryTest, ARememberedAnswerIsTheFirstAnswerAfterTheHostReusedItsBu
     EntityCoords(kOther);
     const Vector3 again = EntityCoords(kPed);
     EXPECT_EQ(CallsOf(native::GET_ENTITY_COORDS), 2u);
-    EXPECT_EQ(again.x, 1.0f);
-    EXPECT_EQ(again.y, 2.0f);
-    EXPECT_EQ(again.z, 3.0f);
+    EXPECT_EQ((std::array{again.x, again.y, again.z}), (std::array{1.0f, 2.0f, 3.0f}));
     HasEntityBeenDamagedBy(kPed, kOther);  // four arguments: the most a remembered question has
     HasEntityBeenDamagedBy(kPed, kOther);
     EXPECT_EQ(CallsOf(native::HAS_ENTITY_BEEN_DAMAGED_BY_ENTITY), 1u);

@@ -35,27 +35,14 @@ std::string OddSettingsFile(std::uint32_t seed) {
     return text;
 }
 
-// Peds to target and to fight, more than the nearby-ped buffer holds.
-void FillBusyWorld(sim::World& world) {
-    world.peds[test::kPlayerPed].armed = true;
-    for (std::int32_t i = 0; i < 40; ++i) {
-        sim::Ped& ped = world.peds[200 + i];
-        ped.position = {static_cast<float>(i % 7) * 2.0f, static_cast<float>(i / 7) * 3.0f + 1.0f, 0.0f};
-        ped.dead = i % 5 == 0;
-        ped.writhing = i % 5 == 1;
-        ped.fightingPeds = {test::kPlayerPed};
-        ped.armed = i % 2 == 0;
-    }
-    world.focusEntity = 201;
-}
-
 TEST(Chaos, ArbitraryNativeResultsAndExtremeSettingsNeverCrashTheFrame) {
     test::ScopedDirectory dir;
     int spoken = 0;
     int prompted = 0;
     for (std::uint32_t seed = 1; seed <= 16; ++seed) {
         PluginState& state = test::StartPluginInSim(OddSettingsFile(seed));
-        FillBusyWorld(sim::TheGame().world);
+        test::FillBusyWorld(sim::TheGame().world);
+        sim::TheGame().world.focusEntity = 201;
         sim::SetChaos(0x9E3779B97F4A7C15ull * seed);
         std::uint32_t tick = 0xFFFF0000u;  // the tick count wraps on the way
         for (int frame = 0; frame < 2500; ++frame) {

@@ -11,25 +11,14 @@ namespace {
 
 constexpr std::uint32_t kTauntControl = 0xDFF812F9;
 
-void FillBusyWorld(sim::World& world) {
-    world.peds[test::kPlayerPed].armed = true;
-    for (std::int32_t i = 0; i < 40; ++i) {  // more than the nearby-ped buffer holds
-        sim::Ped& ped = world.peds[200 + i];
-        ped.position = {static_cast<float>(i % 7) * 3.0f, static_cast<float>(i / 7) * 4.0f + 2.0f, 0.0f};
-        ped.dead = i % 5 == 0;
-        ped.fightingPeds = {test::kPlayerPed};
-        ped.armed = i % 2 == 0;
-    }
-    world.peds[300].position = {0, 6, 0};
-    world.peds[300].writhing = true;
-    world.cameraPosition = {0, -2, 1};
-}
-
 TEST(SteadyFrame, MakesNoHeapAllocationWhileTargetingTauntingAndFighting) {
     test::ScopedDirectory dir;
     PluginState& state = test::StartPluginInSim("[Settings]\nDebugMode=1\n[CombatTaunts]\nAggressionChance=100\n");
     sim::World& world = sim::TheGame().world;
-    FillBusyWorld(world);
+    test::FillBusyWorld(world);
+    world.peds[300].position = {0, 6, 0};  // a writhing ped out of the fight
+    world.peds[300].writhing = true;
+    world.cameraPosition = {0, -2, 1};
     // Warm up every path once: a target with its prompt and a taunt, then a fight with no target.
     world.focusEntity = 300;
     sim::TheGame().pressedControl = kTauntControl;

@@ -54,7 +54,6 @@ TEST(RunScenario, RejectsAnUnusableScenarioWithExitCode2AndSaysWhy) {
         {R"({"timeline": [{"expect": {"seen": 5}}]})", "step 1: \"seen\" needs a text, not 5"},
         {R"({"timeline": [{"run": 1}, {"run": "x"}]})",
          "step 2: \"run\" needs a whole number of frames, 0 to 10000000, not \"x\""},
-        {R"({"timeline": [{"run": -1}]})", "step 1: \"run\" needs a whole number of frames"},
         {R"({"timeline": [{"run": 1.5}]})", "not 1.5"},
         {R"({"timeline": [{"run": 10000001}]})", "not 10000001"},
         {R"({"timeline": [{"run": 1, "press": "INPUT_JUMP"}]})", "a \"run\" step takes no \"press\""},
@@ -63,7 +62,6 @@ TEST(RunScenario, RejectsAnUnusableScenarioWithExitCode2AndSaysWhy) {
         {R"({"timeline": [{"press": "INPUT_NOPE"}]})", "\"press\" names no control"},
         {R"({"timeline": [{"key": 1, "up": "yes"}]})", "\"up\" needs true or false"},
         {R"({"timeline": [{"expect": {"called": "NO_SUCH_NATIVE"}}]})", "\"called\" names no native"},
-        {R"({"timeline": [{"expect": {"seen": "x", "times": 0.5}}]})", "\"times\" needs a whole number"},
         {R"({"files": {"../lines.txt": "x"}})", "\"files\" needs a plain file name in the plug-in's folder"},
         {R"({"timeline": [{"file": "lines.txt"}]})", "\"file\" needs \"text\""},
     };
