@@ -48,13 +48,10 @@ float ParseLeadingDecimal(const char* text) {
     while (*p >= '0' && *p <= '9') ++p;
     if (*p == '.') ++p;
     while (*p >= '0' && *p <= '9') ++p;
-    if (*p == 'e' || *p == 'E') {
-        const char* exponent = p + 1;
-        if (*exponent == '+' || *exponent == '-') ++exponent;
-        if (*exponent >= '0' && *exponent <= '9') {
-            p = exponent;
-            while (*p >= '0' && *p <= '9') ++p;
-        }
+    if (*p == 'e' || *p == 'E') {  // strtod leaves out an exponent without digits itself
+        ++p;
+        if (*p == '+' || *p == '-') ++p;
+        while (*p >= '0' && *p <= '9') ++p;
     }
     const std::string number(start, p);
     double value = std::strtod(number.c_str(), nullptr);
