@@ -41,14 +41,14 @@ TEST(LineFile, KeepsRowsUpToEachBound) {
         std::size_t kept;
     };
     std::string fullList;
-    for (std::size_t i = 0; i <= kMaxListRows; ++i) fullList += "TEST_ROW_" + std::to_string(i) + "\n";
+    for (std::size_t i = 0; i <= 4096; ++i) fullList += "TEST_ROW_" + std::to_string(i) + "\n";
     const Case cases[] = {
         {"a name of 63 characters", std::string(63, 'A') + "\n", 1},
         {"a name of 64 characters", std::string(64, 'A') + "\n", 0},
         {"variation 999", "TEST_ROW variation 999\n", 1},
         {"variation 1000", "TEST_ROW variation 1000\n", 0},
         {"variation 007", "TEST_ROW variation 007\n", 1},
-        {"one row past the bound", fullList, kMaxListRows},
+        {"one row past the bound", fullList, 4096},
     };
     for (const Case& c : cases) {
         const LineFileRead read = ReadLineFile("[Arthur Dead]\n" + c.rows);
@@ -82,8 +82,8 @@ TEST(LineFile, NamesStayWithTheListsWhenTheCatalogueTakesThem) {
 TEST(LoadLineFile, ReadsUpToOneMebibyte) {
     test::ScopedDirectory dir;
     const std::string rows = "[Arthur Dead]\nTEST_ROW\n";
-    dir.WriteFile("fits.txt", rows + std::string(kLineFileMaxBytes - rows.size(), '\n'));
-    dir.WriteFile("too_large.txt", rows + std::string(kLineFileMaxBytes + 1 - rows.size(), '\n'));
+    dir.WriteFile("fits.txt", rows + std::string(1024 * 1024 - rows.size(), '\n'));
+    dir.WriteFile("too_large.txt", rows + std::string(1024 * 1024 + 1 - rows.size(), '\n'));
     EXPECT_EQ(LoadLineFile("fits.txt").outcome, LineFileLoad::Outcome::Read);
     EXPECT_EQ(LoadLineFile("too_large.txt").outcome, LineFileLoad::Outcome::TooLarge);
 }
