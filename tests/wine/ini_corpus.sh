@@ -7,7 +7,10 @@ source "$(dirname "$0")/wine_env.sh"
 work="$WINE_TEST_DIR/runs/ini-corpus"
 fresh_dir "$work"
 cd "$SOURCE_DIR/tests/platform/ini_corpus"
-files=(*.ini)
+# A UTF-16 file of odd length ends in a stray byte that Windows reads with a byte past the file's
+# end, whatever memory holds there: only the portable reader's record holds those two files.
+files=()
+for file in *.ini; do [[ $file == *_odd_length.ini ]] || files+=("$file"); done
 [ "${#files[@]}" -ge 30 ] || fail "the corpus has only ${#files[@]} files"
 
 "$(linux_program tests/wine/ini_probe)" "${files[@]}" >"$work/portable.txt"
