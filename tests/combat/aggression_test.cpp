@@ -55,8 +55,7 @@ TEST(ApproachOf, AfterTheTurnTheAttackerIsStraightAheadOrStraightBehind) {
             const float newHeading = TurnsTarget(approach.facing, h) ? approach.facing : h;
             const float seen = std::fabs(ApproachOf(newHeading, dx, dy).angle);
             const std::string where = "heading " + std::to_string(heading) + ", bearing " + std::to_string(bearing);
-            // Not turned, the heading was within 30 degrees of the facing already.
-            const float slack = TurnsTarget(approach.facing, h) ? 1.0f : 30.01f;
+            const float slack = TurnsTarget(approach.facing, h) ? 1.0f : 30.01f;  // or within 30 degrees already
             EXPECT_LE(approach.fromBehind ? 180.0f - seen : seen, slack) << where;
         }
     }

@@ -15,9 +15,8 @@ namespace quillomar {
 namespace {
 
 int SpokenLines() {
-    const auto& events = sim::TheGame().events;
     return static_cast<int>(
-        std::count_if(events.begin(), events.end(), [](const std::string& e) { return e.rfind("said ", 0) == 0; }));
+        std::ranges::count_if(sim::TheGame().events, [](const std::string& e) { return e.starts_with("said "); }));
 }
 
 struct AutoTaunts {

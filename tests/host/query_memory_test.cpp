@@ -20,9 +20,7 @@ constexpr Ped kPed = 300;
 constexpr Ped kOther = 301;
 
 std::size_t CallsOf(std::uint64_t hash) {
-    const auto& calls = test::Calls();
-    return static_cast<std::size_t>(
-        std::count_if(calls.begin(), calls.end(), [hash](const sim::RecordedCall& call) { return call.hash == hash; }));
+    return static_cast<std::size_t>(std::ranges::count(test::Calls(), hash, &sim::RecordedCall::hash));
 }
 
 class QueryMemoryTest : public ::testing::Test {

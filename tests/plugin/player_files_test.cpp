@@ -1,6 +1,4 @@
-// The notice about the player's files: how many problems each has, the list file by its name alone;
-// it waits for the player to be in play, shows for 5 s, and is gone for good, the tick count's wrap
-// 49.7 days on notwithstanding.
+// The notice about the player's files: what it says, and when it is drawn.
 
 #include "plugin/player_files.h"
 

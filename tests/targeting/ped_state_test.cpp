@@ -1,5 +1,4 @@
-// A ragdolling ped counts as hurt below 100 health or below a third of its maximum, and only when
-// the settings include such peds; a ped makes a target up to MaxDistance away, that distance included.
+// When a ped counts as hurt, and how far away it still makes a target.
 
 #include <gtest/gtest.h>
 
