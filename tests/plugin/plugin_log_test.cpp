@@ -69,6 +69,8 @@ TEST(ErrorLog, TellsEachKindOnceAndNoMoreThanTheLimitInARun) {
     EXPECT_EQ(Count(log, "(vector)"), 0u);
 }
 
+constexpr const char* kGaveWayNote = "(earlier entries gave way to later ones: the log is kept under 64 KB)\n";
+
 // The log's size on the disk, where each newline is CR LF.
 std::size_t LogBytes(const test::ScopedDirectory& dir) {
     const std::string log = dir.ReadFile("Quillomar.log");
@@ -112,14 +114,16 @@ TEST(Log, KeepsItsStartAndTheNewestEntriesWithin64KB) {
     LogUnreadableChange(std::string(kLogLimit - LogBytes(dir) - entry, 'y'));
     EXPECT_EQ(LogBytes(dir), kLogLimit);
     EXPECT_EQ(Count(dir.ReadFile("Quillomar.log"), "gave way"), 0u);
-    LogError("third");
+    // Sized so that the three oldest give way and the log is full to its last byte again.
+    const std::size_t firstTwo = before - start.size() - Count(start, "\n");
+    LogUnreadableChange(std::string(firstTwo + 1 - (std::strlen(kGaveWayNote) + 1), 'z'));
     const std::string log = dir.ReadFile("Quillomar.log");
-    EXPECT_LE(LogBytes(dir), kLogLimit);
+    EXPECT_EQ(LogBytes(dir), kLogLimit);  // no entry gave way that did not have to
     EXPECT_TRUE(log.starts_with(start));
-    EXPECT_EQ(Count(log, "gave way"), 1u);
-    EXPECT_EQ(Count(log, "(first)"), 0u) << log.substr(0, 400);
-    EXPECT_EQ(Count(log, "(x)"), 1u);  // the newer entries that fit stay
-    EXPECT_TRUE(log.ends_with("(third); the plug-in goes on\n"));
+    EXPECT_EQ(Count(log, kGaveWayNote), 1u);
+    EXPECT_EQ(Count(log, "(first)") + Count(log, "(x)"), 0u) << log.substr(0, 400);
+    EXPECT_EQ(Count(log, "(yy"), 1u);  // the newer entry that fits stays
+    EXPECT_TRUE(log.ends_with("zz), so the settings in force stay until it can be read\n"));
 }
 
 TEST(Log, KeepsAnEntryWholeThatTakesAllTheRoomLeft) {
@@ -127,8 +131,7 @@ TEST(Log, KeepsAnEntryWholeThatTakesAllTheRoomLeft) {
     WriteStartLog({}, 1);
     const std::size_t start = LogBytes(dir);
     LogUnreadableChange("");  // an entry with nothing in its parentheses
-    const std::size_t room =
-        kLogLimit - start - std::strlen("(earlier entries gave way to later ones: the log is kept under 64 KB)\n") - 1;
+    const std::size_t room = kLogLimit - start - std::strlen(kGaveWayNote) - 1;
     const std::size_t entry = LogBytes(dir) - start;
     WriteStartLog({}, 1);
     LogUnreadableChange(std::string(room - entry, 'y'));  // the room less the note that entries gave way
