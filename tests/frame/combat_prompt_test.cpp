@@ -19,14 +19,14 @@ struct Fight {
     test::ScopedDirectory dir;
     PluginState* state = nullptr;
 
-    // One enemy, armed (a gunfight) or not (a fistfight), that the player aims at.
+    // One enemy, armed (a gunfight) that the player aims at, or not (a fistfight) and in his focus.
     Fight(const std::string& combatSettings, bool fistfight = false) {
         state = &test::StartPluginInSim("[CombatTaunts]\n" + combatSettings);
         sim::World& world = sim::TheGame().world;
         world.peds[kEnemy].position = {5.0f, 5.0f, 0.0f};
         world.peds[kEnemy].fightingPeds = {test::kPlayerPed};
         world.peds[kEnemy].armed = !fistfight;
-        world.freeAimEntity = kEnemy;
+        (fistfight ? world.focusEntity : world.freeAimEntity) = kEnemy;
     }
     bool Offered(std::uint32_t tick) {
         sim::TheGame().clock.tick = tick;
@@ -69,6 +69,13 @@ TEST(CombatPrompt, WaitsForTheCooldownOfTheFightsKindSinceTheLastSpokenCombatTau
         if (c.tauntFirst) fight.SpeakAt(c.tauntAt);
         EXPECT_EQ(fight.Offered(c.now), c.offered) << c.what;
     }
+}
+
+TEST(CombatPrompt, IsNotOfferedWhileTheAimIsOnABystander) {
+    Fight fight("GunfightCooldown=0\nMeleeMinDistance=0\n");
+    sim::TheGame().world.peds[202] = {};
+    sim::TheGame().world.freeAimEntity = 202;
+    EXPECT_FALSE(fight.Offered(kStart));
 }
 
 TEST(PerformCombatTaunt, FailsAndRestartsNoCooldownWhenTheGameDeclinesTheLineOrThereIsNoFight) {
