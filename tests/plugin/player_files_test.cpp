@@ -37,6 +37,7 @@ bool DrawnAt(Notice& notice, std::uint32_t tick) {
 TEST(DrawNotice, ShowsFor5sFromTheFirstFrameInPlayAndNeverAgain) {
     sim::World& world = test::FreshWorld();
     Notice notice;
+    EXPECT_FALSE(DrawnAt(notice, 0));  // none given
     GiveNotice(notice, "Quillomar: settings reloaded");
     world.playerInPlay = false;
     EXPECT_FALSE(DrawnAt(notice, 1000));
