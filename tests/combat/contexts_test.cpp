@@ -30,5 +30,16 @@ TEST(BuildTargetContext, CountsThePedsWithin25mOfThePlayer) {
     }
 }
 
+TEST(BuildCombatContext, CountsABodyCloserThan30mToThePlayer) {
+    for (const auto& [y, counted] : {std::pair{29.99f, true}, std::pair{30.0f, false}}) {
+        sim::Ped& body = test::FreshWorld().peds[101];
+        body.position = {0, y, 0};
+        body.dead = true;
+        CombatContext context;
+        BuildCombatContext(context, test::kPlayerPed, 0);
+        EXPECT_EQ(context.deadNearby, counted) << y;
+    }
+}
+
 }  // namespace
 }  // namespace quillomar
