@@ -1,35 +1,13 @@
-// The game's prompts are a pool of fixed size, and a game gone strange does not fill it.
+// A game gone strange does not fill the game's pool of prompts.
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "chaos.h"
-#include "host/native_hashes.h"
 #include "plugin/update_frame.h"
 #include "sim_support.h"
 
 namespace sim {
 namespace {
-
-std::uint64_t Call(std::uint64_t hash, std::int64_t argument = -1) {
-    nativeInit(hash);
-    if (argument >= 0) nativePush64(static_cast<std::uint64_t>(argument));
-    return *nativeCall();
-}
-
-TEST(PromptPool, RegisteringAnswersZeroOnceFullAndDeletingAnUnknownHandleIsHarmless) {
-    ResetGame();
-    std::set<std::uint64_t> handles;
-    for (std::size_t i = 0; i < kPromptPoolSize; ++i) handles.insert(Call(quillomar::native::UI_PROMPT_REGISTER_BEGIN));
-    EXPECT_EQ(handles.size(), kPromptPoolSize);
-    EXPECT_FALSE(handles.contains(0));
-    EXPECT_EQ(Call(quillomar::native::UI_PROMPT_REGISTER_BEGIN), 0u);
-    Call(quillomar::native::UI_PROMPT_DELETE, 0x7FFFFFFF);
-    EXPECT_EQ(TheGame().prompts.size(), kPromptPoolSize);
-    Call(quillomar::native::UI_PROMPT_DELETE, static_cast<std::int64_t>(*handles.begin()));
-    EXPECT_NE(Call(quillomar::native::UI_PROMPT_REGISTER_BEGIN), 0u);
-}
 
 TEST(PromptPool, AChaosWorldLeavesOnlyThePromptsThePlugInHoldsAndNoProbe) {
     test::ScopedDirectory dir;
