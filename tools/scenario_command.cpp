@@ -16,6 +16,7 @@
 #include "platform/platform.h"
 #include "plugin/plugin.h"
 #include "plugin/plugin_state.h"
+#include "plugin_folder.h"
 #include "scenario.h"
 #include "settings_json.h"
 
@@ -42,54 +43,6 @@ std::uint32_t Reloads() {
     return running != nullptr ? running->reloads : 0;
 }
 constexpr sim::PluginHooks kLinuxPlugin = {LoadPlugin, UnloadPlugin, LoadedFilesFields, Reloads};
-
-// The plug-in's folder for a run: the current directory while it lasts, the previous one again
-// afterwards. A temporary folder is removed at the end.
-class PluginFolder {
-  public:
-    PluginFolder() = default;
-    PluginFolder(const PluginFolder&) = delete;
-    PluginFolder& operator=(const PluginFolder&) = delete;
-
-    ~PluginFolder() {
-        std::error_code ignored;
-        if (!previous_.empty()) fs::current_path(previous_, ignored);
-        if (temporary_) fs::remove_all(path_, ignored);
-    }
-
-    // Enters dir, creating it if missing; an empty dir means a fresh temporary folder.
-    bool Enter(const std::string& dir, std::string& error) {
-        std::error_code failure;
-        previous_ = fs::current_path(failure);
-        fs::path path = dir;
-        if (path.empty()) {
-            std::string pattern = (fs::temp_directory_path(failure) / "quillomar-XXXXXX").string();
-            if (mkdtemp(pattern.data()) == nullptr) {
-                error = "cannot make a temporary folder: " + std::string(std::strerror(errno));
-                return false;
-            }
-            path = pattern;
-            temporary_ = true;
-            path_ = path;
-        }
-        fs::create_directories(path, failure);
-        if (!failure) fs::current_path(path, failure);
-        if (failure) {
-            error = "cannot use the folder '" + dir + "': " + failure.message();
-            return false;
-        }
-        path_ = fs::current_path(failure);
-        return true;
-    }
-
-    const fs::path& path() const { return path_; }
-    bool temporary() const { return temporary_; }
-
-  private:
-    fs::path previous_;
-    fs::path path_;
-    bool temporary_ = false;
-};
 
 // The plug-in writes its default file where it finds none: that needs a folder it can write in.
 bool CanWriteHere(std::string& error) {

@@ -20,6 +20,7 @@
 #include "plugin/plugin.h"
 #include "plugin/plugin_state.h"
 #include "plugin/update_frame.h"
+#include "plugin_folder.h"
 #include "speech/line_catalogue.h"
 #include "speech/line_file.h"
 
@@ -254,18 +255,17 @@ int RunSoak(std::span<const std::string_view> args, std::ostream& out, std::ostr
         err << "quillomar soak: " << error << "\n\n" << kSoakUsage;
         return 2;
     }
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("quillomar-soak-" + std::to_string(getpid()));
-    std::filesystem::create_directories(dir);
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir);
-    const auto started = std::chrono::steady_clock::now();
     Soak soak(options);
-    soak.Run();
+    const auto started = std::chrono::steady_clock::now();
+    {
+        PluginFolder folder;  // removed even when the run ends in an error
+        if (std::string error; !folder.Enter("", error)) {
+            err << "quillomar soak: " << error << "\n";
+            return 2;
+        }
+        soak.Run();
+    }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    std::filesystem::current_path(previous);
-    std::error_code ignored;
-    std::filesystem::remove_all(dir, ignored);
 
     // A list of the player's may be longer than any built-in one.
     const std::size_t longest =
