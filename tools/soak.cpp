@@ -28,12 +28,13 @@ namespace tool {
 namespace {
 
 constexpr const char* kSoakUsage =
-    "usage: quillomar soak --frames N [--seed S] [--peds K]\n"
+    "usage: quillomar soak --frames N [--seed S] [--peds K] [--max-memory MB]\n"
     "\n"
     "Plays the plug-in for N frames (1 to 1000000000) in a world whose peds keep appearing and\n"
     "vanishing under new handles, whose natives now and then answer arbitrarily, whose tick count\n"
     "starts just before its wrap, whose settings and taunt list files are rewritten now and then\n"
-    "(with garbage too) and whose script is started again now and then. Keeps no record.\n"
+    "(with garbage too) and whose script is started again now and then. Plays in a temporary\n"
+    "folder, removed at the end, and keeps no record.\n"
     "Prints frames per second, the peak memory and the size of every piece of the plug-in's state\n"
     "beside its bound; exits 1 when a size passes its bound.\n"
     "  --seed S          the world's and the answers' generator (default 1)\n"
