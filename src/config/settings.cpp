@@ -37,9 +37,10 @@ std::uint32_t ParseHexAfterPrefix(const char* text) {
 }
 
 // atof of the leading decimal number ([sign] digits [. digits] [e [sign] digits]); text that
-// does not begin with one (a sign or point without digits included) gives 0, as strtod does. Only plain decimals are
-// read, as the Windows C library does, so both builds agree on text such as "inf" or "0x10". A value beyond the float
-// range becomes an infinity rather than an undefined conversion.
+// does not begin with one (a sign or point without digits included) gives 0, as strtod does.
+// Only plain decimals are read, as the Windows C library does, so both builds agree on text such
+// as "inf" or "0x10". A value beyond the float range becomes an infinity rather than an undefined
+// conversion.
 float ParseLeadingDecimal(const char* text) {
     const char* p = text;
     while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;

@@ -154,15 +154,13 @@ std::optional<std::string_view> FindValue(std::string_view text, std::string_vie
     section = Trim(section);
     key = Trim(key);
     bool inSection = false;
-    bool sectionSeen = false;
     while (!text.empty()) {
         std::string_view line = Trim(NextLine(text));
         if (line.empty()) continue;
         if (std::optional<std::string_view> name = SectionName(line)) {
-            // Only the first section of a name counts; a later one of the same name is not read.
+            // Only the first section of a name counts: the search ends where it ends.
             if (inSection) return std::nullopt;
-            inSection = !sectionSeen && SameName(*name, section);
-            sectionSeen = sectionSeen || inSection;
+            inSection = SameName(*name, section);
             continue;
         }
         if (!inSection) continue;

@@ -18,9 +18,9 @@ extern const char* const kLogPath;
 // larger.
 std::optional<std::string> ReadFileBytes(const char* path, std::optional<std::size_t> maxBytes = std::nullopt);
 
-// Writes text as the whole file (append: at its end), each newline becoming CR LF on Windows.
-// Says whether every byte reached the file.
-bool WriteTextFile(const char* path, std::string_view text, bool append);
+// Writes text as the whole file (append: at its end), each newline becoming CR LF on Windows. Best
+// effort: the log is its only writer, and a log that cannot be written changes nothing else.
+void WriteTextFile(const char* path, std::string_view text, bool append);
 
 // The local date and time as "YYYY-MM-DD HH:MM:SS"; in the portable build, the host's calendar
 // time, which the simulated game keeps as its local time.
