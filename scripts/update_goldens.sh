@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Writes anew the records the golden tests compare with: what every scenario tells and the digests
-# of its trace and of its effects, what the portable INI reader reads from the corpus, and the built-in voice lines (as
-# a table and as a list file); what the checks say of the settings and list-file corpora, the
-# settings reference and the logs of tests/config/log.
+# of its trace and of its effects, what the portable INI reader reads from the corpus, and the
+# built-in voice lines (as a table and as a list file); what the checks say of the settings and
+# list-file corpora, the settings reference and the logs of tests/config/log.
 # Run it after a change that is meant to change them, and review `git diff` before committing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
