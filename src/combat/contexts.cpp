@@ -29,13 +29,11 @@ struct HostileTally {
     bool unarmed = false;
 };
 
+// Once an armed hostile makes the fight a gunfight, the others' weapons decide nothing.
 void AddHostile(CombatContext& context, Ped ped, HostileTally& tally) {
     ++context.hostileCount;
     context.hostilePeds.push_back(ped);
-    // A lawman by type, or failing that by relationship group.
-    if (PedType(ped) == kLawPedType || PedRelationshipGroup(ped) == kLawGroup) context.law = true;
-    (IsPedArmedWithFirearm(ped) ? tally.armed : tally.unarmed) = true;
-    if (HasEntityBeenDamagedBy(ped, context.player)) context.playerGaveHit = true;
+    if (!tally.armed) (IsPedArmedWithFirearm(ped) ? tally.armed : tally.unarmed) = true;
 }
 
 CombatMode DecideMode(const HostileTally& tally, bool playerHasGun, bool playerInMelee) {
@@ -44,34 +42,56 @@ CombatMode DecideMode(const HostileTally& tally, bool playerHasGun, bool playerI
     return CombatMode::None;
 }
 
-}  // namespace
+// A lawman by type, or failing that by relationship group.
+bool IsLawman(Ped ped) { return PedType(ped) == kLawPedType || PedRelationshipGroup(ped) == kLawGroup; }
 
-void BuildCombatContext(CombatContext& context, Ped playerPed, std::int32_t storedPlayerHealth) {
+void ResetContext(CombatContext& context, Ped playerPed) {
     context.hostilePeds.clear();  // keeps its storage: a steady frame allocates nothing
     context.hostilePeds.reserve(kNearbyPedCapacity);
     context.player = playerPed;
     context.mode = CombatMode::None;
     context.hostileCount = 0;
     context.law = context.deadNearby = context.playerHurt = context.playerGaveHit = false;
+    context.completed = false;
+    context.deadCount = 0;
+}
+
+}  // namespace
+
+void BuildCombatContext(CombatContext& context, Ped playerPed, std::int32_t storedPlayerHealth) {
+    ResetContext(context, playerPed);
     if (!DoesEntityExist(playerPed)) return;
 
     context.playerHurt = EntityHealth(playerPed) < storedPlayerHealth;
     bool playerInMelee = IsPedInMeleeCombat(playerPed);
     bool playerHasGun = IsPedArmedWithFirearm(playerPed);
-    Vector3 playerPosition = EntityCoords(playerPed);
+    context.playerPosition = EntityCoords(playerPed);
     NearbyList nearby(playerPed);
     HostileTally tally;
     for (std::int32_t i = 0; i < nearby.count; ++i) {
         Ped ped = nearby.At(i);
         if (!DoesEntityExist(ped) || ped == playerPed) continue;
-        float distance = Distance(playerPosition, EntityCoords(ped));
         if (IsEntityDead(ped)) {
-            if (distance < kDeadNearbyRange) context.deadNearby = true;
-        } else if (IsPedInCombatWith(ped, playerPed) && distance <= kHostileRange) {
+            context.deadPeds[static_cast<std::size_t>(context.deadCount++)] = ped;
+        } else if (IsPedInCombatWith(ped, playerPed) &&
+                   Distance(context.playerPosition, EntityCoords(ped)) <= kHostileRange) {
             AddHostile(context, ped, tally);
         }
     }
     context.mode = DecideMode(tally, playerHasGun, playerInMelee);
+}
+
+void CompleteCombatContext(CombatContext& context) {
+    if (context.completed) return;
+    context.completed = true;
+    for (Ped ped : context.hostilePeds) {
+        if (!context.law) context.law = IsLawman(ped);
+        if (!context.playerGaveHit) context.playerGaveHit = HasEntityBeenDamagedBy(ped, context.player);
+    }
+    for (std::int32_t i = 0; i < context.deadCount && !context.deadNearby; ++i) {
+        const Ped dead = context.deadPeds[static_cast<std::size_t>(i)];
+        context.deadNearby = Distance(context.playerPosition, EntityCoords(dead)) < kDeadNearbyRange;
+    }
 }
 
 TargetContext BuildTargetContext(Ped target, Ped playerPed) {

@@ -2,6 +2,7 @@
 // What the plug-in knows of the player's surroundings: the fight the player is in, and the
 // surroundings of the ped about to be taunted.
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -12,6 +13,9 @@ namespace quillomar {
 // The fight the player is in; the values (0, 1, 2) are read nowhere, only told apart.
 enum class CombatMode : std::int32_t { None, Gunfight, Melee };
 
+// The fight as the frame's scan sees it. law, deadNearby and playerGaveHit decide only which
+// combat line is said and what the overlay shows, so the scan leaves them to CompleteCombatContext,
+// asked at most once a frame by whoever reads them; until then they are false.
 struct CombatContext {
     Ped player = 0;
     CombatMode mode = CombatMode::None;
@@ -21,6 +25,12 @@ struct CombatContext {
     bool playerHurt = false;        // the player lost health since the previous frame
     bool playerGaveHit = false;     // the player has hurt a hostile
     std::vector<Ped> hostilePeds;   // in the order the nearby-ped query gave them
+
+    // What the scan leaves for the completion.
+    bool completed = false;
+    Vector3 playerPosition{};
+    std::array<Ped, kNearbyPedCapacity> deadPeds{};  // in the order of the scan
+    std::int32_t deadCount = 0;
 };
 
 struct TargetContext {
@@ -38,9 +48,13 @@ struct TargetContext {
 
 namespace quillomar {
 
-// Rebuilds the player's combat context in place; the hostile list keeps its storage.
-// storedPlayerHealth is the player's health as the previous frame stored it.
+// Rebuilds the player's combat context in place, all but what the completion adds; the hostile
+// list keeps its storage. storedPlayerHealth is the player's health as the previous frame stored it.
 void BuildCombatContext(CombatContext& context, Ped playerPed, std::int32_t storedPlayerHealth);
+
+// Asks, once per build, whether a lawman is among the hostiles and whether the player hurt one
+// (each until the first yes), and whether a body the scan passed lies within 30 m of the player.
+void CompleteCombatContext(CombatContext& context);
 
 // The surroundings of a ped about to be taunted.
 TargetContext BuildTargetContext(Ped target, Ped playerPed);

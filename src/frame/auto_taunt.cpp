@@ -77,7 +77,7 @@ void TryAutoTaunt(FrameState& frame, TauntState& taunting, const Settings& setti
     if (!TargetChanged(frame) || !IsDue(frame.autoTauntDue)) return;
     if (!PassesChance(taunting.random, AutoTauntChance(settings, frame.targetState))) return;
     // Unlike the prompt, the auto taunt does not ask CanTauntPed; it still records the taunt.
-    if (!PerformTaunt(SpeakerOf(taunting, settings, frame.playerPed), frame.targetState, frame.targetContext)) return;
+    if (!PerformTaunt(SpeakerOf(taunting, settings, frame.playerPed), frame.targetState, frame.target)) return;
     RecordTaunt(taunting.taunts, frame.target);
     frame.autoTauntDue = DueAfterRandomDelay(taunting.random, minSeconds, maxSeconds);
 }

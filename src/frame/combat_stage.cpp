@@ -70,7 +70,7 @@ void RunCombatBranch(FrameState& frame, TauntState& taunting, const Settings& se
         return;
     }
     if (!frame.prompts.combat) return;
-    const CombatContext& combat = frame.combatContext;
+    CombatContext& combat = frame.combatContext;
     if (CombatPromptHeldBack(settings, taunting.speech, combat, frame.playerPed)) {
         HidePrompt(frame.prompts.combat.get());
         return;

@@ -5,7 +5,7 @@
 
 namespace quillomar {
 
-void SpeakCombatTaunt(TauntState& taunting, const Settings& settings, const CombatContext& combat, Ped playerPed) {
+void SpeakCombatTaunt(TauntState& taunting, const Settings& settings, CombatContext& combat, Ped playerPed) {
     if (!PerformCombatTaunt(SpeakerOf(taunting, settings, playerPed), combat)) return;
     if (!settings.aggressionEffectEnabled) return;
     const ProvokeRules rules{settings.aggressionChance, settings.aggressionMinPeds, settings.aggressionMaxPeds,

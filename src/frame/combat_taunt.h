@@ -11,7 +11,7 @@ namespace quillomar {
 
 struct Settings;
 
-void SpeakCombatTaunt(TauntState& taunting, const Settings& settings, const CombatContext& combat, Ped playerPed);
+void SpeakCombatTaunt(TauntState& taunting, const Settings& settings, CombatContext& combat, Ped playerPed);
 
 // Whether the combat cooldown of the fight's kind (GunfightCooldown, else MeleeCooldown) has
 // run out since the last combat taunt the game accepted.

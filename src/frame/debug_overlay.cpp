@@ -142,7 +142,8 @@ void FormatTargetText(OverlayText& text, Ped ped, Ped playerPed, const OverlayIn
 
 }  // namespace
 
-void DrawDebugOverlay(const FrameState& frame, const TauntState& taunting, const Settings& settings) {
+void DrawDebugOverlay(FrameState& frame, const TauntState& taunting, const Settings& settings) {
+    CompleteCombatContext(frame.combatContext);
     // Searched anew without the aiming requirement, so it may differ from the frame's target.
     const Ped ped = FindTargetPed(false, frame.playerPed);
     const Speech& speech = taunting.speech;

@@ -6,7 +6,8 @@ struct FrameState;
 struct Settings;
 struct TauntState;
 
-// Draws what the plug-in sees at the top left of the screen.
-void DrawDebugOverlay(const FrameState& frame, const TauntState& taunting, const Settings& settings);
+// Draws what the plug-in sees at the top left of the screen; the fight it shows is completed
+// first (the lawmen among the enemies).
+void DrawDebugOverlay(FrameState& frame, const TauntState& taunting, const Settings& settings);
 
 }  // namespace quillomar

@@ -1,6 +1,6 @@
 #pragma once
-// What the frame keeps from one frame to the next: the player's ped, the prompts, the target
-// and its surroundings, the auto-taunt timers and the fight as the last combat refresh saw it.
+// What the frame keeps from one frame to the next: the player's ped, the prompts, the target,
+// the auto-taunt timers and the fight as the last combat refresh saw it.
 
 #include <cstdint>
 
@@ -19,8 +19,7 @@ struct FrameState {
 
     Ped target = 0;  // the taunt target accepted this frame
     PedState targetState = PedState::None;
-    TargetContext targetContext;  // the target's surroundings, for choosing its line
-    Ped prevTarget = 0;           // target and state as the auto-taunt step last saw them
+    Ped prevTarget = 0;  // target and state as the auto-taunt step last saw them
     PedState prevState = PedState::None;
 
     bool autoTauntArmed = false;

@@ -21,7 +21,7 @@ std::int32_t TauntPriority(const Settings& settings, PedState state) {
 
 void OfferTauntPrompt(FrameState& frame, TauntState& taunting, const Settings& settings) {
     if (OfferPrompt(*frame.prompts.taunt, TauntPriority(settings, frame.targetState)) &&
-        PerformTaunt(SpeakerOf(taunting, settings, frame.playerPed), frame.targetState, frame.targetContext)) {
+        PerformTaunt(SpeakerOf(taunting, settings, frame.playerPed), frame.targetState, frame.target)) {
         RecordTaunt(taunting.taunts, frame.target);
     }
 }
@@ -35,7 +35,6 @@ bool RunTargetStage(FrameState& frame, TauntState& taunting, const Settings& set
 
     frame.target = candidate.ped;
     frame.targetState = candidate.state;
-    frame.targetContext = BuildTargetContext(frame.target, frame.playerPed);
     // The two prompts are never offered together.
     HidePrompt(frame.prompts.combat.get());
 

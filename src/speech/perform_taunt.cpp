@@ -32,7 +32,6 @@ SpeechRequest MakeSpeechRequest(const SpeechLine& line, VoiceSet set, Ped speake
 template <typename Context>
 bool SpeakChosenLine(const Speaker& speaker, std::span<const SpeechLine> list, const Context& context,
                      RepeatQueue& history) {
-    if (list.empty()) return false;
     // Without AvoidRepeatTaunts the history holds nothing, as with a RepeatPreventionCount of 0.
     const Settings& settings = speaker.settings;
     const LineRules rules{settings.genericLineChance, settings.avoidRepeatTaunts ? settings.repeatPreventionCount : 0};
@@ -59,16 +58,18 @@ void RefreshVoiceSet(Speech& speech, Ped playerPed) {
     speech.voiceSet = EntityModel(playerPed) == kJohnModel ? VoiceSet::John : VoiceSet::Arthur;
 }
 
-bool PerformTaunt(const Speaker& speaker, PedState state, const TargetContext& target) {
+bool PerformTaunt(const Speaker& speaker, PedState state, Ped target) {
     Speech& speech = speaker.speech;
     RefreshVoiceSet(speech, speaker.playerPed);
     auto stateValue = static_cast<std::int32_t>(state);
     const SpeechLines* list = FindStateLines(speech.catalogues.Of(speech.voiceSet), stateValue);
     if (list == nullptr || list->empty()) return false;
-    return SpeakChosenLine(speaker, *list, target, speech.history.states[stateValue]);
+    // The target's surroundings decide only which line fits: they are asked when one is chosen.
+    const TargetContext surroundings = BuildTargetContext(target, speaker.playerPed);
+    return SpeakChosenLine(speaker, *list, surroundings, speech.history.states[stateValue]);
 }
 
-bool PerformCombatTaunt(const Speaker& speaker, const CombatContext& combat) {
+bool PerformCombatTaunt(const Speaker& speaker, CombatContext& combat) {
     Speech& speech = speaker.speech;
     RefreshVoiceSet(speech, speaker.playerPed);
     if (combat.mode == CombatMode::None || combat.hostileCount == 0) return false;
@@ -76,6 +77,8 @@ bool PerformCombatTaunt(const Speaker& speaker, const CombatContext& combat) {
     const LineCatalogue& catalogue = speech.catalogues.Of(speech.voiceSet);
     const SpeechLines& list = gunfight ? catalogue.gunfightLines : catalogue.meleeLines;
     RepeatQueue& history = gunfight ? speech.history.gunfight : speech.history.melee;
+    if (list.empty()) return false;
+    CompleteCombatContext(combat);
     if (!SpeakChosenLine(speaker, list, combat, history)) return false;
     speech.lastCombatTauntTick = platform::TickCount();
     return true;

@@ -42,12 +42,12 @@ struct Speaker {
     Ped playerPed;
 };
 
-// A taunt at a target in the given state, with the target's surroundings; true when the game
+// A taunt at a target in the given state, chosen by the target's surroundings; true when the game
 // started the line.
-bool PerformTaunt(const Speaker& speaker, PedState state, const TargetContext& target);
+bool PerformTaunt(const Speaker& speaker, PedState state, Ped target);
 
-// A taunt in a fight; true when the game started the line, which also restarts the combat
-// cooldowns.
-bool PerformCombatTaunt(const Speaker& speaker, const CombatContext& combat);
+// A taunt in a fight, which completes the fight's context when it comes to choosing a line; true
+// when the game started the line, which also restarts the combat cooldowns.
+bool PerformCombatTaunt(const Speaker& speaker, CombatContext& combat);
 
 }  // namespace quillomar

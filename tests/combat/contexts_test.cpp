@@ -1,5 +1,6 @@
 // A target's surroundings: a gang's when the player's relationship to it is dislike (4) or worse,
-// and the peds, living and dead, within 25 m of the player, the target aside.
+// and the peds, living and dead, within 25 m of the player, the target aside. A fight's lawmen,
+// hits and bodies, asked only when the fight is completed.
 
 #include "combat/contexts.h"
 
@@ -30,14 +31,38 @@ TEST(BuildTargetContext, CountsThePedsWithin25mOfThePlayer) {
     }
 }
 
-TEST(BuildCombatContext, CountsABodyCloserThan30mToThePlayer) {
+TEST(CompleteCombatContext, CountsABodyCloserThan30mToThePlayer) {
     for (const auto& [y, counted] : {std::pair{29.99f, true}, std::pair{30.0f, false}}) {
         sim::Ped& body = test::FreshWorld().peds[101];
         body.position = {0, y, 0};
         body.dead = true;
         CombatContext context;
         BuildCombatContext(context, test::kPlayerPed, 0);
+        CompleteCombatContext(context);
         EXPECT_EQ(context.deadNearby, counted) << y;
+    }
+}
+
+// Two hostiles; the second is a lawman by type or by group, or was hurt by the player.
+TEST(CompleteCombatContext, FindsALawmanByTypeOrGroupAndAHitAmongAllTheHostiles) {
+    struct Case {
+        std::int32_t pedType;
+        std::uint32_t group;
+        bool hit;
+        bool law;
+    };
+    for (const Case& c : {Case{4, 0, false, true}, Case{0, 0x2A318608, true, true}, Case{3, 0x2A318609, true, false}}) {
+        sim::World& world = test::FreshWorld();
+        for (std::int32_t ped : {101, 102}) world.peds[ped].fightingPeds = {test::kPlayerPed};
+        world.peds[102].pedType = c.pedType;
+        world.peds[102].relationshipGroup = c.group;
+        if (c.hit) world.peds[102].damagedBy = {test::kPlayerPed};
+        CombatContext context;
+        BuildCombatContext(context, test::kPlayerPed, 0);
+        EXPECT_FALSE(context.law || context.playerGaveHit);
+        CompleteCombatContext(context);
+        EXPECT_EQ(context.law, c.law) << c.pedType;
+        EXPECT_EQ(context.playerGaveHit, c.hit) << c.pedType;
     }
 }
 

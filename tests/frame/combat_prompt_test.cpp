@@ -85,7 +85,8 @@ TEST(PerformCombatTaunt, FailsAndRestartsNoCooldownWhenTheGameDeclinesTheLineOrT
     EXPECT_FALSE(PerformCombatTaunt(fight.Player(), fight.state->frame.combatContext));
     EXPECT_EQ(fight.state->taunting.speech.lastCombatTauntTick, 0u);
     sim::TheGame().world.speechRefused = false;
-    EXPECT_FALSE(PerformCombatTaunt(fight.Player(), {}));
+    CombatContext noFight;
+    EXPECT_FALSE(PerformCombatTaunt(fight.Player(), noFight));
 }
 
 }  // namespace
