@@ -11,7 +11,8 @@ bool Fits(const SpeechLine& line, const TargetContext& target) { return LineMatc
 bool Fits(const SpeechLine& line, const CombatContext& combat) { return LineMatchesCombat(line, combat); }
 
 template <typename Context>
-void FillPools(std::span<const SpeechLine> list, const Context& context, const RepeatQueue& history, LinePools& pools) {
+void FillPools(std::span<const SpeechLine> list, const Context& context, const LineDraw& draw) {
+    LinePools& pools = draw.pools;
     pools.generic.clear();
     pools.specific.clear();
     const auto n = static_cast<std::int32_t>(list.size());
@@ -20,7 +21,7 @@ void FillPools(std::span<const SpeechLine> list, const Context& context, const R
         if (!Fits(line, context)) continue;
         if (line.generic) {
             pools.generic.push_back(i);
-        } else if (!InQueue(history, i)) {
+        } else if (!HeldBack(draw.history, i, draw.rules.repeatPreventionCount)) {
             pools.specific.push_back(i);
         }
     }
@@ -43,13 +44,11 @@ const std::vector<std::int32_t>* ChoosePool(LinePools& pools, Random& random, st
 template <typename Context>
 std::optional<std::int32_t> Choose(std::span<const SpeechLine> list, const Context& context, const LineDraw& draw) {
     ReservePools(draw.pools, list.size());  // no-op for any list of the catalogue
-    FillPools(list, context, draw.history, draw.pools);
+    FillPools(list, context, draw);
     const std::vector<std::int32_t>* pool = ChoosePool(draw.pools, draw.random, draw.rules.genericLineChance);
     if (pool == nullptr) return std::nullopt;
     const std::int32_t row = (*pool)[static_cast<std::size_t>(draw.random.Next()) % pool->size()];
-    if (!list[static_cast<std::size_t>(row)].generic) {
-        PushAndTrim(draw.history, row, draw.rules.repeatPreventionCount);
-    }
+    if (!list[static_cast<std::size_t>(row)].generic) Push(draw.history, row);
     return row;
 }
 

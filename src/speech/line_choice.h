@@ -45,10 +45,10 @@ struct LineDraw {
 };
 
 // Draws a fitting row of the list and returns its position, or none when no row fits. Fitting
-// specific rows in the history are left out unless that leaves none; when both the generic and
-// the specific pool have rows, GenericLineChance picks the pool. A specific pick is pushed into
-// the history and the queue trimmed to RepeatPreventionCount. Draws: none when nothing fits,
-// one when a single pool has rows, two when both do.
+// specific rows among the last RepeatPreventionCount pushed are left out unless that leaves none;
+// when both the generic and the specific pool have rows, GenericLineChance picks the pool. A
+// specific pick is pushed into the history. Draws: none when nothing fits, one when a single pool
+// has rows, two when both do.
 std::optional<std::int32_t> ChooseLine(std::span<const SpeechLine> list, const TargetContext& target,
                                        const LineDraw& draw);
 std::optional<std::int32_t> ChooseLine(std::span<const SpeechLine> list, const CombatContext& combat,

@@ -1,7 +1,5 @@
 #include "speech/repeat_history.h"
 
-#include <algorithm>
-
 namespace quillomar {
 namespace {
 
@@ -11,19 +9,16 @@ void ReserveRows(RepeatQueue& queue, std::size_t rows) {
 
 }  // namespace
 
-bool InQueue(const RepeatQueue& queue, std::int32_t row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= queue.latestPush.size()) return false;
-    return queue.latestPush[static_cast<std::size_t>(row)] > queue.dropped;
+bool HeldBack(const RepeatQueue& queue, std::int32_t row, std::int32_t keep) {
+    if (keep <= 0 || row < 0 || static_cast<std::size_t>(row) >= queue.latestPush.size()) return false;
+    const std::uint64_t latest = queue.latestPush[static_cast<std::size_t>(row)];
+    return latest != 0 && queue.pushes - latest < static_cast<std::uint64_t>(keep);
 }
 
-std::uint64_t QueueLength(const RepeatQueue& queue) { return queue.pushes - queue.dropped; }
-
-void PushAndTrim(RepeatQueue& queue, std::int32_t row, std::int32_t keep) {
+void Push(RepeatQueue& queue, std::int32_t row) {
     if (row < 0) return;
     ReserveRows(queue, static_cast<std::size_t>(row) + 1);
     queue.latestPush[static_cast<std::size_t>(row)] = ++queue.pushes;
-    const auto kept = static_cast<std::uint64_t>(std::max(keep, 0));
-    if (QueueLength(queue) > kept) queue.dropped = queue.pushes - kept;
 }
 
 void PrepareRepeatHistory(RepeatHistory& history, std::size_t rows) {

@@ -11,31 +11,24 @@
 
 namespace quillomar {
 
-// Row positions, newest first; after each push the oldest entries drop off the back until at
-// most RepeatPreventionCount remain. Entries only ever leave from the back, so the queue is
-// always the newest pushes, and it is kept as counts rather than as entries: how many pushes
-// there were, how many dropped off, and for each row the number of its latest push. A row is in
-// the queue while its latest push has not dropped off.
+// The specific lines spoken from one list, as row positions: how many were pushed, and for each
+// row the number of its latest push. A row is held back while its latest push is among the last
+// RepeatPreventionCount pushes, the count in force at the draw: so a count lowered while the game
+// runs, or the history switched off, holds back no more than it says from the next draw on.
 //
-// This answers exactly as a list of entries would, also when a count larger than the list lets
-// the re-admitting pass push the same row twice, yet storage is one slot per row whatever the
-// count: it never exceeds the longest list the queue serves, and a lookup costs one comparison.
+// Storage is one slot per row whatever the count: it never exceeds the longest list the queue
+// serves, and a lookup costs one comparison. A row pushed again by the re-admitting pass, when
+// every fitting row was held back, simply moves to the front.
 struct RepeatQueue {
     std::uint64_t pushes = 0;
-    std::uint64_t dropped = 0;
     std::vector<std::uint64_t> latestPush;  // by row position, numbered from 1; 0 = never pushed
 };
 
-// Whether the row is held in the queue.
-bool InQueue(const RepeatQueue& queue, std::int32_t row);
+// Whether the row is among the last keep pushes; a keep of 0 or less holds nothing back.
+bool HeldBack(const RepeatQueue& queue, std::int32_t row, std::int32_t keep);
 
-// Entries in the queue; a row pushed twice and still held counts twice.
-std::uint64_t QueueLength(const RepeatQueue& queue);
-
-// Pushes the row at the front, then drops entries from the back while more than keep remain. A
-// negative keep holds nothing, like 0: the entry just pushed drops at once, so the queue stays
-// empty and nothing is ever taken from an empty queue.
-void PushAndTrim(RepeatQueue& queue, std::int32_t row, std::int32_t keep);
+// The row spoken now, at the front.
+void Push(RepeatQueue& queue, std::int32_t row);
 
 struct RepeatHistory {
     std::map<std::int32_t, RepeatQueue> states;  // by PedState value

@@ -58,29 +58,36 @@ TEST(ChooseLine, ReadmitsEveryFittingSpecificRowOnceAllWereSpokenLately) {
     // Row 1 fits only women, so rows 0, 2 and 3 are all the specific rows a man's taunt can take.
     const std::vector<SpeechLine> list = {Specific(), Generic(LineCondition::TargetFemale), Specific(), Specific()};
     Drawer drawer{{}, {}, {7}, {60, 3}};
-    for (std::int32_t row : {0, 2, 3}) PushAndTrim(drawer.history, row, 3);
+    for (std::int32_t row : {0, 2, 3}) Push(drawer.history, row);
     const std::int32_t pick = drawer.Draw(list);
     EXPECT_NE(pick, 1);
-    EXPECT_EQ(QueueLength(drawer.history), 3u);
     if (pick != 0) {
         EXPECT_EQ(drawer.Draw(list), 0) << "row 0 dropped off the back and is the only one left";
     }
 }
 
 TEST(ChooseLine, HoldsNothingBackWhenTheCountIsZeroOrNegativeAndOneSlotPerRowWhenHuge) {
-    const std::vector<SpeechLine> list = TwelveSpecificAndFourGeneric();
-    for (std::int32_t count : {0, -1, INT_MIN}) {
+    // Two specific rows: a count of 1 never says one twice running; 0 or less soon does.
+    const std::vector<SpeechLine> two = {Specific(), Specific()};
+    for (const auto& [count, repeats] :
+         {std::pair{1, false}, std::pair{0, true}, std::pair{-1, true}, std::pair{INT_MIN, true}}) {
         Drawer drawer{{}, {}, {99}, {0, count}};
-        for (int draw = 0; draw < 50; ++draw) drawer.Draw(list);
-        EXPECT_EQ(QueueLength(drawer.history), 0u) << count;
+        bool repeated = false;
+        for (std::int32_t draw = 0, last = -1; draw < 50; ++draw) {
+            const std::int32_t row = drawer.Draw(two);
+            repeated = repeated || row == last;
+            last = row;
+        }
+        EXPECT_EQ(repeated, repeats) << count;
     }
+    const std::vector<SpeechLine> list = TwelveSpecificAndFourGeneric();
     Drawer drawer{{}, {}, {5}, {0, INT_MAX}};
     std::vector<std::int32_t> firstTwelve;
     for (int draw = 0; draw < 12; ++draw) firstTwelve.push_back(drawer.Draw(list));
     std::sort(firstTwelve.begin(), firstTwelve.end());
     EXPECT_EQ(std::unique(firstTwelve.begin(), firstTwelve.end()), firstTwelve.end()) << "each row once first";
     for (int draw = 12; draw < 500; ++draw) drawer.Draw(list);
-    EXPECT_EQ(QueueLength(drawer.history), 500u);
+    EXPECT_EQ(drawer.history.pushes, 500u);
     EXPECT_LE(drawer.history.latestPush.size(), list.size());
 }
 }  // namespace
