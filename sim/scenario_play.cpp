@@ -21,9 +21,10 @@ struct Player {
     TraceWriter* trace;
     ScenarioResult result;
     std::int64_t frame = 0;
-    bool startPending = true;   // the script was started and has not yet run its first frame
-    bool told = false;          // the listener knows the plug-in started
-    std::uint32_t reloads = 0;  // the plug-in's reads of the player's files since its start, as last told
+    bool startPending = true;    // the script was started and has not yet run its first frame
+    bool told = false;           // the listener knows the plug-in started
+    std::uint32_t reloads = 0;   // the plug-in's reads of the player's files since its start, as last told
+    const char* gate = nullptr;  // the gate the last frame stopped at, none when it passed them
     // The next expect step's expectations, and what they count since the previous one.
     const std::vector<Expectation>* watched = nullptr;
     std::vector<std::int64_t> seenCounts;
@@ -43,14 +44,24 @@ void WatchNextExpect(Player& player, std::size_t from) {
     player.callsSinceExpect.clear();
 }
 
-void Tell(Player& player, std::string&& text) {
+// An event counts for the expectations; the listener hears it unless told otherwise.
+void Tell(Player& player, std::string&& text, bool toListener = true) {
     ScenarioEvent event{player.frame, TheGame().clock.tick, std::move(text)};
     for (std::size_t i = 0; player.watched != nullptr && i < player.watched->size(); ++i) {
         const Expectation& expect = (*player.watched)[i];
         if (expect.seen && event.text.find(*expect.seen) != std::string::npos) ++player.seenCounts[i];
         if (expect.notSeen && event.text.find(*expect.notSeen) != std::string::npos) ++player.notSeenCounts[i];
     }
-    if (player.listener.event) player.listener.event(event);
+    if (toListener && player.listener.event) player.listener.event(event);
+}
+
+// Every frame stopped at a gate is an event, but the listener hears only of the first frame that
+// stops at it and of the first that passes the gates again: a long wait is two lines, not one a frame.
+void TellGate(Player& player, const char* gate) {
+    const bool sameAsBefore = gate != nullptr && player.gate != nullptr && std::string_view(gate) == player.gate;
+    if (gate != nullptr) Tell(player, std::string("stopped at a gate: ") + gate, !sameAsBefore);
+    if (gate == nullptr && player.gate != nullptr) Tell(player, "passed the gates again");
+    player.gate = gate;
 }
 
 void TellGameEvents(Player& player) {
@@ -95,7 +106,7 @@ void RunFrames(Player& player, int frames, std::uint32_t ms) {
             if (player.trace != nullptr) player.trace->Call(call);
             ++player.callsSinceExpect[call.hash];
         }
-        if (const char* gate = GateThatEndedFrame(game.calls)) Tell(player, std::string("stopped at a gate: ") + gate);
+        TellGate(player, GateThatEndedFrame(game.calls));
         TellGameEvents(player);
         game.calls.clear();  // a long scenario must not grow without bound
         game.clock.tick += ms;
@@ -208,7 +219,7 @@ ScenarioResult PlayScenario(const Scenario& scenario, const PluginHooks& hooks, 
     game.clock = {scenario.startTick, scenario.calendarSeconds};
     ApplyWorld(game.world, scenario.world);
 
-    Player player{scenario, hooks, listener, trace, {}, 0, true, false, 0, nullptr, {}, {}, {}};
+    Player player{scenario, hooks, listener, trace, {}, 0, true, false, 0, nullptr, nullptr, {}, {}, {}};
     WatchNextExpect(player, 0);
     hooks.load();
     StartScript();
