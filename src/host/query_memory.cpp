@@ -24,10 +24,11 @@ struct Memory {
     bool active = false;
     std::uint32_t generation = 1;
     std::size_t alive = 0;
-    Entry entries[kEntries];
 };
 
 Memory gMemory;
+// Apart from the counts: all zeros, the table goes to .bss and takes no room in the file.
+Entry gEntries[kEntries];
 
 std::size_t Home(std::uint64_t hash, const std::uint64_t* args, std::size_t count) {
     std::uint64_t key = hash;
@@ -48,7 +49,7 @@ bool Matches(const Entry& entry, std::uint64_t hash, const std::uint64_t* args, 
 bool Recall(std::uint64_t hash, const std::uint64_t* args, std::size_t count, const std::uint64_t*& answer) {
     if (!gMemory.active || count > kMaxRememberedArgs) return false;
     for (std::size_t i = Home(hash, args, count);; i = (i + 1) & (kEntries - 1)) {
-        const Entry& entry = gMemory.entries[i];
+        const Entry& entry = gEntries[i];
         if (entry.generation != gMemory.generation) return false;
         if (Matches(entry, hash, args, count)) {
             answer = entry.hostAnswered ? entry.answer : nullptr;
@@ -61,8 +62,8 @@ const std::uint64_t* Remember(std::uint64_t hash, const std::uint64_t* args, std
                               const std::uint64_t* answer) {
     if (!gMemory.active || count > kMaxRememberedArgs || gMemory.alive == kMaxAlive) return answer;
     std::size_t i = Home(hash, args, count);
-    while (gMemory.entries[i].generation == gMemory.generation) i = (i + 1) & (kEntries - 1);
-    Entry& entry = gMemory.entries[i];
+    while (gEntries[i].generation == gMemory.generation) i = (i + 1) & (kEntries - 1);
+    Entry& entry = gEntries[i];
     entry.generation = gMemory.generation;
     entry.count = static_cast<std::uint32_t>(count);
     entry.hash = hash;
@@ -77,7 +78,7 @@ void ForgetAnswers() {
     gMemory.alive = 0;
     if (++gMemory.generation != 0) return;
     // After 2^32 forgettings the generations start again: no old entry may pass for a new one.
-    for (Entry& entry : gMemory.entries) entry.generation = 0;
+    for (Entry& entry : gEntries) entry.generation = 0;
     gMemory.generation = 1;
 }
 
