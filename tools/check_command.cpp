@@ -1,10 +1,9 @@
 #include "check_command.h"
 
-#include <filesystem>
+#include <sys/stat.h>
+
 #include <optional>
-#include <ostream>
 #include <string>
-#include <system_error>
 
 #include "platform/text_files.h"
 #include "plugin/player_files.h"
@@ -12,38 +11,69 @@
 namespace tool {
 namespace {
 
-namespace fs = std::filesystem;
+#ifdef _WIN32
+constexpr std::string_view kSeparators = "/\\";
+constexpr const char* kSeparator = "\\";
+#else
+constexpr std::string_view kSeparators = "/";
+constexpr const char* kSeparator = "/";
+#endif
+
+bool IsFolder(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool EndsInSeparator(std::string_view path) { return !path.empty() && kSeparators.find(path.back()) != path.npos; }
+
+// The folder part of a path, with its last separator; empty for a name alone.
+std::string_view FolderOf(std::string_view path) {
+    const std::size_t last = path.find_last_of(kSeparators);
+    return last == std::string_view::npos ? std::string_view() : path.substr(0, last + 1);
+}
+
+// A path from the root, or (on Windows) from a drive.
+bool IsAbsolute(std::string_view path) {
+    if (EndsInSeparator(path.substr(0, 1))) return true;
+#ifdef _WIN32
+    return path.size() >= 2 && path[1] == ':';
+#else
+    return false;
+#endif
+}
 
 // The list file the settings name, as the plug-in finds it: a name alone beside the settings file.
-std::optional<quillomar::LineFileLoad> LoadListBeside(const fs::path& settingsFile, const std::string& listName) {
+std::optional<quillomar::LineFileLoad> LoadListBeside(std::string_view settingsFile, const std::string& listName) {
     if (listName.empty()) return std::nullopt;
-    fs::path listFile = listName;
-    if (listFile.is_relative()) listFile = settingsFile.parent_path() / listFile;
-    return quillomar::LoadLineFile(listFile.string().c_str());
+    const std::string listFile = IsAbsolute(listName) ? listName : std::string(FolderOf(settingsFile)) + listName;
+    return quillomar::LoadLineFile(listFile.c_str());
 }
 
 }  // namespace
 
-int RunCheck(std::string_view program, std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+int RunCheck(std::string_view program, std::span<const std::string_view> args, std::FILE* out, std::FILE* err) {
+    const std::string name(program);
     if (args.size() > 1 || (!args.empty() && args[0].starts_with("-"))) {
-        err << "usage: " << program << " [FILE|FOLDER]\n"
-            << "Checks a Quillomar.ini as the plug-in reads it (default: the one in the current folder), and the\n"
-            << "taunt list file it names.\n";
+        std::fprintf(err,
+                     "usage: %s [FILE|FOLDER]\n"
+                     "Checks a Quillomar.ini as the plug-in reads it (default: the one in the current folder), and "
+                     "the\ntaunt list file it names.\n",
+                     name.c_str());
         return 2;
     }
-    fs::path path = args.empty() ? "Quillomar.ini" : fs::path(args[0]);
-    std::error_code error;
-    if (fs::is_directory(path, error)) path /= "Quillomar.ini";
-    std::optional<std::string> bytes = quillomar::platform::ReadFileBytes(path.string().c_str());
+    std::string path = args.empty() ? "Quillomar.ini" : std::string(args[0]);
+    if (IsFolder(path)) path += std::string(EndsInSeparator(path) ? "" : kSeparator) + "Quillomar.ini";
+    std::optional<std::string> bytes = quillomar::platform::ReadFileBytes(path.c_str());
     if (!bytes) {
-        err << program << ": cannot read " << path.string() << ": " << quillomar::platform::LastErrorText() << "\n";
+        std::fprintf(err, "%s: cannot read %s: %s\n", name.c_str(), path.c_str(),
+                     quillomar::platform::LastErrorText().c_str());
         return 2;
     }
     const std::string listName = quillomar::ListFileSetting(*bytes);
     const std::optional<quillomar::LineFileLoad> lines = LoadListBeside(path, listName);
-    const quillomar::FilesReport report =
-        quillomar::ReportPlayerFiles(path.filename().string(), *bytes, listName, lines);
-    out << report.text;
+    const std::string_view fileName = std::string_view(path).substr(FolderOf(path).size());
+    const quillomar::FilesReport report = quillomar::ReportPlayerFiles(fileName, *bytes, listName, lines);
+    std::fputs(report.text.c_str(), out);
     return report.settingsProblems + report.lineProblems == 0 ? 0 : 1;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <iosfwd>
+#include <cstdio>
 #include <span>
 #include <string_view>
 
@@ -10,6 +10,7 @@ namespace tool {
 // report the plug-in's log holds.
 // args: nothing (the current folder's Quillomar.ini), a file, or a folder holding Quillomar.ini.
 // Returns 0 when the files have no problems, 1 when they have, 2 when the settings file cannot be read.
-int RunCheck(std::string_view program, std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+// (Plain C streams: the Windows checker carries no part of the C++ library's streams or file system.)
+int RunCheck(std::string_view program, std::span<const std::string_view> args, std::FILE* out, std::FILE* err);
 
 }  // namespace tool

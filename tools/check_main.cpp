@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <iostream>
 #include <string_view>
 #include <vector>
 
@@ -22,9 +21,10 @@ bool OwnConsole() {
 
 int main(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
-    int result = tool::RunCheck("QuillomarCheck", args, std::cout, std::cerr);
+    int result = tool::RunCheck("QuillomarCheck", args, stdout, stderr);
     if (OwnConsole()) {
-        std::cout << "\nPress Enter to close this window." << std::endl;
+        std::fputs("\nPress Enter to close this window.\n", stdout);
+        std::fflush(stdout);
         std::getchar();
     }
     return result;

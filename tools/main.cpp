@@ -89,7 +89,7 @@ int Run(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + 2, argv + argc);
     if (command == "lines") return tool::RunLines(args, std::cout, std::cerr);
     if (command == "soak") return tool::RunSoak(args, std::cout, std::cerr);
-    if (command == "check") return tool::RunCheck("quillomar check", args, std::cout, std::cerr);
+    if (command == "check") return tool::RunCheck("quillomar check", args, stdout, stderr);
     if (command == "settings") {
         if (argc != 3 || std::string_view(argv[2]) != "--markdown") return Usage("settings takes --markdown");
         std::cout << tool::SettingsMarkdown();
