@@ -1,6 +1,6 @@
-// Arbitrary bytes as a taunt list file: through the reader, into the catalogues and through the
-// report. Every row kept must name text inside the file's own storage, end there, and come back
-// the same when written as the file writes it; no list passes its bound.
+// Arbitrary bytes as a taunt list file and as a muted file: through the readers, into the
+// catalogues and through the report. Every row kept must name text inside the file's own storage,
+// end there, and come back the same when written as the file writes it; no list passes its bound.
 
 #include <cstdint>
 #include <cstdio>
@@ -12,6 +12,7 @@
 
 #include "plugin/player_files.h"
 #include "speech/line_file.h"
+#include "speech/muted_lines.h"
 #include "support.h"
 
 using namespace quillomar;
@@ -41,6 +42,28 @@ void RequireSameRow(const SpeechLine& row) {
             "a row kept reads back differently");
 }
 
+void RequireSameMutedRow(const MutedLine& line) {
+    Require(line.name.size() <= kMaxSpeechNameBytes && !NameProblem(line.name), "a muted row's name is no game name");
+    const MutedFileRead back = ReadMutedFile(MutedFileRow(line) + "\n");
+    Require(back.problems.empty() && back.lines.size() == 1 && back.lines[0] == line,
+            "a muted row does not read back as itself");
+}
+
+// The same bytes as the muted file, marked on the catalogues they were read into.
+void CheckAsMutedFile(std::string_view bytes, LineCatalogues& catalogues) {
+    MutedFileLoad muted;
+    muted.outcome = MutedFileLoad::Outcome::Read;
+    muted.read = ReadMutedFile(bytes);
+    Require(muted.read.lines.size() <= kMaxMutedRows, "the muted file passed its bound");
+    for (const MutedLine& line : muted.read.lines) RequireSameMutedRow(line);
+    for (std::size_t i = 1; i < muted.read.problems.size(); ++i) {
+        Require(muted.read.problems[i - 1].line <= muted.read.problems[i].line, "muted problems out of line order");
+    }
+    PlayerLists lists{std::nullopt, std::move(muted)};
+    Require(!ReportPlayerFiles("Quillomar.ini", "", "", lists).text.empty(), "the muted report is empty");
+    MarkMutedRows(catalogues, {MutedLinesOf(lists.muted), {}});
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -60,10 +83,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 1; i < read.problems.size(); ++i) {
         Require(read.problems[i - 1].line <= read.problems[i].line, "the problems are out of line order");
     }
+    PlayerLists lists{std::move(load), {}};
     Require(
-        !ReportPlayerFiles("Quillomar.ini", "[Advanced]\nTauntListFile=lines.txt\n", "lines.txt", load).text.empty(),
+        !ReportPlayerFiles("Quillomar.ini", "[Advanced]\nTauntListFile=lines.txt\n", "lines.txt", lists).text.empty(),
         "the report is empty");
     LineCatalogues catalogues;
-    BuildLineCatalogues(catalogues, TakeOwnLines(load));
+    BuildLineCatalogues(catalogues, TakeOwnLines(lists.lines));
+    CheckAsMutedFile(bytes, catalogues);
     return 0;
 }

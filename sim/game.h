@@ -158,6 +158,18 @@ struct ProbeResult {
     std::int32_t entity = 0;
 };
 
+// A keyboard message as the game's window procedure hands it to the keyboard handler: the
+// handler's seven arguments.
+struct KeyMessage {
+    std::uint32_t code = 0;
+    std::uint16_t repeats = 1;
+    std::uint8_t scanCode = 0;
+    std::int32_t extended = 0;
+    std::int32_t alt = 0;  // ALT is held
+    std::int32_t wasDown = 0;
+    std::int32_t isUp = 0;
+};
+
 struct Game {
     World world;
     Clock clock;

@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "host/control_hashes.h"
+#include "host/keys.h"
 #include "natives.h"
 #include "scenario_values.h"
 #include "scenario_world.h"
@@ -47,6 +48,45 @@ std::uint32_t ControlHash(const Json& value) {
             throw ScenarioError("\"press\" names no control the game knows: " + Shown(value));
     }
     return ReadHash(value, "press");
+}
+
+// The messages Windows sends for a key pressed and let go with its modifiers: each modifier down
+// (CTRL, SHIFT, ALT), the key down and up, the modifiers up in the reverse order. With ALT held a
+// message says so, but not ALT's own release.
+std::vector<KeyMessage> KeyStroke(quillomar::KeyBinding binding) {
+    std::vector<KeyMessage> messages;
+    const bool alt = (binding.modifiers & quillomar::kAltBit) != 0;
+    auto message = [](const quillomar::NamedKey& key, std::int32_t altHeld, bool up) {
+        return KeyMessage{key.code, 1, key.scanCode, key.extended ? 1 : 0, altHeld, up ? 1 : 0, up ? 1 : 0};
+    };
+    for (const quillomar::ModifierKey& modifier : quillomar::kModifierKeys) {
+        if ((binding.modifiers & modifier.bit) != 0) {
+            messages.push_back(message(modifier.key, modifier.bit == quillomar::kAltBit ? 1 : 0, false));
+        }
+    }
+    const quillomar::NamedKey* named = quillomar::NamedKeyOf(binding.code);
+    const quillomar::NamedKey key = named != nullptr ? *named : quillomar::NamedKey{"", binding.code, 0, false};
+    messages.push_back(message(key, alt, false));
+    messages.push_back(message(key, alt, true));
+    for (auto modifier = std::rbegin(quillomar::kModifierKeys); modifier != std::rend(quillomar::kModifierKeys);
+         ++modifier) {
+        if ((binding.modifiers & modifier->bit) != 0) messages.push_back(message(modifier->key, 0, true));
+    }
+    return messages;
+}
+
+// A key step: a name with its modifiers, the whole stroke, or a key code, one message.
+std::vector<KeyMessage> KeyMessages(const Json& step) {
+    const Json& key = step["key"];
+    if (key.is_string()) {
+        if (step.contains("up")) throw ScenarioError("\"up\" goes with a key code, not with a key's name");
+        const quillomar::KeyBindingRead read = quillomar::ReadKeyBinding(key.get_ref<const std::string&>());
+        if (!read.binding) throw ScenarioError("\"key\" names no key: " + Shown(key));
+        return KeyStroke(*read.binding);
+    }
+    const auto code = static_cast<std::uint32_t>(ReadWhole(key, "key", 0, 0xFFFFFFFF, "a key code or a key's name"));
+    const bool up = step.contains("up") && ReadFlag(step["up"], "up");
+    return {KeyMessage{code, 1, 0, 0, 0, up ? 1 : 0, up ? 1 : 0}};
 }
 
 // The step's kind, told by the key it is made of, and the keys it may have beside it.
@@ -128,8 +168,7 @@ void ParseStepValues(const Json& step, ScenarioStep& parsed) {
             if (!ReadFlag(step["restart"], "restart")) throw ScenarioError("\"restart\" needs true, not false");
             break;
         case ScenarioStep::Kind::Key:
-            parsed.control = static_cast<std::uint32_t>(ReadWhole(step["key"], "key", 0, 0xFFFFFFFF, "a key code"));
-            if (step.contains("up")) parsed.up = ReadFlag(step["up"], "up");
+            parsed.keys = KeyMessages(step);
             break;
         case ScenarioStep::Kind::Note:
             parsed.text = ReadText(step["note"], "note");

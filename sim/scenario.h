@@ -34,8 +34,8 @@ struct ScenarioStep {
     int frames = 0;                       // Run
     std::uint32_t ms = 0;                 // Run: how far the clock moves after each frame; 0 for the scenario's frameMs
     std::int32_t ped = 0;                 // SetPed, RemovePed
-    std::uint32_t control = 0;            // Press: the control; Key: the key code
-    bool up = false;                      // Key: released
+    std::uint32_t control = 0;            // Press: the control
+    std::vector<KeyMessage> keys;         // Key: the messages, in order
     nlohmann::json values;                // SetPed, SetWorld: the properties, checked when the file was read
     std::string text;                     // Note
     std::string file;                     // File, Hold, Release: a file of the plug-in's folder

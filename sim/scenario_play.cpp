@@ -21,10 +21,11 @@ struct Player {
     TraceWriter* trace;
     ScenarioResult result;
     std::int64_t frame = 0;
-    bool startPending = true;    // the script was started and has not yet run its first frame
-    bool told = false;           // the listener knows the plug-in started
-    std::uint32_t reloads = 0;   // the plug-in's reads of the player's files since its start, as last told
-    const char* gate = nullptr;  // the gate the last frame stopped at, none when it passed them
+    bool startPending = true;              // the script was started and has not yet run its first frame
+    bool told = false;                     // the listener knows the plug-in started
+    std::uint32_t reloads = 0;             // the plug-in's reads of the player's files since its start, as last told
+    const char* gate = nullptr;            // the gate the last frame stopped at, none when it passed them
+    std::vector<KeyMessage> keysForTrace;  // sent since the last frame, recorded before the next
     // The next expect step's expectations, and what they count since the previous one.
     const std::vector<Expectation>* watched = nullptr;
     std::vector<std::int64_t> seenCounts;
@@ -101,7 +102,11 @@ void RunFrames(Player& player, int frames, std::uint32_t ms) {
         } else {
             RecordReload(player);
         }
-        if (player.trace != nullptr) player.trace->Frame(player.frame, game.clock.tick);
+        if (player.trace != nullptr) {
+            for (const KeyMessage& message : player.keysForTrace) player.trace->Key(message);
+            player.trace->Frame(player.frame, game.clock.tick);
+        }
+        player.keysForTrace.clear();
         for (const RecordedCall& call : game.calls) {
             if (player.trace != nullptr) player.trace->Call(call);
             ++player.callsSinceExpect[call.hash];
@@ -196,7 +201,10 @@ void PlayStep(Player& player, const ScenarioStep& step) {
             player.startPending = true;
             break;
         case ScenarioStep::Kind::Key:
-            SendKey(step.control, step.up);
+            for (const KeyMessage& message : step.keys) {
+                SendKey(message);
+                if (player.trace != nullptr) player.keysForTrace.push_back(message);
+            }
             break;
         case ScenarioStep::Kind::Note:
             if (player.listener.note) player.listener.note(step.text);
@@ -219,7 +227,7 @@ ScenarioResult PlayScenario(const Scenario& scenario, const PluginHooks& hooks, 
     game.clock = {scenario.startTick, scenario.calendarSeconds};
     ApplyWorld(game.world, scenario.world);
 
-    Player player{scenario, hooks, listener, trace, {}, 0, true, false, 0, nullptr, nullptr, {}, {}, {}};
+    Player player{scenario, hooks, listener, trace, {}, 0, true, false, 0, nullptr, {}, nullptr, {}, {}, {}};
     WatchNextExpect(player, 0);
     hooks.load();
     StartScript();

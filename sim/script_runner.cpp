@@ -82,9 +82,12 @@ void StopScript() {
     gRunner = nullptr;
 }
 
-void SendKey(std::uint32_t key, bool isUpNow) {
+void SendKey(const KeyMessage& message) {
     KeyboardHandler handler = TheGame().keyboardHandler;
-    if (handler != nullptr) handler(key, 1, 0, 0, 0, isUpNow ? 1 : 0, isUpNow ? 1 : 0);
+    if (handler != nullptr) {
+        handler(message.code, message.repeats, message.scanCode, message.extended, message.alt, message.wasDown,
+                message.isUp);
+    }
 }
 
 }  // namespace sim

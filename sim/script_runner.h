@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "game.h"
+
 namespace sim {
 
 // Starts the registered script entry; it runs nothing until the first RunFrame.
@@ -16,6 +18,6 @@ void RunFrame();
 void StopScript();
 
 // Feeds a key message to the registered keyboard handler, as the game's window procedure does.
-void SendKey(std::uint32_t key, bool isUpNow);
+void SendKey(const KeyMessage& message);
 
 }  // namespace sim

@@ -124,6 +124,13 @@ std::string TraceRestart(std::uint32_t seed, std::string_view filesFields) {
 
 std::string TraceReload(std::string_view filesFields) { return "{\"reload\":{" + std::string(filesFields) + "}}"; }
 
+std::string TraceKey(const KeyMessage& message) {
+    return "{\"key\":[" + std::to_string(message.code) + "," + std::to_string(message.repeats) + "," +
+           std::to_string(message.scanCode) + "," + std::to_string(message.extended) + "," +
+           std::to_string(message.alt) + "," + std::to_string(message.wasDown) + "," + std::to_string(message.isUp) +
+           "]}";
+}
+
 std::string TraceFrame(std::int64_t frame, std::uint32_t tick) {
     return "{\"frame\":" + std::to_string(frame) + ",\"tick\":" + std::to_string(tick) + "}";
 }
@@ -152,6 +159,11 @@ void TraceWriter::Start(std::uint32_t seed, std::string_view filesFields) {
 
 void TraceWriter::Reload(std::string_view filesFields) {
     line_ = TraceReload(filesFields);
+    Write();
+}
+
+void TraceWriter::Key(const KeyMessage& message) {
+    line_ = TraceKey(message);
     Write();
 }
 

@@ -5,6 +5,8 @@
 //   {"restart":{"seed":S,"settings":{...},...}}   when the host starts the script again, before the next frame
 //   {"reload":{"settings":{...},...}}             when the plug-in read the player's files again, before
 //                                                 the frame that used them
+//   {"key":[code,repeats,scan,extended,alt,wasDown,isUp]}   a keyboard message, before the frame that
+//                                                 reads it
 //   {"frame":N,"tick":T}                          before each frame's calls
 //   {"hash":"0x…","args":[…],"results":[…],"writes":[…]}   each native call
 
@@ -21,6 +23,7 @@ namespace sim {
 std::string TraceHeader(std::uint32_t seed, std::string_view filesFields);
 std::string TraceRestart(std::uint32_t seed, std::string_view filesFields);
 std::string TraceReload(std::string_view filesFields);
+std::string TraceKey(const KeyMessage& message);
 std::string TraceFrame(std::int64_t frame, std::uint32_t tick);
 std::string TraceCall(const RecordedCall& call);
 
@@ -40,6 +43,7 @@ class TraceWriter {
     // The files a start of the script read: the header for the first, a restart record after.
     void Start(std::uint32_t seed, std::string_view filesFields);
     void Reload(std::string_view filesFields);
+    void Key(const KeyMessage& message);
     void Frame(std::int64_t frame, std::uint32_t tick);
     void Call(const RecordedCall& call);
 

@@ -70,11 +70,12 @@ int RunCheck(std::string_view program, std::span<const std::string_view> args, s
         return 2;
     }
     const std::string listName = quillomar::ListFileSetting(*bytes);
-    const std::optional<quillomar::LineFileLoad> lines = LoadListBeside(path, listName);
+    const std::string muted = std::string(FolderOf(path)) + quillomar::kMutedFileName;
+    const quillomar::PlayerLists lists{LoadListBeside(path, listName), quillomar::LoadMutedFile(muted.c_str())};
     const std::string_view fileName = std::string_view(path).substr(FolderOf(path).size());
-    const quillomar::FilesReport report = quillomar::ReportPlayerFiles(fileName, *bytes, listName, lines);
+    const quillomar::FilesReport report = quillomar::ReportPlayerFiles(fileName, *bytes, listName, lists);
     std::fputs(report.text.c_str(), out);
-    return report.settingsProblems + report.lineProblems == 0 ? 0 : 1;
+    return report.settingsProblems + report.lineProblems + report.mutedProblems == 0 ? 0 : 1;
 }
 
 }  // namespace tool

@@ -45,6 +45,8 @@ const char* TypeName(const SettingDef& def) {
             return "control name";
         case SettingType::Text:
             return "text";
+        case SettingType::Key:
+            return "key";
     }
     return "";
 }
@@ -83,6 +85,9 @@ std::string TypeReading(const SettingDef& def) {
                    "INPUT_CONTEXT_Y; after `0x` only the leading hex digits count (`0xZZ` is 0).";
         case SettingType::Text:
             return "Longer text is cut to its first " + TextLimit(def) + "; one pair of quotes around it is dropped.";
+        case SettingType::Key:
+            return "A name that is not a key (a misspelt name, `CONTROL+M`), or an empty value, sets no key; the same "
+                   "key as ToggleKey sets no MuteKey.";
     }
     return "";
 }
@@ -103,7 +108,9 @@ std::string OddValues(const SettingDef& def) {
 
 void AppendKey(std::string& text, const SettingDef& def) {
     text += std::string("\n### ") + def.key + "\n\n";
-    text += std::string("`[") + def.section + "]`, " + TypeName(def) + ", default `" + def.defaultText + "`\n\n";
+    const std::string defaultValue = *def.defaultText != '\0' ? std::string("`") + def.defaultText + "`" : "none";
+    text += std::string("`[") + def.section + "]`, " + TypeName(def) + ", default " + defaultValue +
+            (def.inDefaultFile ? "" : " (not in the default file: add the line yourself)") + "\n\n";
     text += std::string(def.doc.does) + "\n\n";
     text += "- Values that make sense: " + Sensible(def) + ".\n";
     text += "- Odd values: " + OddValues(def) + "\n";

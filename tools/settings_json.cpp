@@ -3,7 +3,9 @@
 #include <cstdint>
 
 #include "config/setting_table.h"
+#include "platform/ini_reader.h"
 #include "platform/platform.h"
+#include "platform/text_files.h"
 #include "plugin/player_files.h"
 #include "trace.h"
 
@@ -28,6 +30,8 @@ std::string SettingValue(const quillomar::Settings& settings, const quillomar::S
             return sim::JsonString(quillomar::TextValue(settings, def));
         case SettingType::Control:
             return sim::JsonString(sim::JsonHex(FieldValue<std::uint32_t>(settings, def), 8));
+        case SettingType::Key:
+            return sim::JsonString(quillomar::KeyBindingText(FieldValue<quillomar::KeyBinding>(settings, def)));
     }
     return "null";
 }
@@ -45,9 +49,12 @@ std::string RowArray(const quillomar::SpeechLine& row) {
 
 }  // namespace
 
-std::string SettingsObject(const quillomar::Settings& settings) {
+std::string SettingsObject(const quillomar::Settings& settings, std::string_view iniBytes) {
+    std::string decoded;
+    const std::string_view ansi = quillomar::ini::AnsiText(iniBytes, decoded);
     std::string out = "{";
     for (const quillomar::SettingDef& def : quillomar::SettingDefs()) {
+        if (!def.inDefaultFile && !quillomar::ini::FindValue(ansi, def.section, def.key)) continue;
         if (out.size() > 1) out += ",";
         out += sim::JsonString(std::string(def.section) + "." + def.key) + ":" + SettingValue(settings, def);
     }
@@ -66,12 +73,27 @@ std::string LinesArray(const quillomar::OwnLines& lines) {
     return out + "]";
 }
 
+std::string MutedArray(const std::vector<quillomar::MutedLine>& lines) {
+    std::string out = "[";
+    for (const quillomar::MutedLine& line : lines) {
+        if (out.size() > 1) out += ",";
+        out += "[" + sim::JsonString(line.name) + "," +
+               (line.variation ? std::to_string(*line.variation) : std::string("null")) + "]";
+    }
+    return out + "]";
+}
+
 std::string LoadedFilesFields() {
     const quillomar::Settings settings = quillomar::ReadSettings(quillomar::platform::kSettingsPath);
-    std::string fields = "\"settings\":" + SettingsObject(settings);
+    const std::string bytes = quillomar::platform::ReadFileBytes(quillomar::platform::kSettingsPath).value_or("");
+    std::string fields = "\"settings\":" + SettingsObject(settings, bytes);
     const std::optional<quillomar::LineFileLoad> lines = quillomar::LoadNamedLineFile(settings);
     if (lines && lines->outcome == quillomar::LineFileLoad::Outcome::Read) {
         fields += ",\"lines\":" + LinesArray(lines->read.lines);
+    }
+    const quillomar::MutedFileLoad muted = quillomar::LoadMutedFile(quillomar::platform::kMutedPath);
+    if (muted.outcome != quillomar::MutedFileLoad::Outcome::Missing) {
+        fields += ",\"muted\":" + MutedArray(quillomar::MutedLinesOf(muted));
     }
     return fields;
 }

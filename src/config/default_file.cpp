@@ -10,6 +10,7 @@ std::string DefaultSettingsText() {
     std::string text = "; Quillomar Configuration\n; Auto-generated default settings\n";
     const char* section = nullptr;
     for (const SettingDef& def : SettingDefs()) {
+        if (!def.inDefaultFile) continue;
         bool newSection = section == nullptr || std::strcmp(section, def.section) != 0;
         if (newSection) {
             text += "\n[";

@@ -19,6 +19,11 @@ constexpr SettingDoc kInert{
 
 constexpr ValueRule kStateChance = Percent("the same as 0: never", "the same as 100: every time");
 constexpr ValueRule kWait = AtLeast(0, "a wait below 0 counts as none, so automatic taunts may follow at once");
+constexpr const char* kKeySensible =
+    "empty for none, or a key with any of CTRL, SHIFT and ALT before it, joined by +: F9, CTRL+M, SHIFT+ALT+F11. "
+    "Keys: F1 to F24, A to Z, 0 to 9, NUMPAD0 to NUMPAD9, INSERT, DELETE, HOME, END, PAGEUP, PAGEDOWN, PAUSE, "
+    "SCROLLLOCK, or a Windows virtual-key number from 1 to 254 for any other key. The key acts only with exactly "
+    "the modifiers written held (F9 is not CTRL+F9)";
 
 constexpr SettingDef kSettingDefs[] = {
     {"Settings", "Enabled", &Settings::enabled, "1", "; Enable/disable the mod (1 = enabled, 0 = disabled)",
@@ -60,6 +65,17 @@ constexpr SettingDef kSettingDefs[] = {
           "them (0).")},
     {"Settings", "DebugMode", &Settings::debugMode, "0", "; Debug mode - shows target info on screen",
      Does("Shows what the plug-in sees at the top left of the screen (1).")},
+    {"Settings", "ToggleKey", &Settings::toggleKey, "", nullptr,
+     Does("A key that switches Quillomar off while you play, and on again: while it is off there are no prompts, "
+          "no taunts and no overlay, as with Enabled=0, until you press it again or the game starts the script "
+          "anew. The settings file is not changed.",
+          kKeySensible),
+     false},
+    {"Settings", "MuteKey", &Settings::muteKey, "", nullptr,
+     Does("A key that mutes the line said last, in either voice: it is never said again, and it is added to "
+          "Quillomar-muted.txt beside Quillomar.ini (delete its row there to hear it again).",
+          kKeySensible),
+     false},
 
     {"CombatTaunts", "Enabled", &Settings::combatTauntsEnabled, "1",
      "; Enable manual combat taunts during gunfights (press prompt to taunt)",
@@ -144,6 +160,11 @@ constexpr SettingDef kSettingDefs[] = {
           "lists it leaves out stay as they are (YOUR OWN LINES in README.txt, or docs/lines.md, tells how to write "
           "one). A name alone is looked for in the game's folder, beside Quillomar.ini.",
           "empty for Quillomar's own lines, or a file name such as Quillomar-lines.txt, or a full path")},
+    {"Advanced", "ShowLineNames", &Settings::showLineNames, "0", nullptr,
+     Does("Names each line said on the screen and in Quillomar.log (1): its speech name and variation, and the "
+          "list it came from, built in or from your taunt list file (with the row's line number), so that you can "
+          "write your own lists or mute a line with MuteKey."),
+     false},
 
     {"AutoTaunt", "Enabled", &Settings::autoTauntEnabled, "0",
      "; Enable automatic taunts without prompt (disabled by default)\n"
@@ -190,8 +211,8 @@ constexpr SettingDef kSettingDefs[] = {
 }  // namespace
 
 SettingType SettingDef::Type() const {
-    constexpr SettingType kTypes[] = {SettingType::Bool,    SettingType::Int,  SettingType::Float,
-                                      SettingType::Control, SettingType::Text, SettingType::Text};
+    constexpr SettingType kTypes[] = {SettingType::Bool, SettingType::Int,  SettingType::Float, SettingType::Control,
+                                      SettingType::Text, SettingType::Text, SettingType::Key};
     return kTypes[field.index()];
 }
 

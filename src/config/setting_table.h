@@ -14,11 +14,11 @@
 
 namespace quillomar {
 
-enum class SettingType { Bool, Int, Float, Text, Control };
+enum class SettingType { Bool, Int, Float, Text, Control, Key };
 
 using SettingField =
     std::variant<bool Settings::*, std::int32_t Settings::*, float Settings::*, std::uint32_t Settings::*,
-                 char (Settings::*)[kShortTextSize], char (Settings::*)[kLongTextSize]>;
+                 char (Settings::*)[kShortTextSize], char (Settings::*)[kLongTextSize], KeyBinding Settings::*>;
 
 // Numbers the player is told about: below min or above max, with what such a value does. A
 // null text means any value on that side is fine.
@@ -44,6 +44,9 @@ struct SettingDef {
     const char* defaultText;  // the value as the default file writes it
     const char* comment;      // lines above the key in the default file, or null within a group
     SettingDoc doc;
+    // Keys added for players who look for them: the default file leaves them out (it stays as
+    // players know it), and so does the trace's settings record unless the file gives them.
+    bool inDefaultFile = true;
 
     SettingType Type() const;
 };

@@ -94,6 +94,12 @@ void ReadSetting(const SettingDef& def, const char* path, Settings& settings) {
             Store(settings, def, ControlHashFromName(text));
             break;
         }
+        case SettingType::Key: {
+            char text[64];
+            platform::ReadProfileString(def.section, def.key, def.defaultText, text, sizeof text, path);
+            Store(settings, def, ReadKeyBinding(text).binding.value_or(KeyBinding{}));
+            break;
+        }
     }
 }
 
@@ -113,6 +119,8 @@ Settings ReadSettings(const char* path) {
     platform::ProfileReadScope fileReadOnce(path);
     Settings settings{};
     for (const SettingDef& def : SettingDefs()) ReadSetting(def, path, settings);
+    // One key cannot do both: it switches the plug-in off and on.
+    if (settings.muteKey == settings.toggleKey) settings.muteKey = {};
     return settings;
 }
 

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "host/keys.h"
+
 namespace quillomar {
 
 inline constexpr std::size_t kShortTextSize = 64;  // a prompt's label
@@ -24,6 +26,8 @@ struct Settings {
     bool requireAiming;
     bool tauntPriorityOverRob;
     bool debugMode;
+    KeyBinding toggleKey;  // switches the plug-in off and on while playing; none by default
+    KeyBinding muteKey;    // mutes the line said last; none by default, nor when it is toggleKey
     // [CombatTaunts]
     bool combatTauntsEnabled;
     char combatPromptText[kShortTextSize];
@@ -43,6 +47,7 @@ struct Settings {
     std::int32_t repeatPreventionCount;
     std::int32_t genericLineChance;
     char tauntListFile[kLongTextSize];  // the player's own lines; empty: the built-in ones
+    bool showLineNames;                 // each line said is named on the screen and in the log
     // [AutoTaunt]
     bool autoTauntEnabled;
     std::int32_t chanceDead;

@@ -270,6 +270,29 @@ std::optional<std::string> CheckControl(const Scan& scan, const SettingDef& def,
     return shown + " is not a control name, so " + def.defaultText + " is used" + hint + CommentHint(written);
 }
 
+std::optional<KeyBinding> ReadKey(const Scan& scan, const SettingDef& def) {
+    return ReadKeyBinding(ReadText(scan, def, "", kValueReadSize)).binding;
+}
+
+std::optional<std::string> CheckKey(const Scan& scan, const SettingDef& def, std::string_view written) {
+    const std::string text = ReadText(scan, def, "", kValueReadSize);
+    const KeyBindingRead read = ReadKeyBinding(text);
+    if (text.empty() || read.binding) return std::nullopt;
+    std::vector<const char*> names;
+    for (const ModifierKey& modifier : kModifierKeys) names.push_back(modifier.key.name);
+    for (const NamedKey& key : kNamedKeys) names.push_back(key.name);
+    std::string hint;
+    if (read.badPart.empty()) {
+        hint = " (a key is written alone or after its modifiers, joined by +: CTRL+M)";
+    } else if (read.badPart.find_first_not_of("0123456789") == std::string::npos) {
+        hint = " (a number is a Windows virtual-key code from 1 to 254, and not a modifier's)";
+    } else if (const char* near = NearestName(read.badPart, names, [](const char* name) { return name; })) {
+        hint = std::string(" (did you mean ") + near + "?)";
+    }
+    return std::string(def.key) + "=" + Shown(written) + " is not a key, so no key is set" + hint +
+           CommentHint(written);
+}
+
 std::optional<std::string> CheckText(const Scan& scan, const SettingDef& def, std::string_view written) {
     Settings sizes{};
     const auto size = static_cast<std::uint32_t>(TextField(sizes, def).size());
@@ -309,8 +332,22 @@ std::optional<std::string> CheckValue(const Scan& scan, const SettingDef& def, s
             return CheckControl(scan, def, written);
         case SettingType::Text:
             return CheckText(scan, def, written);
+        case SettingType::Key:
+            return CheckKey(scan, def, written);
     }
     return std::nullopt;
+}
+
+// One key cannot do both: the loader leaves the mute key out.
+void CheckKeyClash(Scan& scan) {
+    const SettingDef& toggle = *FindDef("Settings", "ToggleKey");
+    const SettingDef& mute = *FindDef("Settings", "MuteKey");
+    const std::optional<KeyBinding> toggleKey = ReadKey(scan, toggle);
+    const std::optional<KeyBinding> muteKey = ReadKey(scan, mute);
+    if (!toggleKey || !muteKey || *toggleKey != *muteKey) return;
+    scan.Add(scan.keys[IndexOf(mute)].line, "MuteKey=" + KeyBindingText(*muteKey) +
+                                                " is ToggleKey's key too, which switches Quillomar off and on, so "
+                                                "there is no mute key (choose another one)");
 }
 
 void CheckPairs(Scan& scan) {
@@ -350,6 +387,7 @@ std::vector<FileProblem> CheckSettingsText(std::string_view file) {
         }
     }
     CheckPairs(scan);
+    CheckKeyClash(scan);
     SortByLine(scan.problems);
     return std::move(scan.problems);
 }

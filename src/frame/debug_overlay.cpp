@@ -90,7 +90,7 @@ StateLineCount CountStateLines(const LineCatalogue& catalogue, PedState state, c
     if (lines == nullptr) return {};
     StateLineCount count;
     count.total = Count(lines->size());
-    for (const SpeechLine& line : *lines) count.eligible += Bit(LineMatchesTarget(line, target));
+    for (const SpeechLine& line : *lines) count.eligible += Bit(!line.muted && LineMatchesTarget(line, target));
     return count;
 }
 

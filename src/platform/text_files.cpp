@@ -25,11 +25,11 @@ std::optional<std::string> ReadFileBytes(const char* path, std::optional<std::si
     return text;
 }
 
-void WriteTextFile(const char* path, std::string_view text, bool append) {
+bool WriteTextFile(const char* path, std::string_view text, bool append) {
     std::FILE* file = std::fopen(path, append ? "a" : "w");
-    if (file == nullptr) return;
-    std::fwrite(text.data(), 1, text.size(), file);
-    std::fclose(file);
+    if (file == nullptr) return false;
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    return std::fclose(file) == 0 && written;  // a full disk may show only when the buffer is flushed
 }
 
 }  // namespace quillomar::platform

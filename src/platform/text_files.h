@@ -10,17 +10,19 @@
 
 namespace quillomar::platform {
 
-// The log, next to the settings file.
+// The log and the muted lines, next to the settings file.
 extern const char* const kLogPath;
+extern const char* const kMutedPath;
 
 // The file's bytes, or nothing when it cannot be read (a folder of that name included). With a
 // bound, reading stops after maxBytes + 1 bytes, so a result longer than maxBytes says the file is
 // larger.
 std::optional<std::string> ReadFileBytes(const char* path, std::optional<std::size_t> maxBytes = std::nullopt);
 
-// Writes text as the whole file (append: at its end), each newline becoming CR LF on Windows. Best
-// effort: the log is its only writer, and a log that cannot be written changes nothing else.
-void WriteTextFile(const char* path, std::string_view text, bool append);
+// Writes text as the whole file (append: at its end, making the file if it is missing), each
+// newline becoming CR LF on Windows. False when the text may not all be on the disk; the system's
+// words say why (LastErrorText).
+bool WriteTextFile(const char* path, std::string_view text, bool append);
 
 // The local date and time as "YYYY-MM-DD HH:MM:SS"; in the portable build, the host's calendar
 // time, which the simulated game keeps as its local time.

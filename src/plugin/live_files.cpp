@@ -3,6 +3,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/text_files.h"
 #include "plugin/player_files.h"
@@ -20,14 +21,20 @@ platform::FileStamp ListStamp(const Settings& settings) {
 }
 
 WatchedStamps LookAt(const Settings& settings) {
-    return {platform::StampOf(platform::kSettingsPath), ListStamp(settings)};
+    return {platform::StampOf(platform::kSettingsPath), ListStamp(settings), platform::StampOf(platform::kMutedPath)};
 }
 
-// The files whose stamps changed, for the log: "Quillomar.ini", the list file, or both.
+// The files whose stamps changed, for the log: "Quillomar.ini and Mine.txt", say.
 std::string ChangedFiles(const WatchedStamps& seen, const WatchedStamps& inForce, const Settings& settings) {
-    std::string changed = seen.settings != inForce.settings ? kSettingsName : "";
-    if (seen.lines != inForce.lines) changed += (changed.empty() ? "" : " and ") + std::string(settings.tauntListFile);
-    return changed;
+    std::vector<std::string> changed;
+    if (seen.settings != inForce.settings) changed.emplace_back(kSettingsName);
+    if (seen.lines != inForce.lines) changed.emplace_back(settings.tauntListFile);
+    if (seen.muted != inForce.muted) changed.emplace_back(kMutedFileName);
+    std::string text;
+    for (std::size_t i = 0; i < changed.size(); ++i) {
+        text += (i == 0 ? "" : i + 1 == changed.size() ? " and " : ", ") + changed[i];
+    }
+    return text;
 }
 
 bool PromptsChange(const Settings& inForce, const Settings& fresh) {
@@ -37,12 +44,16 @@ bool PromptsChange(const Settings& inForce, const Settings& fresh) {
 
 // The fresh settings replace those in force whole; what was made from the old ones is made anew
 // only where they differ.
-void PutInForce(PluginState& state, const Settings& fresh, std::optional<LineFileLoad>& lines) {
+void PutInForce(PluginState& state, const Settings& fresh, PlayerLists& lists) {
     if (PromptsChange(state.settings, fresh)) DeletePrompts(state.frame.prompts);
-    const std::optional<std::uint64_t> digest = LinesDigest(lines);
+    Speech& speech = state.taunting.speech;
+    speech.muted = {MutedLinesOf(lists.muted), {}};
+    const std::optional<std::uint64_t> digest = LinesDigest(lists.lines);
     if (std::strcmp(state.settings.tauntListFile, fresh.tauntListFile) != 0 || digest != state.linesDigest) {
-        PrepareSpeech(state.taunting.speech, TakeOwnLines(lines));
+        PrepareSpeech(speech, TakeOwnLines(lists.lines));
         state.linesDigest = digest;
+    } else {
+        MarkMutedRows(speech.catalogues, speech.muted);
     }
     state.settings = fresh;
 }
@@ -58,12 +69,12 @@ void ReadAgain(PluginState& state, const WatchedStamps& seen) {
     const std::string changed = ChangedFiles(seen, watch.inForce, state.settings);
     const Settings fresh = ReadSettings(platform::kSettingsPath);
     const platform::FileStamp listStamp = ListStamp(fresh);
-    std::optional<LineFileLoad> lines = LoadNamedLineFile(fresh);
-    const FilesReport report = ReportPlayerFiles(kSettingsName, *bytes, fresh.tauntListFile, lines);
+    PlayerLists lists = LoadPlayerLists(fresh);
+    const FilesReport report = ReportPlayerFiles(kSettingsName, *bytes, fresh.tauntListFile, lists);
     LogReload(report, changed);
     GiveNotice(state.notice, FilesNotice(report, fresh.tauntListFile, true));
-    PutInForce(state, fresh, lines);
-    watch.inForce = {seen.settings, listStamp};
+    PutInForce(state, fresh, lists);
+    watch.inForce = {seen.settings, listStamp, seen.muted};
     watch.lastSeen = watch.inForce;
     watch.unreadableTold = false;
     ++state.reloads;
@@ -76,6 +87,11 @@ void StartWatching(FilesWatch& watch, const Settings& settings) {
     watch.lastLook = platform::TickCount();
     watch.inForce = LookAt(settings);
     watch.lastSeen = watch.inForce;
+}
+
+void KeepOwnMutedWrite(FilesWatch& watch, const platform::FileStamp& before) {
+    if (before != watch.inForce.muted || watch.lastSeen.muted != watch.inForce.muted) return;
+    watch.inForce.muted = watch.lastSeen.muted = platform::StampOf(platform::kMutedPath);
 }
 
 void RefreshPlayerFiles(PluginState& state) {

@@ -4,6 +4,7 @@
 
 #include "config/settings_check.h"
 #include "platform/ini_reader.h"
+#include "platform/text_files.h"
 
 namespace quillomar {
 namespace {
@@ -33,10 +34,23 @@ std::string ReplacedLists(std::string_view listName, const OwnLines& own) {
     return text + "; every other list is the built-in one\n";
 }
 
-// The file's name without its folders.
-std::string_view FileName(std::string_view path) {
-    const std::size_t folder = path.find_last_of("/\\");
-    return folder == std::string_view::npos ? path : path.substr(folder + 1);
+// The muted file's report, and its rows: nothing when there is no such file.
+FilesReport MutedReport(const MutedFileLoad& load) {
+    const std::string name = kMutedFileName;
+    switch (load.outcome) {
+        case MutedFileLoad::Outcome::Missing:
+            return {};
+        case MutedFileLoad::Outcome::Unreadable:
+            return {name + " cannot be read (" + load.error + "), so no line is muted\n", 0, 0, 1};
+        case MutedFileLoad::Outcome::TooLarge:
+            return {name + " is larger than 1 MiB, so it is not read and no line is muted\n", 0, 0, 1};
+        case MutedFileLoad::Outcome::Read:
+            break;
+    }
+    const std::size_t rows = load.read.lines.size();
+    return {ProblemReport(name, load.read.problems) + "Muted lines from " + name + ": " +
+                (rows == 0 ? "none" : std::to_string(rows) + (rows == 1 ? " row" : " rows")) + "\n",
+            0, 0, load.read.problems.size()};
 }
 
 }  // namespace
@@ -44,6 +58,14 @@ std::string_view FileName(std::string_view path) {
 std::optional<LineFileLoad> LoadNamedLineFile(const Settings& settings) {
     if (settings.tauntListFile[0] == '\0') return std::nullopt;
     return LoadLineFile(settings.tauntListFile);
+}
+
+PlayerLists LoadPlayerLists(const Settings& settings) {
+    return {LoadNamedLineFile(settings), LoadMutedFile(platform::kMutedPath)};
+}
+
+std::vector<MutedLine> MutedLinesOf(const MutedFileLoad& load) {
+    return load.outcome == MutedFileLoad::Outcome::Read ? load.read.lines : std::vector<MutedLine>{};
 }
 
 OwnLines TakeOwnLines(std::optional<LineFileLoad>& load) {
@@ -63,26 +85,42 @@ std::string ListFileSetting(std::string_view iniBytes) {
 }
 
 FilesReport ReportPlayerFiles(std::string_view iniName, std::string_view iniBytes, std::string_view listName,
-                              const std::optional<LineFileLoad>& lines) {
+                              const PlayerLists& lists) {
     std::vector<FileProblem> problems = CheckSettingsText(iniBytes);
+    const std::optional<LineFileLoad>& lines = lists.lines;
     const bool read = lines && lines->outcome == LineFileLoad::Outcome::Read;
     if (!listName.empty() && lines && !read) {
         problems.push_back({SettingLine(iniBytes, kListSection, kListKey), UnusedFile(listName, *lines)});
         SortByLine(problems);
     }
-    FilesReport report{ProblemReport(iniName, problems), problems.size(), 0};
-    if (listName.empty() || !read) return report;
-    report.lineProblems = lines->read.problems.size();
-    report.text += ProblemReport(listName, lines->read.problems) + ReplacedLists(listName, lines->read.lines);
+    FilesReport report{ProblemReport(iniName, problems), problems.size(), 0, 0};
+    if (!listName.empty() && read) {
+        report.lineProblems = lines->read.problems.size();
+        report.text += ProblemReport(listName, lines->read.problems) + ReplacedLists(listName, lines->read.lines);
+    }
+    const FilesReport muted = MutedReport(lists.muted);
+    report.text += muted.text;
+    report.mutedProblems = muted.mutedProblems;
     return report;
 }
 
+std::string_view FileName(std::string_view path) {
+    const std::size_t folder = path.find_last_of("/\\");
+    return folder == std::string_view::npos ? path : path.substr(folder + 1);
+}
+
 std::string FilesNotice(const FilesReport& report, std::string_view listName, bool reloaded) {
+    const std::pair<std::size_t, std::string_view> files[] = {{report.settingsProblems, "Quillomar.ini"},
+                                                              {report.lineProblems, FileName(listName)},
+                                                              {report.mutedProblems, kMutedFileName}};
+    std::vector<std::string> parts;  // "2 problems in Quillomar.ini", then "1 in Mine.txt"
+    for (const auto& [count, file] : files) {
+        if (count == 0) continue;
+        parts.push_back((parts.empty() ? ProblemCount(count) : std::to_string(count)) + " in " + std::string(file));
+    }
     std::string where;
-    if (report.settingsProblems > 0) where = ProblemCount(report.settingsProblems) + " in Quillomar.ini";
-    if (report.lineProblems > 0) {
-        where += where.empty() ? ProblemCount(report.lineProblems) : " and " + std::to_string(report.lineProblems);
-        where += " in " + std::string(FileName(listName));
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        where += (i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ") + parts[i];
     }
     if (!where.empty()) where += " - see Quillomar.log";
     if (!reloaded) return where.empty() ? where : "Quillomar: " + where;

@@ -6,6 +6,7 @@
 
 #include "host/script_host.h"
 #include "platform/platform.h"
+#include "plugin/key_presses.h"
 #include "plugin/player_files.h"
 #include "plugin/plugin_log.h"
 #include "plugin/plugin_state.h"
@@ -55,13 +56,14 @@ PluginState& StartPlugin() {
     PluginState& state = *gRunning;
     SettingsOrigin origin;
     state.settings = LoadSettings(&origin);
-    std::optional<LineFileLoad> lines = LoadNamedLineFile(state.settings);
-    const FilesReport found = WriteStartLog(origin, ++gStarts, state.settings.tauntListFile, lines);
+    PlayerLists lists = LoadPlayerLists(state.settings);
+    const FilesReport found = WriteStartLog(origin, ++gStarts, state.settings.tauntListFile, lists);
     const std::string notice = FilesNotice(found, state.settings.tauntListFile, false);
     if (!notice.empty()) GiveNotice(state.notice, notice);
     state.taunting.random.state = platform::CalendarSeconds();
-    state.linesDigest = LinesDigest(lines);
-    PrepareSpeech(state.taunting.speech, TakeOwnLines(lines));
+    state.linesDigest = LinesDigest(lists.lines);
+    state.taunting.speech.muted.fromFile = MutedLinesOf(lists.muted);
+    PrepareSpeech(state.taunting.speech, TakeOwnLines(lists.lines));
     StartWatching(state.watch, state.settings);
     return state;
 }
@@ -80,6 +82,7 @@ void ScriptMain() {
 
 void OnKeyboardMessage(std::uint32_t key, std::uint16_t, std::uint8_t, std::int32_t, std::int32_t isWithAlt,
                        std::int32_t wasDownBefore, std::int32_t isUpNow) noexcept {
+    NoteKeyMessage(key, isWithAlt, wasDownBefore, isUpNow);
     if (key >= kKeyCount) return;
     gKeys[key] = {platform::TickCount(), isWithAlt, wasDownBefore, isUpNow};
 }

@@ -31,8 +31,9 @@ struct KeyState {
 
 inline constexpr std::uint32_t kKeyCount = 255;
 
-// Called by the host from the game's window procedure: notes the key in the key table only, which
-// nothing reads (prompts use the game's own controls).
+// Called by the host from the game's window procedure, on the game's window thread: notes the key
+// in the key table, which nothing reads (prompts use the game's own controls), and a press on its
+// way to the script's next frame (the toggle and mute keys).
 void OnKeyboardMessage(std::uint32_t key, std::uint16_t repeats, std::uint8_t scanCode, std::int32_t isExtended,
                        std::int32_t isWithAlt, std::int32_t wasDownBefore, std::int32_t isUpNow) noexcept;
 

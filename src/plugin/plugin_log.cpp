@@ -30,8 +30,7 @@ std::size_t FileBytes(std::string_view text) {
     return text.size() + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
-FilesReport SettingsLines(const SettingsOrigin& origin, std::string_view listName,
-                          const std::optional<LineFileLoad>& lines) {
+FilesReport SettingsLines(const SettingsOrigin& origin, std::string_view listName, const PlayerLists& lists) {
     const std::string name = kSettingsName;
     switch (origin.source) {
         case SettingsOrigin::Source::DefaultFileNotWritten:
@@ -48,7 +47,7 @@ FilesReport SettingsLines(const SettingsOrigin& origin, std::string_view listNam
                     "), so every setting takes its default\n",
                 1, 0};
     }
-    FilesReport report = ReportPlayerFiles(name, *file, listName, lines);
+    FilesReport report = ReportPlayerFiles(name, *file, listName, lists);
     report.text = (origin.source == SettingsOrigin::Source::File
                        ? "Settings: read from " + name + "\n"
                        : "Settings: there was no " + name + ", so the default file was written and read\n") +
@@ -102,7 +101,7 @@ void AddEntry(std::string_view text) {
 }  // namespace
 
 FilesReport WriteStartLog(const SettingsOrigin& origin, int start, std::string_view listName,
-                          const std::optional<LineFileLoad>& lines) noexcept {
+                          const PlayerLists& lists) noexcept {
     try {
         gRun = LogRun{};
         std::string text = "Quillomar " QUILLOMAR_VERSION " (" + std::string(platform::kBuildKind) +
@@ -111,7 +110,7 @@ FilesReport WriteStartLog(const SettingsOrigin& origin, int start, std::string_v
             text += "The host started the script again: start " + std::to_string(start) +
                     " since the game loaded Quillomar; it begins afresh\n";
         }
-        FilesReport report = SettingsLines(origin, listName, lines);
+        FilesReport report = SettingsLines(origin, listName, lists);
         gRun.start = WithinLimit(text + report.text, kLogLimit);
         platform::WriteTextFile(platform::kLogPath, gRun.start, false);
         return report;
@@ -132,6 +131,13 @@ void LogUnreadableChange(std::string_view why) noexcept {
     try {
         AddEntry("At " + platform::LocalDateTime() + ", " + kSettingsName + " changed but cannot be read (" +
                  std::string(why) + "), so the settings in force stay until it can be read\n");
+    } catch (...) {
+    }
+}
+
+void LogPlayLine(std::string_view text) noexcept {
+    try {
+        AddEntry(platform::LocalDateTime() + " " + std::string(text) + "\n");
     } catch (...) {
     }
 }

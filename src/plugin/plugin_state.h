@@ -21,7 +21,9 @@ struct PluginState {
     std::optional<std::uint64_t> linesDigest;  // of the list file the lines in force came from; none: built in
     FilesWatch watch;
     Notice notice;
-    std::uint32_t reloads = 0;  // times the player's files were read again since the start
+    std::uint32_t reloads = 0;     // times the player's files were read again since the start
+    bool switchedOff = false;      // by the toggle key, until it is pressed again or the script starts anew
+    std::uint64_t linesNamed = 0;  // the lines said so far that ShowLineNames has had its say on
 };
 
 // How much the state holds, piece by piece. Each has a bound that no run exceeds, however long.

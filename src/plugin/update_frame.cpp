@@ -6,6 +6,7 @@
 #include "frame/target_stage.h"
 #include "host/query_memory.h"
 #include "plugin/live_files.h"
+#include "plugin/player_controls.h"
 #include "plugin/plugin_state.h"
 
 namespace quillomar {
@@ -25,7 +26,8 @@ void RunGatesAndStages(PluginState& state) {
     const Settings& settings = state.settings;
     FrameState& frame = state.frame;
     TauntState& taunting = state.taunting;
-    if (!settings.enabled) return EndFrameAtGate(frame);
+    // Switched off by the toggle key, the plug-in acts as Enabled=0 makes it.
+    if (!settings.enabled || state.switchedOff) return EndFrameAtGate(frame);
     if (!settings.enabledInMissions && IsMissionActive()) return EndFrameAtGate(frame);
 
     frame.playerPed = PlayerPed();
@@ -51,7 +53,9 @@ void UpdateFrame(PluginState& state) {
     // The game's answers hold for this frame only.
     invoker::FrameMemory rememberedAnswers;
     RefreshPlayerFiles(state);
+    ReadPlayerKeys(state);
     RunGatesAndStages(state);
+    NameSpokenLine(state);
     DrawNotice(state.notice);
 }
 

@@ -7,8 +7,13 @@ constexpr std::uint32_t kSexBits = LineCondition::TargetFemale | LineCondition::
 
 bool Has(std::uint32_t conditions, std::uint32_t bit) { return (conditions & bit) != 0; }
 
-bool Fits(const SpeechLine& line, const TargetContext& target) { return LineMatchesTarget(line, target); }
-bool Fits(const SpeechLine& line, const CombatContext& combat) { return LineMatchesCombat(line, combat); }
+// A muted row is chosen as if it did not fit.
+bool Fits(const SpeechLine& line, const TargetContext& target) {
+    return !line.muted && LineMatchesTarget(line, target);
+}
+bool Fits(const SpeechLine& line, const CombatContext& combat) {
+    return !line.muted && LineMatchesCombat(line, combat);
+}
 
 template <typename Context>
 void FillPools(std::span<const SpeechLine> list, const Context& context, const LineDraw& draw) {

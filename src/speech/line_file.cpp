@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/text_files.h"
+#include "speech/list_text.h"
 
 namespace quillomar {
 namespace {
@@ -25,50 +26,9 @@ constexpr ConditionWord kConditionWords[] = {
     {"player-hurt", LineCondition::PlayerHurt},
     {"player-hit-them", LineCondition::PlayerGaveHit},
 };
-constexpr const char* kVariationWord = "variation";
 constexpr const char* kGenericWord = "generic";
 constexpr const char* kVoiceWord = "voice";
-constexpr std::int32_t kMaxVariation = 999;
 constexpr const char* kLeftOut = ", so this row is left out";
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-// The words of a line, split at runs of blanks.
-std::vector<std::string_view> WordsOf(std::string_view text) {
-    constexpr std::string_view kBlanks = " \t";
-    std::vector<std::string_view> words;
-    for (std::size_t at = text.find_first_not_of(kBlanks); at != std::string_view::npos;) {
-        const std::size_t end = std::min(text.find_first_of(kBlanks, at), text.size());
-        words.push_back(text.substr(at, end - at));
-        at = text.find_first_not_of(kBlanks, end);
-    }
-    return words;
-}
-
-std::string Quoted(std::string_view text) { return "\"" + Shown(text) + "\""; }
-
-bool IsNameChar(char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'; }
-
-// Why a speech or voice name is none the game has, or nothing: capitals, digits and _ only.
-std::optional<std::string> NameProblem(std::string_view name) {
-    if (name.size() > kMaxSpeechNameBytes) {
-        return Quoted(name) + " is longer than " + std::to_string(kMaxSpeechNameBytes) +
-               " characters, which no game line is";
-    }
-    if (std::all_of(name.begin(), name.end(), IsNameChar)) return std::nullopt;
-    std::string capitals(name);
-    for (char& c : capitals) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-    if (std::all_of(capitals.begin(), capitals.end(), IsNameChar)) {
-        return Quoted(name) + " is not written as the game writes it (in capitals: " + capitals + ")";
-    }
-    return Quoted(name) + " has characters no game line has (only capital letters, digits and _)";
-}
 
 // "Arthur Dead" and the like: every section a file may name.
 struct SectionName {
@@ -165,20 +125,6 @@ void ReadSection(Reader& reader, std::size_t number, std::string_view text) {
     reader.current = lists.size() - 1;
 }
 
-// A whole number from 0 to kMaxVariation, in digits alone, or nothing.
-std::optional<std::int32_t> VariationOf(std::string_view text) {
-    if (text.empty()) return std::nullopt;
-    std::int32_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-        if (value > kMaxVariation) return std::nullopt;
-    }
-    return value;
-}
-
-std::string VariationRange() { return "a whole number from 0 to " + std::to_string(kMaxVariation); }
-
 std::optional<std::uint32_t> ConditionBit(std::string_view word) {
     for (const ConditionWord& known : kConditionWords) {
         if (SameName(word, known.word)) return known.bit;
@@ -257,19 +203,12 @@ void ReadRow(Reader& reader, std::size_t number, std::string_view text) {
     }
     const std::vector<std::string_view> words = WordsOf(text);
     SpeechLine row{nullptr, 0, false, 0, nullptr};
+    row.fileLine = static_cast<std::int32_t>(number);
     if (std::optional<std::string> problem = ParseRow(reader, words, row)) {
         reader.Add(number, std::move(*problem));
         return;
     }
     list.rows.push_back(row);
-}
-
-bool IsUtf16(std::string_view bytes) { return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"); }
-
-std::uint64_t Digest(std::string_view bytes) {
-    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
-    for (char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    return hash;
 }
 
 }  // namespace
@@ -278,31 +217,22 @@ std::span<const ConditionWord> ConditionWords() { return kConditionWords; }
 
 LineFileRead ReadLineFile(std::string_view bytes) {
     Reader reader;
-    if (IsUtf16(bytes)) {
-        reader.Add(1,
-                   "the file is saved as UTF-16 (\"Unicode\"), which the plug-in does not read, so the built-in lines "
-                   "are used (save it as UTF-8 or ANSI)");
+    if (std::optional<std::string> problem = Utf16Problem(bytes, "the built-in lines are used")) {
+        reader.Add(1, std::move(*problem));
         return std::move(reader.result);
     }
-    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);  // the mark some editors put before UTF-8
+    bytes = WithoutUtf8Mark(bytes);
     std::vector<char>& names = reader.result.lines.names;
     names.assign(bytes.begin(), bytes.end());
     names.push_back('\0');
-    const std::string_view file(names.data(), bytes.size());  // read from the copy the rows keep
-    std::size_t number = 0;
-    // Lines end as an editor counts them: CR LF, LF or a lone CR.
-    for (std::size_t at = 0; at <= file.size();) {
-        const std::size_t end = std::min(file.find_first_of("\r\n", at), file.size());
-        const std::string_view line = Trimmed(file.substr(at, end - at));
-        ++number;
-        at = end + (file.substr(end, 2) == "\r\n" ? 2 : 1);
-        if (line.empty() || line.front() == ';') continue;
+    // Read from the copy the rows keep.
+    ForEachListLine(std::string_view(names.data(), bytes.size()), [&](std::size_t number, std::string_view line) {
         if (line.front() == '[') {
             ReadSection(reader, number, line);
         } else {
             ReadRow(reader, number, line);
         }
-    }
+    });
     const std::vector<OwnList>& lists = reader.result.lines.lists;
     for (std::size_t i = 0; i < lists.size(); ++i) {
         if (!lists[i].rows.empty()) continue;

@@ -21,12 +21,12 @@
 
 #include "core/player_text.h"
 #include "speech/line_catalogue.h"
+#include "speech/list_text.h"
 
 namespace quillomar {
 
 inline constexpr std::size_t kLineFileMaxBytes = 1024 * 1024;  // a larger file is not read
 inline constexpr std::size_t kMaxListRows = 4096;              // rows past these are left out
-inline constexpr std::size_t kMaxSpeechNameBytes = 63;         // no game line's name is longer
 
 // A word of a row and the condition bit it stands for.
 struct ConditionWord {

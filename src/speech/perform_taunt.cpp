@@ -1,5 +1,7 @@
 #include "speech/perform_taunt.h"
 
+#include <algorithm>
+#include <cstring>
 #include <span>
 #include <utility>
 
@@ -29,22 +31,46 @@ SpeechRequest MakeSpeechRequest(const SpeechLine& line, VoiceSet set, Ped speake
     return request;
 }
 
+// The line the game started, kept whole: its name may point into list-file text a reload frees.
+void RememberSpoken(Speech& speech, const SpeechLine& line, LineList list) {
+    SpokenLine& spoken = speech.lastSpoken;
+    const std::size_t length = std::min(std::strlen(line.speechName), sizeof spoken.name - 1);
+    std::memcpy(spoken.name, line.speechName, length);
+    spoken.name[length] = '\0';
+    spoken.variation = line.variation;
+    spoken.voice = speech.voiceSet;
+    spoken.list = list;
+    spoken.fileLine = line.fileLine;
+    ++speech.linesSpoken;
+}
+
 template <typename Context>
-bool SpeakChosenLine(const Speaker& speaker, std::span<const SpeechLine> list, const Context& context,
-                     RepeatQueue& history) {
+bool SpeakChosenLine(const Speaker& speaker, LineList listName, std::span<const SpeechLine> list,
+                     const Context& context, RepeatQueue& history) {
     // Without AvoidRepeatTaunts the history holds nothing, as with a RepeatPreventionCount of 0.
     const Settings& settings = speaker.settings;
+    Speech& speech = speaker.speech;
     const LineRules rules{settings.genericLineChance, settings.avoidRepeatTaunts ? settings.repeatPreventionCount : 0};
-    std::optional<std::int32_t> row = ChooseLine(list, context, {history, speaker.speech.pools, speaker.random, rules});
+    std::optional<std::int32_t> row = ChooseLine(list, context, {history, speech.pools, speaker.random, rules});
     if (!row) return false;
     const SpeechLine& line = list[static_cast<std::size_t>(*row)];
-    return PlayAmbientSpeech(speaker.playerPed, MakeSpeechRequest(line, speaker.speech.voiceSet, speaker.playerPed));
+    if (!PlayAmbientSpeech(speaker.playerPed, MakeSpeechRequest(line, speech.voiceSet, speaker.playerPed))) {
+        return false;
+    }
+    RememberSpoken(speech, line, listName);
+    return true;
+}
+
+// The list of a target state: Dead to Fleeing.
+LineList StateList(std::int32_t state) {
+    return static_cast<LineList>(state - static_cast<std::int32_t>(PedState::Dead));
 }
 
 }  // namespace
 
 void PrepareSpeech(Speech& speech, OwnLines own) {
     BuildLineCatalogues(speech.catalogues, std::move(own));
+    MarkMutedRows(speech.catalogues, speech.muted);
     const std::size_t longest = LongestList(speech.catalogues);
     PrepareRepeatHistory(speech.history, longest);
     ReservePools(speech.pools, longest);
@@ -66,7 +92,7 @@ bool PerformTaunt(const Speaker& speaker, PedState state, Ped target) {
     if (list == nullptr || list->empty()) return false;
     // The target's surroundings decide only which line fits: they are asked when one is chosen.
     const TargetContext surroundings = BuildTargetContext(target, speaker.playerPed);
-    return SpeakChosenLine(speaker, *list, surroundings, speech.history.states[stateValue]);
+    return SpeakChosenLine(speaker, StateList(stateValue), *list, surroundings, speech.history.states[stateValue]);
 }
 
 bool PerformCombatTaunt(const Speaker& speaker, CombatContext& combat) {
@@ -79,7 +105,8 @@ bool PerformCombatTaunt(const Speaker& speaker, CombatContext& combat) {
     RepeatQueue& history = gunfight ? speech.history.gunfight : speech.history.melee;
     if (list.empty()) return false;
     CompleteCombatContext(combat);
-    if (!SpeakChosenLine(speaker, list, combat, history)) return false;
+    const LineList listName = gunfight ? LineList::Gunfight : LineList::Melee;
+    if (!SpeakChosenLine(speaker, listName, list, combat, history)) return false;
     speech.lastCombatTauntTick = platform::TickCount();
     return true;
 }

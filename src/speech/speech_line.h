@@ -26,11 +26,13 @@ struct LineCondition {
 };
 
 struct SpeechLine {
-    const char* speechName;    // the game's speech-context name
-    std::uint32_t conditions;  // LineCondition bits; 0 = always fits
-    bool generic;              // drawn from the generic pool, never held back by the history
-    std::int32_t variation;    // 0 where the line names none
-    const char* voice;         // null: the voice set's own default voice
+    const char* speechName;     // the game's speech-context name
+    std::uint32_t conditions;   // LineCondition bits; 0 = always fits
+    bool generic;               // drawn from the generic pool, never held back by the history
+    std::int32_t variation;     // 0 where the line names none
+    const char* voice;          // null: the voice set's own default voice
+    std::int32_t fileLine = 0;  // the taunt list file's line the row came from; 0: built in
+    bool muted = false;         // the player muted it: it is chosen as if it did not fit
 };
 
 // The player character whose lines are spoken.

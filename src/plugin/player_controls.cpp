@@ -1,0 +1,100 @@
+#include "plugin/player_controls.h"
+
+#include <string>
+
+#include "platform/text_files.h"
+#include "plugin/key_presses.h"
+#include "plugin/live_files.h"
+#include "plugin/player_files.h"
+#include "plugin/plugin_log.h"
+#include "plugin/plugin_state.h"
+
+namespace quillomar {
+namespace {
+
+constexpr const char* kPrefix = "Quillomar: ";
+
+void SwitchOffOrOn(PluginState& state) {
+    state.switchedOff = !state.switchedOff;
+    const std::string text = state.switchedOff ? std::string(kPrefix) + "off - press " +
+                                                     KeyBindingText(state.settings.toggleKey) + " to switch it on again"
+                                               : std::string(kPrefix) + "on";
+    GiveNotice(state.notice, text);
+}
+
+// "NAME #3".
+std::string Named(const SpokenLine& line) { return std::string(line.name) + " #" + std::to_string(line.variation); }
+
+// "NAME #3 - Arthur Writhing, built in", or "..., Mine.txt line 12".
+std::string LineAndSource(const SpokenLine& line, const Settings& settings) {
+    std::string text = Named(line) + " - " + VoiceSetName(line.voice) + " " + LineListName(line.list) + ", ";
+    if (line.fileLine == 0) return text + "built in";
+    return text + std::string(FileName(settings.tauntListFile)) + " line " + std::to_string(line.fileLine);
+}
+
+// Appends the line to the muted file, made with its header when missing; true when it is saved.
+bool SaveMuted(PluginState& state, const MutedLine& line) {
+    const platform::FileStamp before = platform::StampOf(platform::kMutedPath);
+    const std::optional<std::string> bytes = platform::ReadFileBytes(platform::kMutedPath, kMutedFileMaxBytes);
+    std::string text = MutedFileRow(line) + "\n";
+    if (!before.exists) {
+        text = MutedFileHeader() + text;
+    } else if (bytes && !bytes->empty() && bytes->back() != '\n' && bytes->back() != '\r') {
+        text = "\n" + text;  // the player's last row keeps a line of its own
+    }
+    if (!platform::WriteTextFile(platform::kMutedPath, text, true)) return false;
+    KeepOwnMutedWrite(state.watch, before);
+    return true;
+}
+
+void MuteLastLine(PluginState& state) {
+    Speech& speech = state.taunting.speech;
+    if (speech.linesSpoken == 0) {
+        GiveNotice(state.notice, std::string(kPrefix) + "no line has been said yet, so there is none to mute");
+        return;
+    }
+    const SpokenLine& spoken = speech.lastSpoken;
+    if (IsMuted(speech.muted, spoken.name, spoken.variation)) {
+        GiveNotice(state.notice, std::string(kPrefix) + Named(spoken) + " is muted already");
+        return;
+    }
+    const MutedLine line{spoken.name, spoken.variation};
+    speech.muted.byKey.push_back(line);
+    MarkMutedRows(speech.catalogues, speech.muted);
+    if (SaveMuted(state, line)) {
+        LogPlayLine(std::string(kPrefix) + "muted " + Named(spoken) + ", added to " + kMutedFileName);
+        GiveNotice(state.notice, std::string(kPrefix) + "muted " + Named(spoken) + " - delete its row in " +
+                                     kMutedFileName + " to hear it again");
+        return;
+    }
+    LogPlayLine(std::string(kPrefix) + "muted " + Named(spoken) + ", but it could not be saved in " + kMutedFileName +
+                " (" + platform::LastErrorText() + "), so it is muted only until that file is next read");
+    GiveNotice(state.notice, std::string(kPrefix) + "muted " + Named(spoken) + ", but it could not be saved in " +
+                                 kMutedFileName + " - see Quillomar.log");
+}
+
+}  // namespace
+
+void ReadPlayerKeys(PluginState& state) {
+    KeyPress presses[kKeyPressCapacity];
+    const std::size_t count = TakeKeyPresses(presses);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (Matches(presses[i], state.settings.toggleKey)) {
+            SwitchOffOrOn(state);
+        } else if (Matches(presses[i], state.settings.muteKey)) {
+            MuteLastLine(state);
+        }
+    }
+}
+
+void NameSpokenLine(PluginState& state) {
+    const Speech& speech = state.taunting.speech;
+    if (speech.linesSpoken == state.linesNamed) return;
+    state.linesNamed = speech.linesSpoken;
+    if (!state.settings.showLineNames) return;
+    const std::string text = kPrefix + LineAndSource(speech.lastSpoken, state.settings);
+    GiveNotice(state.notice, text);
+    LogPlayLine(text);
+}
+
+}  // namespace quillomar

@@ -1,0 +1,70 @@
+#pragma once
+// The lines the player muted: never chosen from any list, built in or his own, as if they did not
+// fit. They come from the muted file beside the settings file, a row a line,
+//
+//   ; a comment
+//   RE_AMBUSH_V1_ANTAGONIZE              every variation
+//   INSULT_DEAD_PED variation 3          that variation alone
+//
+// and from the mute key, which appends the line said last to that file. Reading keeps every row
+// that makes sense and tells each problem with its line and what the plug-in does instead.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/player_text.h"
+#include "speech/line_catalogue.h"
+
+namespace quillomar {
+
+inline constexpr const char* kMutedFileName = "Quillomar-muted.txt";
+inline constexpr std::size_t kMutedFileMaxBytes = 1024 * 1024;  // a larger file is not read
+inline constexpr std::size_t kMaxMutedRows = 4096;              // rows past these are left out
+
+// A speech name, with one of its variations or every one.
+struct MutedLine {
+    std::string name;
+    std::optional<std::int32_t> variation;  // none: every variation
+    bool operator==(const MutedLine&) const = default;
+};
+
+struct MutedFileRead {
+    std::vector<MutedLine> lines;
+    std::vector<FileProblem> problems;  // in line order
+};
+
+// The rows and problems of a muted file's bytes.
+MutedFileRead ReadMutedFile(std::string_view bytes);
+
+// The muted file as the plug-in found it: missing (nothing muted, nothing to tell), read, or not
+// read (a folder of its name, a file it may not read, one over 1 MiB).
+struct MutedFileLoad {
+    enum class Outcome { Missing, Read, Unreadable, TooLarge };
+    Outcome outcome = Outcome::Missing;
+    std::string error;  // Unreadable: the system's words
+    MutedFileRead read;
+};
+MutedFileLoad LoadMutedFile(const char* path);
+
+// A muted line as a row of the file: "NAME variation 3".
+std::string MutedFileRow(const MutedLine& line);
+
+// The first lines of a muted file the plug-in makes: what it is and how to undo a mute.
+std::string MutedFileHeader();
+
+// What is muted: the file's rows as last read, and the lines muted by key since.
+struct MutedLines {
+    std::vector<MutedLine> fromFile;
+    std::vector<MutedLine> byKey;
+};
+
+bool IsMuted(const MutedLines& muted, std::string_view name, std::int32_t variation);
+
+// Marks every row of the catalogues that is muted, and unmarks the others.
+void MarkMutedRows(LineCatalogues& catalogues, const MutedLines& muted);
+
+}  // namespace quillomar
