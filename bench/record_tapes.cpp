@@ -73,11 +73,13 @@ void Unload() { scriptUnregister(&gModuleToken); }
 std::string NoSettings() { return "{}"; }
 std::uint32_t NoReloads() { return 0; }
 
-// A tape replays the frames alone: a scenario that changes the plug-in's files between them has
-// none that could be replayed alike.
-bool ChangesFiles(const sim::Scenario& scenario) {
+// A tape replays the frames alone: a scenario that changes the plug-in's files between them, or
+// presses its keys, has none that could be replayed alike.
+bool ActsBetweenFrames(const sim::Scenario& scenario) {
     return std::any_of(scenario.timeline.begin(), scenario.timeline.end(), [](const sim::ScenarioStep& step) {
-        return step.kind == sim::ScenarioStep::Kind::File || step.kind == sim::ScenarioStep::Kind::Hold;
+        using Kind = sim::ScenarioStep::Kind;
+        return step.kind == Kind::File || step.kind == Kind::Hold || step.kind == Kind::Folder ||
+               step.kind == Kind::Key;
     });
 }
 
@@ -89,7 +91,7 @@ bool Record(const std::string& name, const std::string& json, bool generated, co
         std::fprintf(stderr, "quillomar_tape: %s: %s\n", name.c_str(), error.c_str());
         return false;
     }
-    if (ChangesFiles(*scenario)) return true;
+    if (ActsBetweenFrames(*scenario)) return true;
     tape::Tape tape;
     tape.name = name;
     tape.generated = generated;

@@ -17,6 +17,10 @@ bool WriteFolderFile(const std::string& name, const std::string& text, std::uint
 // Removes the file; one that is not there is no error.
 bool RemoveFolderFile(const std::string& name, std::string& error);
 
+// Makes a folder of that name, where the plug-in may then neither read nor write a file; false
+// with the system's words in error when it cannot.
+bool MakeFolderInFolder(const std::string& name, std::string& error);
+
 // Holds the file open as another program would, until released; holding a held file again, or
 // releasing one not held, does nothing.
 bool HoldFolderFile(const std::string& name, std::string& error);

@@ -28,6 +28,12 @@ bool RemoveFolderFile(const std::string& name, std::string& error) {
     return false;
 }
 
+bool MakeFolderInFolder(const std::string& name, std::string& error) {
+    if (mkdir(name.c_str(), 0755) == 0) return true;
+    error = std::strerror(errno);
+    return false;
+}
+
 bool HoldFolderFile(const std::string&, std::string&) { return true; }
 void ReleaseFolderFile(const std::string&) {}
 void ReleaseAllFolderFiles() {}

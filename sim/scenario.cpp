@@ -104,6 +104,7 @@ const StepForm kStepForms[] = {
     {"key", ScenarioStep::Kind::Key, {"key", "up"}, 2},       {"note", ScenarioStep::Kind::Note, {"note"}, 1},
     {"expect", ScenarioStep::Kind::Expect, {"expect"}, 1},    {"file", ScenarioStep::Kind::File, {"file", "text"}, 2},
     {"hold", ScenarioStep::Kind::Hold, {"hold"}, 1},          {"release", ScenarioStep::Kind::Release, {"release"}, 1},
+    {"folder", ScenarioStep::Kind::Folder, {"folder"}, 1},
 };
 
 const StepForm& FormOf(const Json& step) {
@@ -113,8 +114,8 @@ const StepForm& FormOf(const Json& step) {
         }
     }
     throw ScenarioError(
-        "a step needs one of run, ped with set, remove, world, press, key, restart, note, expect, file, hold or "
-        "release");
+        "a step needs one of run, ped with set, remove, world, press, key, restart, note, expect, file, hold, "
+        "release or folder");
 }
 
 constexpr const char* kSettingsFile = "Quillomar.ini";
@@ -180,8 +181,11 @@ void ParseStepValues(const Json& step, ScenarioStep& parsed) {
             if (!step["text"].is_null()) parsed.contents = ReadText(step["text"], "text");
             break;
         case ScenarioStep::Kind::Hold:
-        case ScenarioStep::Kind::Release: {
-            const char* key = parsed.kind == ScenarioStep::Kind::Hold ? "hold" : "release";
+        case ScenarioStep::Kind::Release:
+        case ScenarioStep::Kind::Folder: {
+            const char* key = parsed.kind == ScenarioStep::Kind::Hold      ? "hold"
+                              : parsed.kind == ScenarioStep::Kind::Release ? "release"
+                                                                           : "folder";
             parsed.file = ReadFileName(step[key], key, true);
             break;
         }

@@ -29,7 +29,21 @@ struct Expectation {
 };
 
 struct ScenarioStep {
-    enum class Kind { Run, SetPed, RemovePed, SetWorld, Press, Key, Restart, Expect, Note, File, Hold, Release };
+    enum class Kind {
+        Run,
+        SetPed,
+        RemovePed,
+        SetWorld,
+        Press,
+        Key,
+        Restart,
+        Expect,
+        Note,
+        File,
+        Hold,
+        Release,
+        Folder
+    };
     Kind kind = Kind::Run;
     int frames = 0;                       // Run
     std::uint32_t ms = 0;                 // Run: how far the clock moves after each frame; 0 for the scenario's frameMs
@@ -38,7 +52,7 @@ struct ScenarioStep {
     std::vector<KeyMessage> keys;         // Key: the messages, in order
     nlohmann::json values;                // SetPed, SetWorld: the properties, checked when the file was read
     std::string text;                     // Note
-    std::string file;                     // File, Hold, Release: a file of the plug-in's folder
+    std::string file;                     // File, Hold, Release, Folder: a file of the plug-in's folder
     std::optional<std::string> contents;  // File: what to write, or none to remove the file
     std::vector<Expectation> expectations;  // Expect
     int index = 0;                          // the step's position in the timeline, for messages

@@ -163,6 +163,8 @@ void ChangeFolder(Player& player, const ScenarioStep& step) {
     bool done = true;
     if (step.kind == ScenarioStep::Kind::Release) {
         ReleaseFolderFile(step.file);
+    } else if (step.kind == ScenarioStep::Kind::Folder) {
+        done = MakeFolderInFolder(step.file, error);
     } else if (step.kind == ScenarioStep::Kind::Hold) {
         done = HoldFolderFile(step.file, error);
     } else {
@@ -212,6 +214,7 @@ void PlayStep(Player& player, const ScenarioStep& step) {
         case ScenarioStep::Kind::File:
         case ScenarioStep::Kind::Hold:
         case ScenarioStep::Kind::Release:
+        case ScenarioStep::Kind::Folder:
             ChangeFolder(player, step);
             break;
     }

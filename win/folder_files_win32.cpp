@@ -45,6 +45,10 @@ bool RemoveFolderFile(const std::string& name, std::string& error) {
     return Failed(error);
 }
 
+bool MakeFolderInFolder(const std::string& name, std::string& error) {
+    return CreateDirectoryA(name.c_str(), nullptr) ? true : Failed(error);
+}
+
 bool HoldFolderFile(const std::string& name, std::string& error) {
     if (gHeld.count(name) != 0) return true;
     HANDLE file = CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,

@@ -137,7 +137,7 @@ void LogUnreadableChange(std::string_view why) noexcept {
 
 void LogPlayLine(std::string_view text) noexcept {
     try {
-        AddEntry(platform::LocalDateTime() + " " + std::string(text) + "\n");
+        AddEntry("At " + platform::LocalDateTime() + ": " + std::string(text) + "\n");
     } catch (...) {
     }
 }

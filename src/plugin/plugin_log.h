@@ -35,7 +35,7 @@ void LogReload(const FilesReport& report, std::string_view changed) noexcept;
 // settings in use stay.
 void LogUnreadableChange(std::string_view why) noexcept;
 
-// Adds a line of what happened in play, after the time: "2026-05-28 20:26:40 Quillomar: ...".
+// Adds a line of what happened in play, after the time: "At 2026-05-28 20:26:40: Quillomar: ...".
 void LogPlayLine(std::string_view text) noexcept;
 
 // Adds an error that stopped a frame (or the start-up) to the log: once for each kind, at most

@@ -32,9 +32,11 @@ def calls(scenario, work):
 
 
 failures = 0
-# Scenarios that bring lines of their own play those, not the built-in ones.
+# Scenarios that bring lines of their own play those, not the built-in ones; those that name the
+# lines on the screen name where they came from.
 files = [f for f in sorted(scenarios.glob("*.json"))
-         if not re.search(r"^\s*TauntListFile\s*=\s*\S", json.loads(f.read_text()).get("ini", ""), re.M | re.I)]
+         if not re.search(r"^\s*(TauntListFile\s*=\s*\S|ShowLineNames\s*=\s*1)", json.loads(f.read_text()).get("ini", ""),
+                          re.M | re.I)]
 with tempfile.TemporaryDirectory() as temporary:
     for file in files:
         plain = json.loads(file.read_text())
