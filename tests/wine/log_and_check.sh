@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The shipped plug-in writes Quillomar.log next to its settings, every line ending in CR LF, and
-# says what the Linux build says of the same file; QuillomarCheck.exe prints the report of the
+# The shipped plug-in writes Quillomar.log next to its settings, and Quillomar-muted.txt when a
+# line is muted, every line ending in CR LF, and says what the Linux build says of the same file; QuillomarCheck.exe prints the report of the
 # Linux checker for every file of the INI corpus and of the taunt list file corpus.
 set -euo pipefail
 source "$(dirname "$0")/wine_env.sh"
@@ -21,6 +21,14 @@ head -n 1 "$log" | grep -Eq $'^Quillomar [0-9.]+ \\(Windows build\\), started [0
 if ! tail -n +2 "$log" | tr -d '\r' | diff "${scenario%.json}.log" -; then
     fail "the Windows log differs from the Linux one (< Linux, > Windows)"
 fi
+
+# The muted file the mute key makes: its lines end in CR LF, and say what the Linux build's say.
+mkdir "$work/muted-linux" "$work/muted-wine"
+play_linux "$SOURCE_DIR/scenarios/keys_mute.json" "$work/muted-linux" "$work/muted-linux.jsonl"
+play_wine "$SOURCE_DIR/scenarios/keys_mute.json" "$work/muted-wine" "$work/muted-wine.jsonl" >/dev/null
+muted="$work/muted-wine/Quillomar-muted.txt"
+[ -f "$muted" ] && [ "$(grep -c $'\r$' "$muted")" -eq "$(wc -l <"$muted")" ] || fail "Quillomar-muted.txt is missing, or a line of it does not end in CR LF"
+tr -d '\r' <"$muted" | cmp -s - "$work/muted-linux/Quillomar-muted.txt" || fail "the Windows muted file differs from the Linux one"
 
 # A settings file held open without sharing: the log gives Windows' words and code for it.
 mkdir "$work/locked"
@@ -54,4 +62,4 @@ for file in "$SOURCE_DIR"/tests/speech/line_files/*.txt; do
     mkdir "$dir" && cp "$file" "$dir/" && printf '[Advanced]\nTauntListFile=%s\n' "$(basename "$file")" >"$dir/Quillomar.ini"
     same_check "$dir"
 done
-echo "log with CR LF as on Linux; $count settings and list files checked alike"
+echo "log and muted file with CR LF as on Linux; $count settings and list files checked alike"

@@ -1,0 +1,45 @@
+// Keys as players write them: names in any capitals, modifiers in any order, numbers for other
+// keys, and the text a binding is shown as.
+
+#include "host/keys.h"
+
+#include <gtest/gtest.h>
+
+namespace quillomar {
+namespace {
+
+TEST(ReadKeyBinding, ReadsNamesModifiersAndNumbersAndShowsThemInOneOrder) {
+    struct Case {
+        const char* written;
+        const char* shown;  // null: no key, with badPart the part told
+        const char* badPart;
+    };
+    const Case cases[] = {
+        {"F9", "F9", ""},
+        {" Shift + Alt + f11 ", "SHIFT+ALT+F11", ""},
+        {"alt+shift+ctrl+numpad0", "CTRL+SHIFT+ALT+NUMPAD0", ""},
+        {"CTRL+CTRL+m", "CTRL+M", ""},
+        {"0", "0", ""},
+        {"120", "F9", ""},
+        {"254", "254", ""},
+        {"1", "1", ""},
+        {"255", nullptr, "255"},
+        {"17", nullptr, "17"},  // CTRL's own code
+        {"CTRL", nullptr, "CTRL"},
+        {"CTRL+", nullptr, ""},
+        {"+F9", nullptr, ""},
+        {"F25", nullptr, "F25"},
+        {"CONTROL+M", nullptr, "CONTROL"},
+        {"", nullptr, ""},
+    };
+    for (const Case& c : cases) {
+        const KeyBindingRead read = ReadKeyBinding(c.written);
+        ASSERT_EQ(read.binding.has_value(), c.shown != nullptr) << c.written;
+        EXPECT_EQ(read.binding ? KeyBindingText(*read.binding) : read.badPart, read.binding ? c.shown : c.badPart)
+            << c.written;
+    }
+    EXPECT_EQ(KeyBindingText({}), "");
+}
+
+}  // namespace
+}  // namespace quillomar
