@@ -19,8 +19,10 @@
 #include "plugin/plugin_state.h"
 #include "plugin/update_frame.h"
 #include "plugin_folder.h"
+#include "script_runner.h"
 #include "speech/line_catalogue.h"
 #include "speech/line_file.h"
+#include "speech/muted_lines.h"
 
 namespace tool {
 namespace {
@@ -30,9 +32,10 @@ constexpr const char* kSoakUsage =
     "\n"
     "Plays the plug-in for N frames (1 to 1000000000) in a world whose peds keep appearing and\n"
     "vanishing under new handles, whose natives now and then answer arbitrarily, whose tick count\n"
-    "starts just before its wrap, whose settings and taunt list files are rewritten now and then\n"
-    "(with garbage too) and whose script is started again now and then. Plays in a temporary\n"
-    "folder, removed at the end, and keeps no record.\n"
+    "starts just before its wrap, whose settings, taunt list and muted files are rewritten now and\n"
+    "then (with garbage too), whose toggle and mute keys are pressed at random and whose script is\n"
+    "started again now and then. Plays in a temporary folder, removed at the end, and keeps no\n"
+    "record.\n"
     "Prints frames per second, the peak memory and the size of every piece of the plug-in's state\n"
     "beside its bound; exits 1 when a size passes its bound.\n"
     "  --seed S          the world's and the answers' generator (default 1)\n"
@@ -86,17 +89,20 @@ struct WorldRandom {
 };
 
 // The settings of each start in turn: every stage gets its turn, prompted and automatic. Each
-// names the list file, which the soak rewrites as it does the settings file.
+// names the list file, which the soak rewrites as it does the settings file, and the keys it
+// presses.
 const char* const kStartSettings[] = {
-    "[Settings]\nDebugMode=1\n[CombatTaunts]\nAggressionChance=100\nAggressionMaxPeds=40\nGunfightCooldown=0\n"
-    "[Advanced]\nTauntListFile=soak-lines.txt\n",
+    "[Settings]\nDebugMode=1\nToggleKey=F9\nMuteKey=F10\n[CombatTaunts]\nAggressionChance=100\n"
+    "AggressionMaxPeds=40\nGunfightCooldown=0\n[Advanced]\nTauntListFile=soak-lines.txt\nShowLineNames=1\n",
     "[AutoTaunt]\nEnabled=1\nChanceDead=100\nChanceWrithing=100\nIntervalMin=0\nIntervalMax=1\n"
-    "[AutoCombatTaunt]\nEnabled=1\nIntervalMin=0\nIntervalMax=2\n[Advanced]\nTauntListFile=soak-lines.txt\n",
+    "[AutoCombatTaunt]\nEnabled=1\nIntervalMin=0\nIntervalMax=2\n[Advanced]\nTauntListFile=soak-lines.txt\n"
+    "ShowLineNames=1\n[Settings]\nToggleKey=F9\nMuteKey=CTRL+F10\n",
     "[Advanced]\nRepeatPreventionCount=2147483647\nTauntListFile=soak-lines.txt\n[CombatTaunts]\nMeleeCooldown=0\n"
-    "TackleChance=100\n",
+    "TackleChance=100\n[Settings]\nMuteKey=F10\n",
 };
 constexpr const char* kSettingsFile = "Quillomar.ini";
 constexpr const char* kListFile = "soak-lines.txt";
+constexpr const char* kMutedFile = "Quillomar-muted.txt";
 
 // A list file of the soak's choosing: lists of made-up lines, one as long as a list may be, or
 // lists left empty.
@@ -121,6 +127,24 @@ std::string Garbage(WorldRandom& random) {
     std::string bytes(random.Next() % 4096, '\0');
     for (char& byte : bytes) byte = static_cast<char>(random.Next());
     return bytes;
+}
+
+// A muted file of the soak's choosing: some of its made-up lines, with a variation or every one.
+std::string SoakMuted(WorldRandom& random) {
+    std::string text = "; soak\n";
+    for (std::uint32_t row = random.Next() % 30; row > 0; --row) {
+        text += "SOAK_LINE_" + std::to_string(random.Next() % 97) +
+                (random.OneIn(2) ? " variation " + std::to_string(random.Next() % 5) : "") + "\n";
+    }
+    return text;
+}
+
+// A key message as the game's window sends it, for the toggle key, the mute key or another.
+sim::KeyMessage SoakKey(WorldRandom& random) {
+    constexpr std::uint32_t kKeys[] = {0x78, 0x79, 0x79, 0x79, 0x11, 0x41};  // F9, F10 most, CTRL, A
+    const std::uint32_t code = kKeys[random.Next() % std::size(kKeys)];
+    const std::int32_t up = random.OneIn(2) ? 1 : 0;
+    return {code, 1, 0, 0, 0, up != 0 || random.OneIn(3) ? 1 : 0, up};
 }
 
 // A ped of a fresh handle somewhere near the player, in a state that the stages care about.
@@ -150,6 +174,10 @@ class Soak {
             if (frame % kFramesPerRestart == 0) Start(frame / kFramesPerRestart);
             ChangeWorld(world);
             if (random_.OneIn(2000)) ChangeFiles(frame);
+            if (random_.OneIn(300)) {
+                sim::SendKey(SoakKey(random_));
+                ++keyMessages_;
+            }
             quillomar::UpdateFrame(*state_);
             ForgetTheFrame();
             sim::TheGame().clock.tick += random_.OneIn(1000) ? 20000 + random_.Next() % 40000 : kFrameMs;
@@ -160,6 +188,7 @@ class Soak {
     const quillomar::StateSizes& Peak() const { return peak_; }
     std::uint64_t FileChanges() const { return fileChanges_; }
     std::uint64_t Reloads() const { return reloads_; }
+    std::uint64_t KeyMessages() const { return keyMessages_; }
 
   private:
     void Start(std::uint64_t start) {
@@ -187,8 +216,8 @@ class Soak {
     }
     // The player's files changed while the game runs: rewritten, with garbage too, or removed.
     void ChangeFiles(std::uint64_t frame) {
-        const bool settings = random_.OneIn(2);
-        const char* name = settings ? kSettingsFile : kListFile;
+        const std::uint32_t which = random_.Next() % 3;
+        const char* name = which == 0 ? kSettingsFile : which == 1 ? kListFile : kMutedFile;
         const std::uint32_t kind = random_.Next() % 4;
         if (kind == 0) {
             std::string ignored;
@@ -196,7 +225,10 @@ class Soak {
         } else if (kind == 1) {
             Write(name, Garbage(random_), frame);
         } else {
-            Write(name, settings ? kStartSettings[random_.Next() % std::size(kStartSettings)] : SoakLines(random_),
+            Write(name,
+                  which == 0   ? kStartSettings[random_.Next() % std::size(kStartSettings)]
+                  : which == 1 ? SoakLines(random_)
+                               : SoakMuted(random_),
                   frame);
         }
         ++fileChanges_;
@@ -223,6 +255,7 @@ class Soak {
         keep(peak_.repeatSlots, now.repeatSlots);
         keep(peak_.linePoolRows, now.linePoolRows);
         keep(peak_.prompts, now.prompts);
+        keep(peak_.mutedLines, now.mutedLines);
         reloads_ += state_->reloads - std::exchange(lastReloads_, state_->reloads);
     }
 
@@ -233,6 +266,7 @@ class Soak {
     quillomar::StateSizes peak_{};
     std::uint64_t fileChanges_ = 0;
     std::uint64_t reloads_ = 0;
+    std::uint64_t keyMessages_ = 0;
     std::uint32_t lastReloads_ = 0;  // of the running start
 };
 
@@ -282,11 +316,13 @@ int RunSoak(std::span<const std::string_view> args, std::ostream& out, std::ostr
         {"line history (rows a queue)", peak.repeatSlots, longest},
         {"line pools (rows)", peak.linePoolRows, longest},
         {"prompts", peak.prompts, 2},
+        {"muted lines", peak.mutedLines,
+         quillomar::kMaxMutedRows + quillomar::kVoiceSetCount * quillomar::kLineListCount * longest},
         {"peak memory (MB)", peakMb, options.maxMemoryMb != 0 ? options.maxMemoryMb : SIZE_MAX},
     };
     out << options.frames << " frames in " << seconds << " s: " << static_cast<long>(options.frames / seconds)
         << " frames per second, peak memory " << peakMb << " MB; the files changed " << soak.FileChanges()
-        << " times and were read again " << soak.Reloads() << " times\n";
+        << " times and were read again " << soak.Reloads() << " times; " << soak.KeyMessages() << " key messages\n";
     bool within = true;
     for (const Row& row : rows) {
         if (row.bound == SIZE_MAX) continue;  // no bound asked for

@@ -18,6 +18,7 @@ StateSizes MeasureState(const PluginState& state) {
         slots,
         std::max(speech.pools.generic.capacity(), speech.pools.specific.capacity()),
         static_cast<std::size_t>(prompts.taunt != nullptr) + static_cast<std::size_t>(prompts.combat != nullptr),
+        speech.muted.fromFile.size() + speech.muted.byKey.size(),
     };
 }
 
