@@ -174,18 +174,25 @@ int PlayScenarioFile(const std::string& path, const PlayOptions& options, std::o
 int RunDemo(const PlayOptions& options, std::ostream& out, std::ostream& err) {
     std::optional<sim::Scenario> demo = Parse(kDemoScenario, "demo", err);
     std::optional<sim::Scenario> autoDemo = Parse(kDemoAutoScenario, "demo_auto", err);
-    if (!demo || !autoDemo) return 2;
+    std::optional<sim::Scenario> ownDemo = Parse(kDemoOwnScenario, "demo_own", err);
+    if (!demo || !autoDemo || !ownDemo) return 2;
     std::string tracePath = AbsolutePath(options.tracePath);
     PluginFolder folder;
     if (!EnterFolder(folder, options.dir, err)) return 2;
     int result = PlayIn(*demo, "demo", folder, tracePath, out, err);
-    if (result != 0) return result;
-    // The automatic taunts replace the prompts for a whole run, so they play with settings of
-    // their own, in a folder of their own: the first part's default file stays as it was.
-    PluginFolder autoFolder;
-    if (!EnterFolder(autoFolder, (folder.path() / "auto-taunts").string(), err)) return 2;
-    out << "\n";
-    return PlayIn(*autoDemo, "demo_auto", autoFolder, "", out, err);
+    // The automatic taunts replace the prompts for a whole run, and the player's own lines come
+    // with settings of his, so each plays with settings of its own, in a folder of its own: the
+    // first part's default file stays as it was.
+    const std::pair<const sim::Scenario*, const char*> parts[] = {{&*autoDemo, "auto-taunts"},
+                                                                  {&*ownDemo, "own-lines"}};
+    for (const auto& [part, subfolder] : parts) {
+        if (result != 0) return result;
+        PluginFolder partFolder;
+        if (!EnterFolder(partFolder, (folder.path() / subfolder).string(), err)) return 2;
+        out << "\n";
+        result = PlayIn(*part, part->name, partFolder, "", out, err);
+    }
+    return result;
 }
 
 }  // namespace tool
