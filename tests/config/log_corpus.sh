@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Every file of a corpus, read by the plug-in at its start: the report in its log is what
 # `quillomar check` prints for the same files. A corpus holds settings files (*.ini, each used as
-# Quillomar.ini) or taunt list files (*.txt, each beside a Quillomar.ini that names it).
+# Quillomar.ini), taunt list files (*.txt, each beside a Quillomar.ini that names it) or muted
+# files (*.muted, each used as Quillomar-muted.txt).
 #   Usage: log_corpus.sh TOOL CORPUS SCENARIO
 set -euo pipefail
 tool=$1
@@ -10,13 +11,14 @@ scenario=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 count=0
-for file in "$corpus"/*.ini "$corpus"/*.txt; do
+for file in "$corpus"/*.ini "$corpus"/*.txt "$corpus"/*.muted; do
     [ -e "$file" ] || continue
     name=$(basename "$file")
     dir="$work/$name"
     mkdir "$dir"
     case "$name" in
         *.ini) cp "$file" "$dir/Quillomar.ini" ;;
+        *.muted) cp "$file" "$dir/Quillomar-muted.txt" && : >"$dir/Quillomar.ini" ;;
         *) cp "$file" "$dir/$name" && printf '[Advanced]\nTauntListFile=%s\n' "$name" >"$dir/Quillomar.ini" ;;
     esac
     "$tool" run "$scenario" --dir "$dir" >/dev/null 2>&1 || true  # odd settings may fail its expectations

@@ -56,10 +56,15 @@ $(diff <(echo "$linux") <(echo "$windows"))"
 cd "$SOURCE_DIR/tests/platform/ini_corpus"
 count=0
 for file in *.ini; do same_check "$file"; done
-# Each taunt list file of its corpus, beside a settings file that names it.
+# Each taunt list file of its corpus, beside a settings file that names it, and each muted file.
 for file in "$SOURCE_DIR"/tests/speech/line_files/*.txt; do
     dir="$work/lines-$(basename "$file" .txt)"
     mkdir "$dir" && cp "$file" "$dir/" && printf '[Advanced]\nTauntListFile=%s\n' "$(basename "$file")" >"$dir/Quillomar.ini"
     same_check "$dir"
 done
-echo "log and muted file with CR LF as on Linux; $count settings and list files checked alike"
+for file in "$SOURCE_DIR"/tests/speech/line_files/*.muted; do
+    dir="$work/muted-$(basename "$file" .muted)"
+    mkdir "$dir" && cp "$file" "$dir/Quillomar-muted.txt" && : >"$dir/Quillomar.ini"
+    same_check "$dir"
+done
+echo "log and muted file with CR LF as on Linux; $count settings, list and muted files checked alike"
