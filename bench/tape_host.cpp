@@ -103,6 +103,10 @@ std::uint64_t* nativeCall() {
 }
 
 std::uint32_t hostTickCount() { return gHost.tick; }
-std::uint32_t hostCalendarSeconds() { return gHost.tape != nullptr ? gHost.tape->calendarSeconds : 0; }
+// The calendar moves on with the tick count from the tape's first frame, as the simulated game's does.
+std::uint32_t hostCalendarSeconds() {
+    if (gHost.tape == nullptr || gHost.tape->frames.empty()) return 0;
+    return gHost.tape->calendarSeconds + (gHost.tick - gHost.tape->frames.front().tick) / 1000;
+}
 
 }  // extern "C"

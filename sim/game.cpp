@@ -116,6 +116,6 @@ std::uint64_t* nativeCall() {
 }
 
 std::uint32_t hostTickCount() { return gGame.clock.tick; }
-std::uint32_t hostCalendarSeconds() { return gGame.clock.calendarSeconds; }
+std::uint32_t hostCalendarSeconds() { return gGame.clock.CalendarNow(); }
 
 }  // extern "C"

@@ -106,9 +106,14 @@ struct World {
 };
 
 // Time as the plug-in sees it: GetTickCount and the calendar. It moves only between frames.
+// The game's clock: the tick count, and the calendar, which moves on with it from where it stood
+// at startTick.
 struct Clock {
     std::uint32_t tick = 0;
-    std::uint32_t calendarSeconds = 0;
+    std::uint32_t calendarSeconds = 0;  // at startTick
+    std::uint32_t startTick = 0;
+
+    std::uint32_t CalendarNow() const { return calendarSeconds + (tick - startTick) / 1000; }
 };
 
 // A pushed argument as the trace shows it: a plain slot, or what a pointer pointed to.

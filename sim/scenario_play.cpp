@@ -74,7 +74,7 @@ void TellGameEvents(Player& player) {
 void RecordStart(Player& player, bool ranStartUp = true) {
     player.startPending = false;
     player.reloads = player.hooks.reloads();
-    if (player.trace != nullptr) player.trace->Start(TheGame().clock.calendarSeconds, player.hooks.filesFields());
+    if (player.trace != nullptr) player.trace->Start(TheGame().clock.CalendarNow(), player.hooks.filesFields());
     if (!player.told && player.listener.started) player.listener.started(ranStartUp);
     player.told = true;
 }
@@ -227,7 +227,7 @@ ScenarioResult PlayScenario(const Scenario& scenario, const PluginHooks& hooks, 
     StopScript();
     ResetGame();
     Game& game = TheGame();
-    game.clock = {scenario.startTick, scenario.calendarSeconds};
+    game.clock = {scenario.startTick, scenario.calendarSeconds, scenario.startTick};
     ApplyWorld(game.world, scenario.world);
 
     Player player{scenario, hooks, listener, trace, {}, 0, true, false, 0, nullptr, {}, nullptr, {}, {}, {}};

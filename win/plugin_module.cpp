@@ -18,13 +18,13 @@ HMODULE gPlugin = nullptr;
 DWORD WINAPI SimulatedTickCount() { return sim::TheGame().clock.tick; }
 
 __time64_t __cdecl SimulatedTime64(__time64_t* out) {
-    __time64_t now = sim::TheGame().clock.calendarSeconds;
+    __time64_t now = sim::TheGame().clock.CalendarNow();
     if (out != nullptr) *out = now;
     return now;
 }
 
 __time32_t __cdecl SimulatedTime32(__time32_t* out) {
-    auto now = static_cast<__time32_t>(sim::TheGame().clock.calendarSeconds);
+    auto now = static_cast<__time32_t>(sim::TheGame().clock.CalendarNow());
     if (out != nullptr) *out = now;
     return now;
 }
