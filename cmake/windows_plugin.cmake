@@ -45,7 +45,8 @@ set_target_properties(Quillomar PROPERTIES PREFIX "" SUFFIX ".asi" OUTPUT_NAME "
 add_executable(QuillomarCheck tools/check_main.cpp tools/check_command.cpp src/config/default_file.cpp
   src/config/setting_table.cpp src/config/settings.cpp src/config/settings_check.cpp src/core/player_text.cpp
   src/platform/ini_reader.cpp src/platform/platform_win32.cpp src/platform/text_files.cpp
-  src/platform/text_files_win32.cpp src/plugin/player_files.cpp src/speech/line_file.cpp src/speech/list_text.cpp src/speech/muted_lines.cpp)
+  src/platform/text_files_win32.cpp src/plugin/player_files.cpp src/speech/line_file.cpp src/speech/list_text.cpp src/speech/muted_lines.cpp
+  src/speech/line_catalogue.cpp src/speech/lines_arthur.cpp src/speech/lines_combat.cpp src/speech/lines_john.cpp)
 target_include_directories(QuillomarCheck PRIVATE src tools)
 target_compile_options(QuillomarCheck PRIVATE ${QUILLOMAR_SIZE_COMPILE_OPTIONS})
 target_link_options(QuillomarCheck PRIVATE ${QUILLOMAR_SIZE_LINK_OPTIONS} -static -static-libgcc -static-libstdc++ -s -Wl,--no-insert-timestamp)

@@ -14,6 +14,7 @@ done
 (cd tests/platform/ini_corpus && ../../../build/linux/tests/wine/ini_probe *.ini) >tests/platform/ini_corpus.expected
 "$tool" lines >tests/speech/lines.tsv
 "$tool" lines --format list-file >docs/Quillomar-lines.txt
+"$tool" check docs/Quillomar-lines.txt >tests/speech/lines_file_check.expected
 tests/speech/check_line_files.sh "$tool" tests/speech/line_files >tests/speech/line_files.expected
 (cd tests/platform/ini_corpus && for f in *.ini; do ../../../$tool check "$f" || true; done) >tests/config/settings_check.expected
 "$tool" settings --markdown >docs/settings.md

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "core/player_text.h"
 #include "platform/text_files.h"
 #include "plugin/player_files.h"
 
@@ -49,6 +50,15 @@ std::optional<quillomar::LineFileLoad> LoadListBeside(std::string_view settingsF
     return quillomar::LoadLineFile(listFile.c_str());
 }
 
+// A taunt list file or the muted file handed to the checker alone: its own report.
+int CheckListAlone(const std::string& path, std::string_view name, std::FILE* out) {
+    const quillomar::FilesReport report = quillomar::SameName(name, quillomar::kMutedFileName)
+                                              ? quillomar::ReportMutedFile(quillomar::LoadMutedFile(path.c_str()))
+                                              : quillomar::ReportListFile(name, quillomar::LoadLineFile(path.c_str()));
+    std::fputs(report.text.c_str(), out);
+    return report.lineProblems + report.mutedProblems == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int RunCheck(std::string_view program, std::span<const std::string_view> args, std::FILE* out, std::FILE* err) {
@@ -56,8 +66,9 @@ int RunCheck(std::string_view program, std::span<const std::string_view> args, s
     if (args.size() > 1 || (!args.empty() && args[0].starts_with("-"))) {
         std::fprintf(err,
                      "usage: %s [FILE|FOLDER]\n"
-                     "Checks a Quillomar.ini as the plug-in reads it (default: the one in the current folder), and "
-                     "the\ntaunt list file it names.\n",
+                     "Checks a Quillomar.ini as the plug-in reads it (default: the one in the current folder), the\n"
+                     "taunt list file it names and Quillomar-muted.txt beside it; or, given a taunt list file or\n"
+                     "Quillomar-muted.txt, that file alone.\n",
                      name.c_str());
         return 2;
     }
@@ -69,10 +80,13 @@ int RunCheck(std::string_view program, std::span<const std::string_view> args, s
                      quillomar::platform::LastErrorText().c_str());
         return 2;
     }
+    const std::string_view fileName = std::string_view(path).substr(FolderOf(path).size());
+    if (quillomar::SameName(fileName, quillomar::kMutedFileName) || quillomar::IsListFileText(*bytes)) {
+        return CheckListAlone(path, fileName, out);
+    }
     const std::string listName = quillomar::ListFileSetting(*bytes);
     const std::string muted = std::string(FolderOf(path)) + quillomar::kMutedFileName;
     const quillomar::PlayerLists lists{LoadListBeside(path, listName), quillomar::LoadMutedFile(muted.c_str())};
-    const std::string_view fileName = std::string_view(path).substr(FolderOf(path).size());
     const quillomar::FilesReport report = quillomar::ReportPlayerFiles(fileName, *bytes, listName, lists);
     std::fputs(report.text.c_str(), out);
     return report.settingsProblems + report.lineProblems + report.mutedProblems == 0 ? 0 : 1;

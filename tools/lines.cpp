@@ -43,14 +43,17 @@ constexpr const char* kListFileHeader =
     ";   1. Copy this file into the game's folder, beside Quillomar.ini.\n"
     ";   2. Delete the rows you do not want to hear; add rows for lines of the game you know.\n"
     ";      A section you delete whole keeps Quillomar's own lines for that list.\n"
-    ";   3. In Quillomar.ini, under [Advanced], name the file: TauntListFile=Quillomar-lines.txt\n"
-    ";   4. Start the game (or save Quillomar.ini while it runs). Quillomar.log, or\n"
-    ";      QuillomarCheck.exe, tells every row it cannot use and why.\n"
+    ";   3. In Quillomar.ini, under [Advanced], fill in the line TauntListFile= that stands there\n"
+    ";      empty: TauntListFile=Quillomar-lines.txt (a second TauntListFile line is ignored).\n"
+    ";   4. Start the game (or save Quillomar.ini while it runs). Quillomar.log tells every row it\n"
+    ";      cannot use and why; so does QuillomarCheck.exe, when you drop this file on it.\n"
     ";\n"
     "; A row is the game's speech name, then, as needed: variation N, the words for when it fits\n"
     "; (female, male, gang, group, people-nearby, body-nearby, law, one-enemy, several-enemies,\n"
     "; positive, negative, player-hurt, player-hit-them), generic, and voice NAME. README.txt tells\n"
-    "; what each word means.\n";
+    "; what each word means. Over a ped, a row whose only words are law, one-enemy, several-enemies,\n"
+    "; player-hurt, player-hit-them, positive or negative (female and male aside) is never said:\n"
+    "; a few rows below are such, kept as Quillomar has them, and the check notes each of them.\n";
 
 struct NamedVoice {
     const char* name;

@@ -7,8 +7,9 @@ namespace {
 
 constexpr double kNoLimit = 1e300;
 
-constexpr SettingDoc Does(const char* does, const char* sensible = nullptr, ValueRule rule = {}) {
-    return {does, sensible, rule, false};
+constexpr SettingDoc Does(const char* does, const char* sensible = nullptr, ValueRule rule = {},
+                          const char* unit = nullptr) {
+    return {does, sensible, rule, false, unit};
 }
 
 constexpr ValueRule Percent(const char* atZero, const char* atHundred) { return {0, 100, atZero, atHundred}; }
@@ -43,7 +44,7 @@ constexpr SettingDef kSettingDefs[] = {
      Does("The label of the Taunt prompt.")},
     {"Settings", "MaxDistance", &Settings::maxDistance, "25.0", "; Maximum distance to target ped (in meters)",
      Does("How far away a ped may be, in metres, to be taunted (by the prompt or automatically).", "5 to 100",
-          AtLeast(0.1, "no ped is ever close enough, so the Taunt prompt never appears"))},
+          AtLeast(0.1, "no ped is ever close enough, so the Taunt prompt never appears"), "m")},
     {"Settings", "Cooldown", &Settings::cooldown, "3000",
      "; Global cooldown between any aimed taunt (in milliseconds)\n"
      "; Default: 3000 (3 seconds)",
@@ -87,7 +88,8 @@ constexpr SettingDef kSettingDefs[] = {
      "; Default: 15000 (15 seconds)",
      Does("Milliseconds from a combat taunt until the Combat Taunt prompt is offered again in a gunfight.",
           "5000 to 60000",
-          AtLeast(0, "a negative cooldown never passes, so the Combat Taunt prompt is never offered in a gunfight"))},
+          AtLeast(0, "a negative cooldown never passes, so the Combat Taunt prompt is never offered in a gunfight"),
+          "ms")},
     {"CombatTaunts", "MeleeTauntsEnabled", &Settings::meleeTauntsEnabled, "1",
      "; Enable melee combat taunts (during fistfights)", Does("Offers the Combat Taunt prompt in fistfights too (1).")},
     {"CombatTaunts", "MeleeCooldown", &Settings::meleeCooldown, "10000",
@@ -95,14 +97,15 @@ constexpr SettingDef kSettingDefs[] = {
      "; Default: 10000 (10 seconds) - fights are faster paced",
      Does("Milliseconds from a combat taunt until the Combat Taunt prompt is offered again in a fistfight.",
           "5000 to 60000",
-          AtLeast(0, "a negative cooldown never passes, so the Combat Taunt prompt is never offered in a fistfight"))},
+          AtLeast(0, "a negative cooldown never passes, so the Combat Taunt prompt is never offered in a fistfight"),
+          "ms")},
     {"CombatTaunts", "MeleeMinDistance", &Settings::meleeMinDistance, "3.0",
      "; Minimum distance to nearest enemy for melee taunt prompt (in meters)\n"
      "; Prevents conflict with grab prompt when too close\n"
      "; Set to 0 to disable distance check",
      Does("In a fistfight, how far away in metres the nearest enemy must be for the Combat Taunt prompt, so that "
           "it does not clash with the game's grab prompt; 0 turns the check off.",
-          "0 to 5", AtLeast(0, "the same as 0: the distance check is off"))},
+          "0 to 5", AtLeast(0, "the same as 0: the distance check is off"), "m")},
     {"CombatTaunts", "AggressionEffectEnabled", &Settings::aggressionEffectEnabled, "1",
      "; Enable aggression effect - enemies may charge after being taunted",
      Does("Lets a combat taunt provoke enemies to charge the player (1).")},
@@ -110,22 +113,24 @@ constexpr SettingDef kSettingDefs[] = {
      "; Chance (0-100) that aggression effect triggers",
      Does("Percent chance that a combat taunt provokes enemies.", "0 to 100",
           Percent("the same as 0: a combat taunt never provokes anyone",
-                  "the same as 100: every combat taunt provokes enemies"))},
+                  "the same as 100: every combat taunt provokes enemies"),
+          "percent")},
     {"CombatTaunts", "AggressionMinPeds", &Settings::aggressionMinPeds, "1",
      "; Number of peds to provoke when aggression triggers\n"
      "; First ped will tackle/grapple, additional peds just move closer",
      Does("The fewest enemies a provoking taunt sends at the player: the first tackles or grapples, the others "
           "close in.",
-          "1 to AggressionMaxPeds", AtLeast(0, "a count below 0 provokes nobody"))},
+          "1 to AggressionMaxPeds", AtLeast(0, "a count below 0 provokes nobody"), "peds")},
     {"CombatTaunts", "AggressionMaxPeds", &Settings::aggressionMaxPeds, "2", nullptr,
-     Does("The most enemies a provoking taunt sends at the player.", "AggressionMinPeds to 5")},
+     Does("The most enemies a provoking taunt sends at the player.", "AggressionMinPeds to 5", {}, "peds")},
     {"CombatTaunts", "TackleChance", &Settings::tackleChance, "50",
      "; Chance (0-100) for tackle animations (takes player to ground)\n"
      "; Animation is chosen based on ped's approach direction for smoothest result\n"
      "; 100 = always tackle, 0 = always standing grapple, 50 = random within direction",
      Does("Percent chance that the first provoked enemy tackles the player to the ground rather than grappling "
           "standing.",
-          "0 to 100", Percent("the same as 0: always a standing grapple", "the same as 100: always a tackle"))},
+          "0 to 100", Percent("the same as 0: always a standing grapple", "the same as 100: always a tackle"),
+          "percent")},
     {"CombatTaunts", "CombatTauntRequireStationary", &Settings::combatTauntRequireStationary, "0",
      "; Only show combat taunt prompt when player is standing still",
      Does("Offers the Combat Taunt prompt only while the player stands still (1).")},
@@ -142,7 +147,7 @@ constexpr SettingDef kSettingDefs[] = {
      "; How many different lines must play before a specific line can repeat\n"
      "; (Only affects specific lines like RE_*, AMBUSH_*, etc. Generic lines are not limited)",
      Does("How many specific lines must play before one of them may repeat; generic lines are not limited.", "0 to 20",
-          AtLeast(0, "the same as 0: a specific line may repeat at once"))},
+          AtLeast(0, "the same as 0: a specific line may repeat at once"), "lines")},
     {"Advanced", "GenericLineChance", &Settings::genericLineChance, "60",
      "; Chance (0-100) to pick from generic voice lines pool\n"
      "; Generic lines (INSULT_DEAD_PED, ROB_EXECUTION, etc.) have 5-6 variations each\n"
@@ -153,7 +158,8 @@ constexpr SettingDef kSettingDefs[] = {
           "when both kinds fit.",
           "0 to 100",
           Percent("the same as 0: a line made for the situation whenever one fits",
-                  "the same as 100: a generic line whenever one fits"))},
+                  "the same as 100: a generic line whenever one fits"),
+          "percent")},
     {"Advanced", "TauntListFile", &Settings::tauntListFile, "",
      "; External file with custom taunt speech names (leave empty for default list)",
      Does("A text file of your own voice lines: each list it holds replaces that list of Quillomar's own, and the "
@@ -175,24 +181,24 @@ constexpr SettingDef kSettingDefs[] = {
     {"AutoTaunt", "ChanceDead", &Settings::chanceDead, "20",
      "; Percentage chance (0-100) to auto-taunt when ped enters each state\n"
      "; Set to 0 to disable auto-taunt for that state",
-     Does("Percent chance of an automatic taunt at a dead ped.", "0 to 100", kStateChance)},
+     Does("Percent chance of an automatic taunt at a dead ped.", "0 to 100", kStateChance, "percent")},
     {"AutoTaunt", "ChanceWrithing", &Settings::chanceWrithing, "25", nullptr,
-     Does("Percent chance of an automatic taunt at a writhing ped.", "0 to 100", kStateChance)},
+     Does("Percent chance of an automatic taunt at a writhing ped.", "0 to 100", kStateChance, "percent")},
     {"AutoTaunt", "ChanceFatallyInjured", &Settings::chanceFatallyInjured, "20", nullptr,
-     Does("Percent chance of an automatic taunt at a fatally injured ped.", "0 to 100", kStateChance)},
+     Does("Percent chance of an automatic taunt at a fatally injured ped.", "0 to 100", kStateChance, "percent")},
     {"AutoTaunt", "ChanceIncapacitated", &Settings::chanceIncapacitated, "15", nullptr,
-     Does("Percent chance of an automatic taunt at an incapacitated ped.", "0 to 100", kStateChance)},
+     Does("Percent chance of an automatic taunt at an incapacitated ped.", "0 to 100", kStateChance, "percent")},
     {"AutoTaunt", "ChanceRagdollHurt", &Settings::chanceRagdollHurt, "10", nullptr,
-     Does("Percent chance of an automatic taunt at a ragdolling, hurt ped.", "0 to 100", kStateChance)},
+     Does("Percent chance of an automatic taunt at a ragdolling, hurt ped.", "0 to 100", kStateChance, "percent")},
     {"AutoTaunt", "ChanceFleeing", &Settings::chanceFleeing, "15", nullptr,
-     Does("Percent chance of an automatic taunt at a fleeing ped.", "0 to 100", kStateChance)},
+     Does("Percent chance of an automatic taunt at a fleeing ped.", "0 to 100", kStateChance, "percent")},
     {"AutoTaunt", "IntervalMin", &Settings::autoTauntIntervalMin, "3",
      "; Random interval range for auto taunts (in seconds)\n"
      "; A random time between Min and Max will be chosen after each taunt\n"
      "; This prevents constant taunting when multiple peds change states rapidly",
-     Does("The shortest wait, in seconds, between automatic taunts.", "1 to IntervalMax", kWait)},
+     Does("The shortest wait, in seconds, between automatic taunts.", "1 to IntervalMax", kWait, "seconds")},
     {"AutoTaunt", "IntervalMax", &Settings::autoTauntIntervalMax, "8", nullptr,
-     Does("The longest wait, in seconds, between automatic taunts.", "IntervalMin to 60", kWait)},
+     Does("The longest wait, in seconds, between automatic taunts.", "IntervalMin to 60", kWait, "seconds")},
 
     {"AutoCombatTaunt", "Enabled", &Settings::autoCombatTauntEnabled, "0",
      "; Enable automatic combat taunts on random interval (disabled by default)\n"
@@ -203,9 +209,9 @@ constexpr SettingDef kSettingDefs[] = {
     {"AutoCombatTaunt", "IntervalMin", &Settings::autoCombatIntervalMin, "30",
      "; Random interval range for auto combat taunts (in seconds)\n"
      "; A random time between Min and Max will be chosen for each taunt",
-     Does("The shortest wait, in seconds, between automatic combat taunts.", "5 to IntervalMax", kWait)},
+     Does("The shortest wait, in seconds, between automatic combat taunts.", "5 to IntervalMax", kWait, "seconds")},
     {"AutoCombatTaunt", "IntervalMax", &Settings::autoCombatIntervalMax, "60", nullptr,
-     Does("The longest wait, in seconds, between automatic combat taunts.", "IntervalMin to 300", kWait)},
+     Does("The longest wait, in seconds, between automatic combat taunts.", "IntervalMin to 300", kWait, "seconds")},
 };
 
 }  // namespace

@@ -203,11 +203,19 @@ std::optional<std::string> OddValue(const SettingDef& def, double value) {
     return std::nullopt;
 }
 
-// "Key=value is read as X: effect", each part only where it tells something.
+// A number with the unit its key counts in: "10 ms", "1 second".
+std::string WithUnit(const std::string& number, const char* unit) {
+    if (unit == nullptr) return number;
+    std::string_view name = unit;
+    if (number == "1" && name.size() > 2 && name.back() == 's') name.remove_suffix(1);
+    return number + " " + std::string(name);
+}
+
+// "Key=value is read as X ms: effect", each part only where it tells something.
 std::string NumberProblem(const SettingDef& def, std::string_view written, bool plain, const std::string& readAs,
                           const std::optional<std::string>& odd) {
     std::string text = std::string(def.key) + "=" + Shown(written);
-    if (!plain) text += " is read as " + readAs;
+    if (!plain) text += " is read as " + WithUnit(readAs, def.doc.unit);
     if (odd) text += (plain ? " is " : ", ") + *odd;
     return text + CommentHint(written);
 }
@@ -293,12 +301,24 @@ std::optional<std::string> CheckKey(const Scan& scan, const SettingDef& def, std
            CommentHint(written);
 }
 
+// A prompt's label: an empty one leaves the prompt without a word.
+bool IsPromptLabel(const SettingDef& def) {
+    return std::holds_alternative<char(Settings::*)[kShortTextSize]>(def.field);
+}
+
 std::optional<std::string> CheckText(const Scan& scan, const SettingDef& def, std::string_view written) {
     Settings sizes{};
     const auto size = static_cast<std::uint32_t>(TextField(sizes, def).size());
-    if (ReadText(scan, def, "", size + 1).size() < size) return std::nullopt;
-    return std::string(def.key) + "=" + Shown(written) + " is cut to its first " + std::to_string(size - 1) +
-           " characters";
+    const std::string text = ReadText(scan, def, "", size + 1);
+    const std::string key = std::string(def.key) + "=" + Shown(written);
+    if (text.size() >= size) return key + " is cut to its first " + std::to_string(size - 1) + " characters";
+    if (text.empty() && IsPromptLabel(def)) {
+        return std::string(def.key) + " is empty, so the prompt shows no label (delete the line, and it reads " +
+               def.defaultText + ")";
+    }
+    if (written.find(';') == std::string_view::npos) return std::nullopt;
+    return key + " is used whole, the ; and what follows included (a comment must stand on a line of its own): " +
+           "the plug-in uses " + Shown(text);
 }
 
 // A key that governs nothing, set to anything but its default.

@@ -11,13 +11,21 @@ constexpr std::size_t kShownLength = 40;  // a value longer than this is shown c
 constexpr std::size_t kLongestName = 63;  // longer names are compared with nothing
 
 // Edits (insert, delete, replace, swap of neighbours) from one name to the other, capitals aside,
-// for names of at most kLongestName characters.
-std::size_t EditDistance(std::string_view a, std::string_view b) {
+// for names of at most kLongestName characters; any count above most is told as most + 1. Only
+// the cells within most of the diagonal can hold a count of most or fewer, so only they are worked
+// out: a name is compared with hundreds at the cost of a few cells a letter.
+std::size_t EditDistance(std::string_view a, std::string_view b, std::size_t most) {
+    const std::size_t beyond = most + 1;
+    if (a.size() > b.size() + most || b.size() > a.size() + most) return beyond;
     std::size_t d[kLongestName + 1][kLongestName + 1];
-    for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
-    for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+    // The band and the cells beside it, which the band's cells read.
+    for (std::size_t i = 0; i <= a.size(); ++i) {
+        for (std::size_t j = i > beyond ? i - beyond : 0; j <= b.size() && j <= i + beyond; ++j) {
+            d[i][j] = i == 0 ? j : j == 0 ? i : beyond;
+        }
+    }
     for (std::size_t i = 1; i <= a.size(); ++i) {
-        for (std::size_t j = 1; j <= b.size(); ++j) {
+        for (std::size_t j = i > most ? i - most : 1; j <= b.size() && j <= i + most; ++j) {
             std::size_t cost = LowerAscii(a[i - 1]) == LowerAscii(b[j - 1]) ? 0 : 1;
             d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
             if (i > 1 && j > 1 && LowerAscii(a[i - 1]) == LowerAscii(b[j - 2]) &&
@@ -26,7 +34,7 @@ std::size_t EditDistance(std::string_view a, std::string_view b) {
             }
         }
     }
-    return d[a.size()][b.size()];
+    return std::min(d[a.size()][b.size()], beyond);
 }
 
 }  // namespace
@@ -44,7 +52,7 @@ std::optional<std::size_t> Nearness(std::string_view written, std::string_view k
     const std::size_t gap =
         written.size() > known.size() ? written.size() - known.size() : known.size() - written.size();
     if (written.size() > kLongestName || known.size() > kLongestName || gap > allowed) return std::nullopt;
-    const std::size_t distance = EditDistance(written, known);
+    const std::size_t distance = EditDistance(written, known, allowed);
     if (distance == 0 || distance > allowed) return std::nullopt;
     return distance;
 }
@@ -72,12 +80,20 @@ void SortByLine(std::vector<FileProblem>& problems) {
 
 std::string ProblemCount(std::size_t count) { return std::to_string(count) + (count == 1 ? " problem" : " problems"); }
 
+std::size_t CountedProblems(const std::vector<FileProblem>& problems) {
+    return static_cast<std::size_t>(
+        std::count_if(problems.begin(), problems.end(), [](const FileProblem& problem) { return !problem.note; }));
+}
+
 std::string ProblemReport(std::string_view fileName, const std::vector<FileProblem>& problems) {
-    std::string report(fileName);
-    if (problems.empty()) return report + ": no problems found\n";
-    report += ": " + ProblemCount(problems.size()) + "\n";
+    const std::size_t counted = CountedProblems(problems);
+    const std::size_t notes = problems.size() - counted;
+    std::string report = std::string(fileName) + ": " + (counted == 0 ? "no problems found" : ProblemCount(counted));
+    if (notes > 0) report += ", " + std::to_string(notes) + (notes == 1 ? " note" : " notes");
+    report += "\n";
     for (const FileProblem& problem : problems) {
-        report += "  line " + std::to_string(problem.line) + ": " + problem.text + "\n";
+        report +=
+            "  line " + std::to_string(problem.line) + ": " + (problem.note ? "note: " : "") + problem.text + "\n";
     }
     return report;
 }

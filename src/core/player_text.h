@@ -41,6 +41,7 @@ std::string Shown(std::string_view value);
 struct FileProblem {
     std::size_t line;  // 1 for the file's first line
     std::string text;
+    bool note = false;  // worth knowing, but nothing is read otherwise than it is meant: not counted
 };
 
 // The problems in line order, keeping the order found within a line.
@@ -49,7 +50,10 @@ void SortByLine(std::vector<FileProblem>& problems);
 // "1 problem", "2 problems".
 std::string ProblemCount(std::size_t count);
 
-// A summary line naming the file, then one line per problem.
+// The problems that count: all but the notes.
+std::size_t CountedProblems(const std::vector<FileProblem>& problems);
+
+// A summary line naming the file (and how many notes there are), then one line per problem or note.
 std::string ProblemReport(std::string_view fileName, const std::vector<FileProblem>& problems);
 
 }  // namespace quillomar

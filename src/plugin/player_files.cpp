@@ -34,8 +34,9 @@ std::string ReplacedLists(std::string_view listName, const OwnLines& own) {
     return text + "; every other list is the built-in one\n";
 }
 
-// The muted file's report, and its rows: nothing when there is no such file.
-FilesReport MutedReport(const MutedFileLoad& load) {
+}  // namespace
+
+FilesReport ReportMutedFile(const MutedFileLoad& load) {
     const std::string name = kMutedFileName;
     switch (load.outcome) {
         case MutedFileLoad::Outcome::Missing:
@@ -50,10 +51,8 @@ FilesReport MutedReport(const MutedFileLoad& load) {
     const std::size_t rows = load.read.lines.size();
     return {ProblemReport(name, load.read.problems) + "Muted lines from " + name + ": " +
                 (rows == 0 ? "none" : std::to_string(rows) + (rows == 1 ? " row" : " rows")) + "\n",
-            0, 0, load.read.problems.size()};
+            0, 0, CountedProblems(load.read.problems)};
 }
-
-}  // namespace
 
 std::optional<LineFileLoad> LoadNamedLineFile(const Settings& settings) {
     if (settings.tauntListFile[0] == '\0') return std::nullopt;
@@ -95,13 +94,23 @@ FilesReport ReportPlayerFiles(std::string_view iniName, std::string_view iniByte
     }
     FilesReport report{ProblemReport(iniName, problems), problems.size(), 0, 0};
     if (!listName.empty() && read) {
-        report.lineProblems = lines->read.problems.size();
-        report.text += ProblemReport(listName, lines->read.problems) + ReplacedLists(listName, lines->read.lines);
+        const FilesReport list = ReportListFile(listName, *lines);
+        report.text += list.text;
+        report.lineProblems = list.lineProblems;
     }
-    const FilesReport muted = MutedReport(lists.muted);
+    const FilesReport muted = ReportMutedFile(lists.muted);
     report.text += muted.text;
     report.mutedProblems = muted.mutedProblems;
     return report;
+}
+
+FilesReport ReportListFile(std::string_view listName, const LineFileLoad& load) {
+    if (load.outcome == LineFileLoad::Outcome::TooLarge) {
+        return {std::string(listName) + " is larger than 1 MiB, so it is not read and the built-in lines are used\n", 0,
+                1, 0};
+    }
+    return {ProblemReport(listName, load.read.problems) + ReplacedLists(listName, load.read.lines), 0,
+            CountedProblems(load.read.problems), 0};
 }
 
 std::string_view FileName(std::string_view path) {

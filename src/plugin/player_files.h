@@ -58,6 +58,11 @@ FilesReport ReportPlayerFiles(std::string_view iniName, std::string_view iniByte
 // The file's name without its folders.
 std::string_view FileName(std::string_view path);
 
+// The report of a list file, or of the muted file (nothing when there is none): its problems, and
+// the lists it replaces or the rows it mutes. The checker gives it alone when handed such a file.
+FilesReport ReportListFile(std::string_view listName, const LineFileLoad& load);
+FilesReport ReportMutedFile(const MutedFileLoad& load);
+
 // The report in a line for the screen: "Quillomar: settings reloaded" after a reload, and the
 // problems, "2 problems in Quillomar.ini and 1 in Mine.txt - see Quillomar.log"; empty at a start
 // without problems.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <optional>
 #include <utility>
 
@@ -26,6 +27,7 @@ constexpr ConditionWord kConditionWords[] = {
     {"player-hurt", LineCondition::PlayerHurt},
     {"player-hit-them", LineCondition::PlayerGaveHit},
 };
+constexpr VoiceSet kVoiceNames[] = {VoiceSet::Arthur, VoiceSet::John};
 constexpr const char* kGenericWord = "generic";
 constexpr const char* kVoiceWord = "voice";
 constexpr const char* kLeftOut = ", so this row is left out";
@@ -72,8 +74,10 @@ struct Reader {
     std::vector<bool> overflowTold;         // by list
     std::optional<std::size_t> current;     // the list being filled; none in an unknown or repeated section
     bool beforeFirst = true;
+    std::map<std::string, const char*> nearNames;  // each unknown name's nearest built-in one, once found
 
     void Add(std::size_t line, std::string text) { result.problems.push_back({line, std::move(text)}); }
+    void Note(std::size_t line, std::string text) { result.problems.push_back({line, std::move(text), true}); }
 
     // The name kept for a row: the rows point into the file's own bytes, kept whole, and a name
     // ends where a NUL is put over the blank or line end after it (or at the end of the copy).
@@ -183,6 +187,47 @@ std::optional<std::string> ParseRow(Reader& reader, std::span<const std::string_
     return std::nullopt;
 }
 
+// The words that decide whether a row fits a ped: a row with other words than the sexes needs one
+// of them.
+constexpr std::uint32_t kPedAlternatives =
+    LineCondition::TargetGang | LineCondition::TargetRelGroup | LineCondition::PedsNearby | LineCondition::DeadNearby;
+constexpr std::uint32_t kSexes = LineCondition::TargetFemale | LineCondition::TargetMale;
+constexpr const char* kNeverOverAPed =
+    "this row is never said over a ped: law, one-enemy, several-enemies, player-hurt, player-hit-them, positive and "
+    "negative fit there only beside gang, group, people-nearby or body-nearby";
+
+bool NeverFitsAPed(std::uint32_t conditions) {
+    return (conditions & ~kSexes) != 0 && (conditions & kPedAlternatives) == 0;
+}
+
+// Every speech name of the built-in lines, sorted.
+const std::vector<std::string_view>& BuiltInNames() {
+    static const std::vector<std::string_view> names = [] {
+        std::vector<std::string_view> all;
+        for (const LineCatalogue& catalogue : BuiltInCatalogues().sets) {
+            for (const auto& [state, rows] : catalogue.stateLines) {
+                for (const SpeechLine& row : rows) all.emplace_back(row.speechName);
+            }
+            for (const SpeechLine& row : catalogue.gunfightLines) all.emplace_back(row.speechName);
+            for (const SpeechLine& row : catalogue.meleeLines) all.emplace_back(row.speechName);
+        }
+        std::sort(all.begin(), all.end());
+        all.erase(std::unique(all.begin(), all.end()), all.end());
+        return all;
+    }();
+    return names;
+}
+
+// The built-in name a name that is none of them is a likely typo of, or null; each name is
+// looked for once in a file.
+const char* NearBuiltInName(Reader& reader, std::string_view name) {
+    const std::vector<std::string_view>& names = BuiltInNames();
+    if (std::binary_search(names.begin(), names.end(), name)) return nullptr;
+    auto [found, isNew] = reader.nearNames.try_emplace(std::string(name), nullptr);
+    if (isNew) found->second = NearestName(name, names, [](std::string_view known) { return known.data(); });
+    return found->second;
+}
+
 void ReadRow(Reader& reader, std::size_t number, std::string_view text) {
     if (reader.beforeFirst) {
         reader.Add(number, Quoted(text) + " stands before any section" + kLeftOut +
@@ -209,6 +254,15 @@ void ReadRow(Reader& reader, std::size_t number, std::string_view text) {
         return;
     }
     list.rows.push_back(row);
+    if (list.list < LineList::Gunfight && NeverFitsAPed(row.conditions)) {
+        reader.Note(number, kNeverOverAPed);
+    }
+    if (const char* near = NearBuiltInName(reader, row.speechName)) {
+        reader.Add(number, Quoted(row.speechName) +
+                               " is none of Quillomar's own lines but near one: the row is kept, "
+                               "yet the game says nothing for a name it lacks (did you mean " +
+                               near + "?)");
+    }
 }
 
 }  // namespace
@@ -241,6 +295,17 @@ LineFileRead ReadLineFile(std::string_view bytes) {
     }
     SortByLine(reader.result.problems);
     return std::move(reader.result);
+}
+
+bool IsListFileText(std::string_view bytes) {
+    std::optional<bool> voiceFirst;
+    ForEachListLine(WithoutUtf8Mark(bytes), [&](std::size_t, std::string_view line) {
+        if (voiceFirst || line.front() != '[') return;
+        const std::vector<std::string_view> words = WordsOf(line.substr(1));
+        voiceFirst = !words.empty() && std::any_of(std::begin(kVoiceNames), std::end(kVoiceNames),
+                                                   [&](VoiceSet v) { return SameName(words[0], VoiceSetName(v)); });
+    });
+    return voiceFirst.value_or(false);
 }
 
 std::string LineFileRow(const SpeechLine& line) {

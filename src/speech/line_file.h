@@ -43,6 +43,10 @@ struct LineFileRead {
 // The lists and problems of a file's bytes.
 LineFileRead ReadLineFile(std::string_view bytes);
 
+// Whether a file's bytes are a taunt list file's: its first section names a voice, [Arthur ...] or
+// [John ...], as no settings file's does.
+bool IsListFileText(std::string_view bytes);
+
 // One row as the file writes it, the words in a fixed order: "NAME variation 3 male generic voice V".
 std::string LineFileRow(const SpeechLine& line);
 

@@ -25,7 +25,7 @@ void ExpectSameRow(const SpeechLine& read, const SpeechLine& built, const std::s
 // The shipped file is the built-in lines as the tool writes them.
 TEST(LineFile, GivesBackEveryBuiltInRowAsWritten) {
     const LineFileRead read = ReadLineFile(test::ReadSourceFile("docs/Quillomar-lines.txt"));
-    EXPECT_TRUE(read.problems.empty());
+    EXPECT_EQ(CountedProblems(read.problems), 0u);  // the rows never said over a ped are noted only
     ASSERT_EQ(read.lines.lists.size(), kVoiceSetCount * kLineListCount);
     for (const auto& [voice, list, rows] : read.lines.lists) {
         const SpeechLines* built = FindList(BuiltInCatalogues().Of(voice), list);

@@ -67,4 +67,7 @@ for file in "$SOURCE_DIR"/tests/speech/line_files/*.muted; do
     mkdir "$dir" && cp "$file" "$dir/Quillomar-muted.txt" && : >"$dir/Quillomar.ini"
     same_check "$dir"
 done
+# A list file or the muted file handed to the checker alone is checked as what it is.
+same_check "$SOURCE_DIR/docs/Quillomar-lines.txt"
+same_check "$work/muted-muted_variations/Quillomar-muted.txt"
 echo "log and muted file with CR LF as on Linux; $count settings, list and muted files checked alike"
