@@ -57,7 +57,8 @@ set(RELEASE_ZIP "${QUILLOMAR_DIST_DIR}/Quillomar-${PROJECT_VERSION}.zip")
 add_custom_command(OUTPUT "${RELEASE_ZIP}"
   COMMAND "${PROJECT_SOURCE_DIR}/scripts/package.sh" --no-build
   DEPENDS Quillomar QuillomarCheck "${PROJECT_SOURCE_DIR}/scripts/package.sh" "${PROJECT_SOURCE_DIR}/VERSION"
-    "${PROJECT_SOURCE_DIR}/CHANGELOG.md" "${PROJECT_SOURCE_DIR}/LICENSE" "${PROJECT_SOURCE_DIR}/docs/README.txt"
+    "${PROJECT_SOURCE_DIR}/CHANGELOG.md" "${PROJECT_SOURCE_DIR}/LICENSE" "${PROJECT_SOURCE_DIR}/docs/README.md"
+    "${PROJECT_SOURCE_DIR}/scripts/readme_text.py"
     "${PROJECT_SOURCE_DIR}/docs/settings.md" "${PROJECT_SOURCE_DIR}/docs/lines.md"
     "${PROJECT_SOURCE_DIR}/docs/Quillomar-lines.txt" "${PROJECT_SOURCE_DIR}/tests/config/default_settings.ini"
   COMMENT "The release package")

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the release package dist/Quillomar-<VERSION>.zip: Quillomar.asi, QuillomarCheck.exe,
 # the default Quillomar.ini as the plug-in writes it on Windows, Quillomar-lines.txt (the built-in
-# lines as a taunt list file), README.txt for players (with the description of the list file and
-# the settings reference), CHANGELOG.md and LICENSE. The same sources give the same zip, byte for
+# lines as a taunt list file), README.txt for players (plain text made from docs/README.md, with the
+# description of the list file and the settings reference: scripts/readme_text.py), CHANGELOG.md
+# and LICENSE. The same sources give the same zip, byte for
 # byte: entries sorted, every time stamp the date of the latest release in CHANGELOG.md, text
 # with CR LF line ends.
 #   Usage: scripts/package.sh [--no-build]   (QUILLOMAR_ZIP=PATH writes the zip elsewhere)
@@ -15,20 +16,22 @@ for file in dist/Quillomar.asi dist/QuillomarCheck.exe; do
     [ -f "$file" ] || { echo "package: $file is missing: build the windows preset first" >&2; exit 1; }
 done
 
-python3 - "$version" "$zip" <<'PYTHON'
+readme=$(python3 scripts/readme_text.py "$version" docs/README.md docs/lines.md docs/settings.md)
+python3 - "$version" "$zip" "$readme" <<'PYTHON'
 import pathlib, re, sys, zipfile
 
-version, target = sys.argv[1], pathlib.Path(sys.argv[2])
+version, target, readme = sys.argv[1], pathlib.Path(sys.argv[2]), sys.argv[3]
 changelog = pathlib.Path("CHANGELOG.md").read_text()
 released = re.search(r"^## " + re.escape(version) + r" \((\d{4})-(\d\d)-(\d\d)\)$", changelog, re.M)
 if not released:
     sys.exit(f"package: CHANGELOG.md has no heading '## {version} (YYYY-MM-DD)'")
 stamp = tuple(int(part) for part in released.groups()) + (0, 0, 0)
 
-def text(*paths):
-    joined = "".join(pathlib.Path(path).read_text() for path in paths)
-    joined = joined.replace("@VERSION@", version).replace("@OWN_LINES@", pathlib.Path("docs/lines.md").read_text().rstrip("\n"))
-    return joined.replace("\n", "\r\n").encode("ascii")
+def crlf(text):
+    return text.replace("\n", "\r\n").encode("ascii")
+
+def text(path):
+    return crlf(pathlib.Path(path).read_text())
 
 entries = {
     "CHANGELOG.md": text("CHANGELOG.md"),
@@ -37,7 +40,7 @@ entries = {
     "Quillomar.ini": text("tests/config/default_settings.ini"),
     "Quillomar-lines.txt": text("docs/Quillomar-lines.txt"),
     "QuillomarCheck.exe": pathlib.Path("dist/QuillomarCheck.exe").read_bytes(),
-    "README.txt": text("docs/README.txt", "docs/settings.md"),
+    "README.txt": crlf(readme + "\n"),
 }
 target.parent.mkdir(parents=True, exist_ok=True)
 partial = target.with_suffix(".partial")

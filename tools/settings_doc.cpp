@@ -13,15 +13,17 @@ using quillomar::SettingDef;
 using quillomar::SettingType;
 
 constexpr const char* kIntroduction =
-    "# Quillomar settings\n"
+    "# Quillomar settings reference\n"
+    "\n"
+    "<!-- Generated from the plug-in's table of settings by `quillomar settings --markdown`. -->\n"
     "\n"
     "Quillomar reads `Quillomar.ini` from the game's folder (the folder the game runs in) when the script\n"
     "starts, and again whenever it is saved while the game runs: within about two seconds the new\n"
     "settings are in force, and a line at the left of the screen says so for five seconds. Without the\n"
     "file, the plug-in writes a commented one with every key at its default. Each start writes\n"
     "`Quillomar.log` beside it, and each reading again adds to it, listing every line the plug-in reads\n"
-    "differently from what it seems to say (the screen tells how many); `QuillomarCheck.exe` (or\n"
-    "`quillomar check`) prints the same list for a file without starting the game.\n"
+    "differently from what it seems to say (the screen tells how many); `QuillomarCheck.exe` prints the\n"
+    "same list for a file without starting the game.\n"
     "\n"
     "How the file is read:\n"
     "\n"
@@ -30,8 +32,7 @@ constexpr const char* kIntroduction =
     "  after a value is part of the value, not a comment.\n"
     "- Only the first section of a name is read, and only the first line of a key within it.\n"
     "- A key that is missing takes its default. Unknown sections and keys are ignored.\n"
-    "\n"
-    "This file is generated from the plug-in's table of settings by `quillomar settings --markdown`.\n";
+    "- Where the comments of the default file differ from this reference, this reference is right.\n";
 
 const char* TypeName(const SettingDef& def) {
     switch (def.Type()) {
@@ -75,11 +76,12 @@ std::string TypeReading(const SettingDef& def) {
             return "Any number but 0 is on (2 too); text that is not a number (`true`, `yes`) is 0, off; an empty "
                    "value keeps the default.";
         case SettingType::Int:
-            return "Only the leading whole number counts (`25%` is 25); text that is not a number is 0; an empty "
-                   "value keeps the default; numbers beyond 32 bits wrap around.";
+            return "Only the leading whole number counts (`25%` is 25, `1e2` is 1), but `0x` (in small letters) "
+                   "starts a hexadecimal one (`0x10` is 16); text that is not a number is 0; an empty value keeps "
+                   "the default; numbers beyond 32 bits wrap around.";
         case SettingType::Float:
-            return "Only the leading decimal number counts, with a point (`1,5` is 1); text that is not a number, "
-                   "or an empty value, is 0.";
+            return "Only the leading decimal number counts, with a point and an exponent (`1,5` is 1, `1e2` is "
+                   "100, `0x10` is 0); text that is not a number, or an empty value, is 0.";
         case SettingType::Control:
             return "Any other text (a misspelt name, a name in small letters, an empty value) gives "
                    "INPUT_CONTEXT_Y; after `0x` only the leading hex digits count (`0xZZ` is 0).";
@@ -94,7 +96,7 @@ std::string TypeReading(const SettingDef& def) {
 
 std::string OddValues(const SettingDef& def) {
     if (def.doc.inert) return std::string("Any value ") + quillomar::kInertEffect + ".";
-    std::string odd;
+    std::string odd = def.doc.oddNote != nullptr ? std::string(def.doc.oddNote) + " " : "";
     const quillomar::ValueRule& rule = def.doc.rule;
     if (rule.belowMin != nullptr) odd += "Below " + Number(rule.min) + ": " + rule.belowMin + ". ";
     if (rule.aboveMax != nullptr) odd += "Above " + Number(rule.max) + ": " + rule.aboveMax + ". ";

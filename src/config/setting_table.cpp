@@ -8,8 +8,8 @@ namespace {
 constexpr double kNoLimit = 1e300;
 
 constexpr SettingDoc Does(const char* does, const char* sensible = nullptr, ValueRule rule = {},
-                          const char* unit = nullptr) {
-    return {does, sensible, rule, false, unit};
+                          const char* unit = nullptr, const char* oddNote = nullptr) {
+    return {does, sensible, rule, false, unit, oddNote};
 }
 
 constexpr ValueRule Percent(const char* atZero, const char* atHundred) { return {0, 100, atZero, atHundred}; }
@@ -36,7 +36,11 @@ constexpr SettingDef kSettingDefs[] = {
      "; Button to press for taunt prompt\n"
      "; Options: INPUT_CONTEXT_X, INPUT_CONTEXT_Y, INPUT_CONTEXT_A, INPUT_CONTEXT_B\n"
      ";          INPUT_INTERACT_OPTION1, INPUT_INTERACT_OPTION2",
-     Does("The control that both prompts use.",
+     Does("The control that both prompts use, one of the game's own: INPUT_CONTEXT_A, INPUT_CONTEXT_B, "
+          "INPUT_CONTEXT_X and INPUT_CONTEXT_Y are the pad's A, B, X and Y buttons (Cross, Circle, Square and "
+          "Triangle); INPUT_INTERACT_OPTION1, INPUT_INTERACT_OPTION2 and INPUT_INTERACT_LOCKON_POS are the game's "
+          "interaction options, used while you are locked on to someone. Which key of the keyboard each is follows "
+          "the game's Controls settings; once in play, the prompt shows its own key or button.",
           "INPUT_CONTEXT_X, INPUT_CONTEXT_Y, INPUT_CONTEXT_A, INPUT_CONTEXT_B, INPUT_INTERACT_LOCKON_POS, "
           "INPUT_INTERACT_OPTION1 or INPUT_INTERACT_OPTION2, written exactly so (capitals matter), or a control hash "
           "written as 0x and up to 8 hex digits")},
@@ -80,7 +84,8 @@ constexpr SettingDef kSettingDefs[] = {
 
     {"CombatTaunts", "Enabled", &Settings::combatTauntsEnabled, "1",
      "; Enable manual combat taunts during gunfights (press prompt to taunt)",
-     Does("Offers the Combat Taunt prompt in gunfights and fistfights (1).")},
+     Does("Combat taunts in gunfights and fistfights (1): the Combat Taunt prompt, or the automatic combat taunts "
+          "of [AutoCombatTaunt]; 0 switches both off.")},
     {"CombatTaunts", "PromptText", &Settings::combatPromptText, "Combat Taunt",
      "; Text shown on the combat taunt prompt", Does("The label of the Combat Taunt prompt.")},
     {"CombatTaunts", "GunfightCooldown", &Settings::gunfightCooldown, "15000",
@@ -120,9 +125,13 @@ constexpr SettingDef kSettingDefs[] = {
      "; First ped will tackle/grapple, additional peds just move closer",
      Does("The fewest enemies a provoking taunt sends at the player: the first tackles or grapples, the others "
           "close in.",
-          "1 to AggressionMaxPeds", AtLeast(0, "a count below 0 provokes nobody"), "peds")},
+          "1 to AggressionMaxPeds", AtLeast(0, "a count below 0 provokes nobody"), "peds",
+          "0: each provoking taunt draws how many it sends from 0 to AggressionMaxPeds, so now and then it sends "
+          "nobody.")},
     {"CombatTaunts", "AggressionMaxPeds", &Settings::aggressionMaxPeds, "2", nullptr,
-     Does("The most enemies a provoking taunt sends at the player.", "AggressionMinPeds to 5", {}, "peds")},
+     Does("The most enemies a provoking taunt sends at the player.", "AggressionMinPeds to 5", {}, "peds",
+          "Above 5: more enemies than a fight usually holds may charge at once, as many as are fighting you within "
+          "50 m.")},
     {"CombatTaunts", "TackleChance", &Settings::tackleChance, "50",
      "; Chance (0-100) for tackle animations (takes player to ground)\n"
      "; Animation is chosen based on ped's approach direction for smoothest result\n"
@@ -163,8 +172,8 @@ constexpr SettingDef kSettingDefs[] = {
     {"Advanced", "TauntListFile", &Settings::tauntListFile, "",
      "; External file with custom taunt speech names (leave empty for default list)",
      Does("A text file of your own voice lines: each list it holds replaces that list of Quillomar's own, and the "
-          "lists it leaves out stay as they are (YOUR OWN LINES in README.txt, or docs/lines.md, tells how to write "
-          "one). A name alone is looked for in the game's folder, beside Quillomar.ini.",
+          "lists it leaves out stay as they are (Your own lines, in README.txt, tells how to write one). A name alone "
+          "is looked for in the game's folder, beside Quillomar.ini.",
           "empty for Quillomar's own lines, or a file name such as Quillomar-lines.txt, or a full path")},
     {"Advanced", "ShowLineNames", &Settings::showLineNames, "0", nullptr,
      Does("Names each line said on the screen and in Quillomar.log (1): its speech name and variation, and the "

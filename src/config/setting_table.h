@@ -34,8 +34,9 @@ struct SettingDoc {
     const char* does = nullptr;      // what the key governs
     const char* sensible = nullptr;  // the values that make sense; null: as its type says
     ValueRule rule;
-    bool inert = false;          // kept in the file, but it governs nothing
-    const char* unit = nullptr;  // what a number of the key counts: "ms", "m", "seconds"
+    bool inert = false;             // kept in the file, but it governs nothing
+    const char* unit = nullptr;     // what a number of the key counts: "ms", "m", "seconds"
+    const char* oddNote = nullptr;  // for the reference: what values that are no problem still do oddly
 };
 
 struct SettingDef {

@@ -34,12 +34,13 @@ cmp CHANGELOG.md <(crlf "$SOURCE_DIR/CHANGELOG.md") || fail "CHANGELOG.md differ
 cmp LICENSE <(crlf "$SOURCE_DIR/LICENSE") || fail "LICENSE differs from the source's"
 cmp Quillomar-lines.txt <(crlf "$SOURCE_DIR/docs/Quillomar-lines.txt") || fail "Quillomar-lines.txt differs from the source's"
 head -n 1 README.txt | grep -qx $'Quillomar '"$version"$'\r' || fail "README.txt does not name the version"
-for part in REQUIREMENTS INSTALL UNINSTALL 'IN THE GAME' 'YOUR OWN LINES' TROUBLESHOOTING 'KNOWN LIMITS' 'SETTINGS REFERENCE'; do
+guide=$(python3 "$SOURCE_DIR/scripts/readme_text.py" "$version" "$SOURCE_DIR/docs/README.md" "$SOURCE_DIR/docs/lines.md" \
+    "$SOURCE_DIR/docs/settings.md")
+cmp README.txt <(crlf <<<"$guide") || fail "README.txt is not the players' guide made from docs/"
+for part in Requirements Install 'In the game' 'While you play' 'Your own lines' Troubleshooting \
+    'Quillomar settings reference'; do
     grep -qx "$part"$'\r' README.txt || fail "README.txt has no part $part"
 done
-tail -n "$(wc -l <"$SOURCE_DIR/docs/settings.md")" README.txt | cmp - <(crlf "$SOURCE_DIR/docs/settings.md") ||
-    fail "README.txt does not end with the settings reference"
-grep -qF "$(crlf "$SOURCE_DIR/docs/lines.md" | head -n 1)" README.txt || fail "README.txt does not hold the list file's description"
 
 QUILLOMAR_ZIP="$work/again.zip" "$SOURCE_DIR/scripts/package.sh" --no-build >/dev/null
 cmp "$zip" "$work/again.zip" || fail "packing again gives other bytes"
