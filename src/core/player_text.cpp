@@ -57,6 +57,13 @@ std::optional<std::size_t> Nearness(std::string_view written, std::string_view k
     return distance;
 }
 
+std::string Listed(const std::vector<std::string>& parts) {
+    std::string text;
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ") + parts[i];
+    return text;
+}
+
 std::string Shown(std::string_view value) {
     std::string shown;
     for (char c : value.substr(0, kShownLength)) {

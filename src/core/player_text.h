@@ -35,6 +35,9 @@ const char* NearestName(std::string_view written, const Names& names, Name name)
     return nearest;
 }
 
+// Parts joined as a sentence lists them: "a", "a and b", "a, b and c".
+std::string Listed(const std::vector<std::string>& parts);
+
 // A value as the player wrote it, on one line and not too long: control bytes become '?'.
 std::string Shown(std::string_view value);
 

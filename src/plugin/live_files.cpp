@@ -30,11 +30,7 @@ std::string ChangedFiles(const WatchedStamps& seen, const WatchedStamps& inForce
     if (seen.settings != inForce.settings) changed.emplace_back(kSettingsName);
     if (seen.lines != inForce.lines) changed.emplace_back(settings.tauntListFile);
     if (seen.muted != inForce.muted) changed.emplace_back(kMutedFileName);
-    std::string text;
-    for (std::size_t i = 0; i < changed.size(); ++i) {
-        text += (i == 0 ? "" : i + 1 == changed.size() ? " and " : ", ") + changed[i];
-    }
-    return text;
+    return Listed(changed);
 }
 
 bool PromptsChange(const Settings& inForce, const Settings& fresh) {

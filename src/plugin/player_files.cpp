@@ -127,10 +127,7 @@ std::string FilesNotice(const FilesReport& report, std::string_view listName, bo
         if (count == 0) continue;
         parts.push_back((parts.empty() ? ProblemCount(count) : std::to_string(count)) + " in " + std::string(file));
     }
-    std::string where;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        where += (i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ") + parts[i];
-    }
+    std::string where = Listed(parts);
     if (!where.empty()) where += " - see Quillomar.log";
     if (!reloaded) return where.empty() ? where : "Quillomar: " + where;
     return "Quillomar: settings reloaded" + (where.empty() ? "" : ", " + where);
