@@ -80,21 +80,36 @@ char AnsiChar(char32_t c) {
     return '?';
 }
 
-// One code point of UTF-8; a malformed sequence yields U+FFFD and moves on by one byte. (The
-// platform's decoder resolves some malformed sequences into fewer replacement characters.)
+// Whether a continuation byte may follow a lead of three or four bytes as its second: the ones that
+// would make the character overlong, a surrogate or beyond U+10FFFF may not.
+bool FitsAfterLead(unsigned char lead, unsigned char second) {
+    if (lead == 0xE0) return second >= 0xA0;
+    if (lead == 0xED) return second <= 0x9F;
+    if (lead == 0xF0) return second >= 0x90;
+    if (lead == 0xF4) return second <= 0x8F;
+    return true;
+}
+
+// One code point of UTF-8; a malformed sequence yields U+FFFD and moves on by one byte, or by two
+// when the second is a continuation byte that may not follow its lead: the platform's decoder
+// counts those two as one bad character. (With the leads C0, C1 and F5 to FF refused, and the
+// second bytes that may follow each lead, no sequence that passes is overlong, a surrogate or
+// beyond U+10FFFF.)
 char32_t NextUtf8(std::string_view& text) {
     auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     unsigned char lead = byte(0);
     // Bytes 0x80 to 0xC1 and 0xF5 to 0xFF never begin a character.
     std::size_t length = lead < 0x80 ? 1 : lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
+    if (length >= 3 && text.size() >= 2 && (byte(1) & 0xC0) == 0x80 && !FitsAfterLead(lead, byte(1))) {
+        text.remove_prefix(2);
+        return U'\uFFFD';
+    }
     char32_t c = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
     bool valid = length != 0 && length <= text.size();
     for (std::size_t i = 1; valid && i < length; ++i) {
         valid = (byte(i) & 0xC0) == 0x80;
         c = (c << 6) | (byte(i) & 0x3F);
     }
-    constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
-    valid = valid && c >= kShortest[length] && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
     text.remove_prefix(valid ? length : 1);
     return valid ? c : U'\uFFFD';
 }

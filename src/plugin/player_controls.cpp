@@ -1,5 +1,6 @@
 #include "plugin/player_controls.h"
 
+#include <optional>
 #include <string>
 
 #include "platform/text_files.h"
@@ -32,8 +33,9 @@ std::string LineAndSource(const SpokenLine& line, const Settings& settings) {
     return text + std::string(FileName(settings.tauntListFile)) + " line " + std::to_string(line.fileLine);
 }
 
-// Appends the line to the muted file, made with its header when missing; true when it is saved.
-bool SaveMuted(PluginState& state, const MutedLine& line) {
+// Appends the line to the muted file, made with its header when missing; the system's words for
+// why it could not be saved, or nothing.
+std::optional<std::string> SaveMuted(PluginState& state, const MutedLine& line) {
     const platform::FileStamp before = platform::StampOf(platform::kMutedPath);
     const std::optional<std::string> bytes = platform::ReadFileBytes(platform::kMutedPath, kMutedFileMaxBytes);
     std::string text = MutedFileRow(line) + "\n";
@@ -42,9 +44,9 @@ bool SaveMuted(PluginState& state, const MutedLine& line) {
     } else if (bytes && !bytes->empty() && bytes->back() != '\n' && bytes->back() != '\r') {
         text = "\n" + text;  // the player's last row keeps a line of its own
     }
-    if (!platform::WriteTextFile(platform::kMutedPath, text, true)) return false;
+    if (!platform::WriteTextFile(platform::kMutedPath, text, true)) return platform::LastErrorText();
     KeepOwnMutedWrite(state.watch, before);
-    return true;
+    return std::nullopt;
 }
 
 void MuteLastLine(PluginState& state) {
@@ -61,14 +63,15 @@ void MuteLastLine(PluginState& state) {
     const MutedLine line{spoken.name, spoken.variation};
     speech.muted.byKey.push_back(line);
     MarkMutedRows(speech.catalogues, speech.muted);
-    if (SaveMuted(state, line)) {
+    const std::optional<std::string> unsaved = SaveMuted(state, line);
+    if (!unsaved) {
         LogPlayLine(std::string(kPrefix) + "muted " + Named(spoken) + ", added to " + kMutedFileName);
         GiveNotice(state.notice, std::string(kPrefix) + "muted " + Named(spoken) + " - delete its row in " +
                                      kMutedFileName + " to hear it again");
         return;
     }
     LogPlayLine(std::string(kPrefix) + "muted " + Named(spoken) + ", but it could not be saved in " + kMutedFileName +
-                " (" + platform::LastErrorText() + "), so it is muted only until that file is next read");
+                " (" + *unsaved + "), so it is muted only until that file is next read");
     GiveNotice(state.notice, std::string(kPrefix) + "muted " + Named(spoken) + ", but it could not be saved in " +
                                  kMutedFileName + " - see Quillomar.log");
 }

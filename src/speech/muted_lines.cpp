@@ -25,8 +25,9 @@ std::optional<std::string> ParseRow(const std::vector<std::string_view>& words, 
     line.name = std::string(words[0]);
     std::size_t next = 1;
     if (next < words.size() && SameName(words[next], kVariationWord)) {
-        if (next + 1 == words.size())
+        if (next + 1 == words.size()) {
             return std::string(kVariationWord) + " needs " + VariationRange() + " after it" + kLeftOut;
+        }
         line.variation = VariationOf(words[next + 1]);
         if (!line.variation) {
             return std::string(kVariationWord) + " " + Quoted(words[next + 1]) + " is not " + VariationRange() +

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -146,6 +147,22 @@ TEST(ProvokeEnemies, ProvokesNoPedTwiceNorADeadOneAndAtMost64AtOnce) {
         ProvokeEnemies(world.aggression, world.random, world.fight, {100, 32, 32, 0});
     }
     EXPECT_EQ(world.aggression.provoked.size(), 2 * 32u);
+}
+
+TEST(ProvokeEnemies, SendsEveryCountFromAggressionMinPedsToAggressionMaxPedsAndNoOther) {
+    std::set<std::size_t> sent;
+    Random random{7};
+    for (int taunt = 0; taunt < 40; ++taunt) {
+        ProvokedWorld world;  // one hostile, now five
+        for (Ped ped = 202; ped <= 205; ++ped) {
+            sim::TheGame().world.peds[ped] = {};
+            world.fight.hostilePeds.push_back(ped);
+        }
+        world.aggression.provoked.clear();
+        ProvokeEnemies(world.aggression, random, world.fight, {100, 2, 4, 0});
+        sent.insert(world.aggression.provoked.size());
+    }
+    EXPECT_EQ(sent, (std::set<std::size_t>{2, 3, 4}));
 }
 
 TEST(UpdateProvokedPeds, EngagesWithin1_8mAtOnceWithin2_1mAfterMoreThan1500msAndGivesUpAfter30s) {

@@ -71,6 +71,14 @@ TEST(CombatPrompt, WaitsForTheCooldownOfTheFightsKindSinceTheLastSpokenCombatTau
     }
 }
 
+TEST(CombatPrompt, AsksAPlayerToStandStillAtHalfAMetreASecondAtMost) {
+    for (const auto& [speed, offered] : {std::pair{0.5f, true}, std::pair{0.51f, false}}) {
+        Fight fight("CombatTauntRequireStationary=1\nGunfightCooldown=0\nMeleeMinDistance=0\n");
+        sim::TheGame().world.peds[test::kPlayerPed].speed = speed;
+        EXPECT_EQ(fight.Offered(kStart), offered) << speed;
+    }
+}
+
 TEST(CombatPrompt, IsNotOfferedWhileTheAimIsOnABystander) {
     Fight fight("GunfightCooldown=0\nMeleeMinDistance=0\n");
     sim::TheGame().world.peds[202] = {};

@@ -22,12 +22,9 @@ TEST(ReadKeyBinding, ReadsNamesModifiersAndNumbersAndShowsThemInOneOrder) {
         {"0", "0", ""},
         {"120", "F9", ""},
         {"254", "254", ""},
-        {"1", "1", ""},
         {"255", nullptr, "255"},
         {"17", nullptr, "17"},  // CTRL's own code
-        {"CTRL", nullptr, "CTRL"},
         {"CTRL+", nullptr, ""},
-        {"+F9", nullptr, ""},
         {"F25", nullptr, "F25"},
         {"CONTROL+M", nullptr, "CONTROL"},
         {"", nullptr, ""},
