@@ -213,9 +213,9 @@ std::string WithUnit(const std::string& number, const char* unit) {
 
 // "Key=value is read as X ms: effect", each part only where it tells something.
 std::string NumberProblem(const SettingDef& def, std::string_view written, bool plain, const std::string& readAs,
-                          const std::optional<std::string>& odd) {
+                          const std::optional<std::string>& odd, const std::string& how = "") {
     std::string text = std::string(def.key) + "=" + Shown(written);
-    if (!plain) text += " is read as " + WithUnit(readAs, def.doc.unit);
+    if (!plain) text += " is read as " + WithUnit(readAs, def.doc.unit) + how;
     if (odd) text += (plain ? " is " : ", ") + *odd;
     return text + CommentHint(written);
 }
@@ -245,11 +245,14 @@ std::optional<std::string> CheckInteger(const Scan& scan, const SettingDef& def,
 std::optional<std::string> CheckFloat(const Scan& scan, const SettingDef& def, std::string_view written) {
     std::string text = ReadText(scan, def, "", kValueReadSize);
     float value = ReadSettingFloat(text.c_str());
-    bool plain = IsPlainDecimal(text);
+    // The plug-in reads a number from as much of its text as its buffer holds, no more.
+    const bool cut = ReadText(scan, def, "", kValueReadSize + 1).size() > text.size();
+    bool plain = IsPlainDecimal(text) && !cut;
     std::optional<std::string> odd = OddValue(def, value);
     if (plain && !odd) return std::nullopt;
     if (text.empty()) return std::string(def.key) + " is empty, so it is read as 0" + (odd ? ", " + *odd : "");
-    return NumberProblem(def, written, plain, Number(value), odd);
+    const std::string how = cut ? ", from its first " + std::to_string(text.size()) + " characters alone" : "";
+    return NumberProblem(def, written, plain, Number(value), odd, how);
 }
 
 std::optional<std::string> CheckControl(const Scan& scan, const SettingDef& def, std::string_view written) {

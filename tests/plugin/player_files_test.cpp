@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <string>
+
 #include "frame/notice.h"
 #include "sim_support.h"
 
@@ -47,6 +50,8 @@ TEST(DrawNotice, ShowsFor5sFromTheFirstFrameInPlayAndNeverAgain) {
          {std::pair{first, true}, {first + 4999, true}, {first + 5000, false}, {first + 1, false}}) {
         EXPECT_EQ(DrawnAt(notice, tick), drawn) << tick;
     }
+    GiveNotice(notice, std::string(300, 'x'));  // cut to the room of its text, all but the end
+    EXPECT_EQ(std::strlen(notice.text), sizeof notice.text - 1);
 }
 
 }  // namespace
