@@ -9,6 +9,7 @@
 
 #include "host/control_hashes.h"
 #include "host/keys.h"
+#include "keyboard.h"
 #include "natives.h"
 #include "scenario_values.h"
 #include "scenario_world.h"
@@ -48,31 +49,6 @@ std::uint32_t ControlHash(const Json& value) {
             throw ScenarioError("\"press\" names no control the game knows: " + Shown(value));
     }
     return ReadHash(value, "press");
-}
-
-// The messages Windows sends for a key pressed and let go with its modifiers: each modifier down
-// (CTRL, SHIFT, ALT), the key down and up, the modifiers up in the reverse order. With ALT held a
-// message says so, but not ALT's own release.
-std::vector<KeyMessage> KeyStroke(quillomar::KeyBinding binding) {
-    std::vector<KeyMessage> messages;
-    const bool alt = (binding.modifiers & quillomar::kAltBit) != 0;
-    auto message = [](const quillomar::NamedKey& key, std::int32_t altHeld, bool up) {
-        return KeyMessage{key.code, 1, key.scanCode, key.extended ? 1 : 0, altHeld, up ? 1 : 0, up ? 1 : 0};
-    };
-    for (const quillomar::ModifierKey& modifier : quillomar::kModifierKeys) {
-        if ((binding.modifiers & modifier.bit) != 0) {
-            messages.push_back(message(modifier.key, modifier.bit == quillomar::kAltBit ? 1 : 0, false));
-        }
-    }
-    const quillomar::NamedKey* named = quillomar::NamedKeyOf(binding.code);
-    const quillomar::NamedKey key = named != nullptr ? *named : quillomar::NamedKey{"", binding.code, 0, false};
-    messages.push_back(message(key, alt, false));
-    messages.push_back(message(key, alt, true));
-    for (auto modifier = std::rbegin(quillomar::kModifierKeys); modifier != std::rend(quillomar::kModifierKeys);
-         ++modifier) {
-        if ((binding.modifiers & modifier->bit) != 0) messages.push_back(message(modifier->key, 0, true));
-    }
-    return messages;
 }
 
 // A key step: a name with its modifiers, the whole stroke, or a key code, one message.

@@ -1,8 +1,7 @@
 #pragma once
 // The keys the host's keyboard handler reports, by the names players write them with: Windows'
-// virtual-key codes, with the scan code and extended flag Windows gives each key's messages (on a
-// US layout), and a key with the modifiers held with it. Shared, like the native hashes, with the
-// simulated game, which sends the messages a named key makes.
+// virtual-key codes, and a key with the modifiers held with it. Shared, like the native hashes,
+// with the simulated game, which sends the messages a named key makes.
 
 #include <cstdint>
 #include <optional>
@@ -14,35 +13,21 @@ namespace quillomar {
 struct NamedKey {
     const char* name;
     std::uint8_t code;  // the virtual-key code
-    std::uint8_t scanCode;
-    bool extended;
 };
 
 // clang-format off
 inline constexpr NamedKey kNamedKeys[] = {
-    {"F1", 0x70, 0x3B, false}, {"F2", 0x71, 0x3C, false}, {"F3", 0x72, 0x3D, false}, {"F4", 0x73, 0x3E, false},
-    {"F5", 0x74, 0x3F, false}, {"F6", 0x75, 0x40, false}, {"F7", 0x76, 0x41, false}, {"F8", 0x77, 0x42, false},
-    {"F9", 0x78, 0x43, false}, {"F10", 0x79, 0x44, false}, {"F11", 0x7A, 0x57, false}, {"F12", 0x7B, 0x58, false},
-    {"F13", 0x7C, 0x64, false}, {"F14", 0x7D, 0x65, false}, {"F15", 0x7E, 0x66, false}, {"F16", 0x7F, 0x67, false},
-    {"F17", 0x80, 0x68, false}, {"F18", 0x81, 0x69, false}, {"F19", 0x82, 0x6A, false}, {"F20", 0x83, 0x6B, false},
-    {"F21", 0x84, 0x6C, false}, {"F22", 0x85, 0x6D, false}, {"F23", 0x86, 0x6E, false}, {"F24", 0x87, 0x76, false},
-    {"A", 'A', 0x1E, false}, {"B", 'B', 0x30, false}, {"C", 'C', 0x2E, false}, {"D", 'D', 0x20, false},
-    {"E", 'E', 0x12, false}, {"F", 'F', 0x21, false}, {"G", 'G', 0x22, false}, {"H", 'H', 0x23, false},
-    {"I", 'I', 0x17, false}, {"J", 'J', 0x24, false}, {"K", 'K', 0x25, false}, {"L", 'L', 0x26, false},
-    {"M", 'M', 0x32, false}, {"N", 'N', 0x31, false}, {"O", 'O', 0x18, false}, {"P", 'P', 0x19, false},
-    {"Q", 'Q', 0x10, false}, {"R", 'R', 0x13, false}, {"S", 'S', 0x1F, false}, {"T", 'T', 0x14, false},
-    {"U", 'U', 0x16, false}, {"V", 'V', 0x2F, false}, {"W", 'W', 0x11, false}, {"X", 'X', 0x2D, false},
-    {"Y", 'Y', 0x15, false}, {"Z", 'Z', 0x2C, false},
-    {"0", '0', 0x0B, false}, {"1", '1', 0x02, false}, {"2", '2', 0x03, false}, {"3", '3', 0x04, false},
-    {"4", '4', 0x05, false}, {"5", '5', 0x06, false}, {"6", '6', 0x07, false}, {"7", '7', 0x08, false},
-    {"8", '8', 0x09, false}, {"9", '9', 0x0A, false},
-    {"NUMPAD0", 0x60, 0x52, false}, {"NUMPAD1", 0x61, 0x4F, false}, {"NUMPAD2", 0x62, 0x50, false},
-    {"NUMPAD3", 0x63, 0x51, false}, {"NUMPAD4", 0x64, 0x4B, false}, {"NUMPAD5", 0x65, 0x4C, false},
-    {"NUMPAD6", 0x66, 0x4D, false}, {"NUMPAD7", 0x67, 0x47, false}, {"NUMPAD8", 0x68, 0x48, false},
-    {"NUMPAD9", 0x69, 0x49, false},
-    {"INSERT", 0x2D, 0x52, true}, {"DELETE", 0x2E, 0x53, true}, {"HOME", 0x24, 0x47, true},
-    {"END", 0x23, 0x4F, true}, {"PAGEUP", 0x21, 0x49, true}, {"PAGEDOWN", 0x22, 0x51, true},
-    {"PAUSE", 0x13, 0x45, false}, {"SCROLLLOCK", 0x91, 0x46, false},
+    {"F1", 0x70}, {"F2", 0x71}, {"F3", 0x72}, {"F4", 0x73}, {"F5", 0x74}, {"F6", 0x75}, {"F7", 0x76},
+    {"F8", 0x77}, {"F9", 0x78}, {"F10", 0x79}, {"F11", 0x7A}, {"F12", 0x7B}, {"F13", 0x7C}, {"F14", 0x7D},
+    {"F15", 0x7E}, {"F16", 0x7F}, {"F17", 0x80}, {"F18", 0x81}, {"F19", 0x82}, {"F20", 0x83}, {"F21", 0x84},
+    {"F22", 0x85}, {"F23", 0x86}, {"F24", 0x87}, {"A", 'A'}, {"B", 'B'}, {"C", 'C'}, {"D", 'D'}, {"E", 'E'},
+    {"F", 'F'}, {"G", 'G'}, {"H", 'H'}, {"I", 'I'}, {"J", 'J'}, {"K", 'K'}, {"L", 'L'}, {"M", 'M'}, {"N", 'N'},
+    {"O", 'O'}, {"P", 'P'}, {"Q", 'Q'}, {"R", 'R'}, {"S", 'S'}, {"T", 'T'}, {"U", 'U'}, {"V", 'V'}, {"W", 'W'},
+    {"X", 'X'}, {"Y", 'Y'}, {"Z", 'Z'}, {"0", '0'}, {"1", '1'}, {"2", '2'}, {"3", '3'}, {"4", '4'}, {"5", '5'},
+    {"6", '6'}, {"7", '7'}, {"8", '8'}, {"9", '9'}, {"NUMPAD0", 0x60}, {"NUMPAD1", 0x61}, {"NUMPAD2", 0x62},
+    {"NUMPAD3", 0x63}, {"NUMPAD4", 0x64}, {"NUMPAD5", 0x65}, {"NUMPAD6", 0x66}, {"NUMPAD7", 0x67},
+    {"NUMPAD8", 0x68}, {"NUMPAD9", 0x69}, {"INSERT", 0x2D}, {"DELETE", 0x2E}, {"HOME", 0x24}, {"END", 0x23},
+    {"PAGEUP", 0x21}, {"PAGEDOWN", 0x22}, {"PAUSE", 0x13}, {"SCROLLLOCK", 0x91},
 };
 // clang-format on
 
@@ -54,9 +39,9 @@ struct ModifierKey {
     std::uint8_t right;
 };
 inline constexpr ModifierKey kModifierKeys[] = {
-    {{"CTRL", 0x11, 0x1D, false}, 1, 0xA2, 0xA3},
-    {{"SHIFT", 0x10, 0x2A, false}, 2, 0xA0, 0xA1},
-    {{"ALT", 0x12, 0x38, false}, 4, 0xA4, 0xA5},
+    {{"CTRL", 0x11}, 1, 0xA2, 0xA3},
+    {{"SHIFT", 0x10}, 2, 0xA0, 0xA1},
+    {{"ALT", 0x12}, 4, 0xA4, 0xA5},
 };
 inline constexpr std::uint8_t kAltBit = 4;
 

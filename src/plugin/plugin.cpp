@@ -26,8 +26,9 @@ std::unique_ptr<PluginState> gRunning;
 // Starts of the script since the plug-in was loaded, for the log.
 int gStarts = 0;
 
-template <typename Run>
-void LoggingErrors(Run run, bool startUp) {
+}  // namespace
+
+void RunGuarded(const std::function<void()>& run, bool startUp) noexcept {
     try {
         run();
     } catch (const std::exception& error) {
@@ -36,8 +37,6 @@ void LoggingErrors(Run run, bool startUp) {
         LogError("an unknown error", startUp);
     }
 }
-
-}  // namespace
 
 void AttachPlugin(void* module) {
     gStarts = 0;
@@ -73,9 +72,9 @@ const PluginState* RunningPlugin() { return gRunning.get(); }
 void ScriptMain() {
     // Nothing may escape into the host; a start-up that fails leaves the plug-in idle.
     PluginState* state = nullptr;
-    LoggingErrors([&] { state = &StartPlugin(); }, true);
+    RunGuarded([&] { state = &StartPlugin(); }, true);
     for (;;) {
-        if (state != nullptr) LoggingErrors([&] { UpdateFrame(*state); }, false);
+        if (state != nullptr) RunGuarded([&] { UpdateFrame(*state); }, false);
         scriptWait(0);
     }
 }

@@ -2,6 +2,7 @@
 // The plug-in's entry points as the script host sees them.
 
 #include <cstdint>
+#include <functional>
 
 namespace quillomar {
 
@@ -18,6 +19,10 @@ void ScriptMain();
 // Start-up alone: a fresh state, the settings, the generator's seed and the line catalogue. The
 // state replaces the previous start's and lives until the next start.
 PluginState& StartPlugin();
+
+// Runs the start-up or a frame so that nothing it throws escapes into the host: an error is logged
+// (as one of the start-up or of a frame) and the script goes on.
+void RunGuarded(const std::function<void()>& run, bool startUp) noexcept;
 
 // The state of the latest start, or null before the first: for the host's tools to look at.
 const PluginState* RunningPlugin();

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "plugin/plugin.h"
 #include "plugin/plugin_state.h"
 #include "sim_support.h"
 
@@ -64,8 +65,10 @@ TEST(ErrorLog, TellsEachKindOnceAndNoMoreThanTheLimitInARun) {
 
     WriteStartLog({}, 2);  // a new start, a new log
     LogError("bad_alloc", true);
+    RunGuarded([] { throw 42; }, false);  // nothing escapes into the host, whatever is thrown
     log = dir.ReadFile("Quillomar.log");
     EXPECT_EQ(Count(log, "An error stopped the start-up (bad_alloc)"), 1u) << log;
+    EXPECT_EQ(Count(log, "An error stopped a frame (an unknown error)"), 1u) << log;
     EXPECT_EQ(Count(log, "(vector)"), 0u);
 }
 
