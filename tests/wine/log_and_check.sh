@@ -24,8 +24,8 @@ fi
 
 # The muted file the mute key makes: its lines end in CR LF, and say what the Linux build's say.
 mkdir "$work/muted-linux" "$work/muted-wine"
-play_linux "$SOURCE_DIR/scenarios/keys_mute.json" "$work/muted-linux" "$work/muted-linux.jsonl"
-play_wine "$SOURCE_DIR/scenarios/keys_mute.json" "$work/muted-wine" "$work/muted-wine.jsonl" >/dev/null
+play_linux "$SOURCE_DIR/scenarios/demo_own.json" "$work/muted-linux" "$work/muted-linux.jsonl"
+play_wine "$SOURCE_DIR/scenarios/demo_own.json" "$work/muted-wine" "$work/muted-wine.jsonl" >/dev/null
 muted="$work/muted-wine/Quillomar-muted.txt"
 [ -f "$muted" ] && [ "$(grep -c $'\r$' "$muted")" -eq "$(wc -l <"$muted")" ] || fail "Quillomar-muted.txt is missing, or a line of it does not end in CR LF"
 tr -d '\r' <"$muted" | cmp -s - "$work/muted-linux/Quillomar-muted.txt" || fail "the Windows muted file differs from the Linux one"
