@@ -22,6 +22,9 @@ export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 export WINEARCH=win64
 export LC_ALL=C.UTF-8
 unset DISPLAY WAYLAND_DISPLAY
+# The Wine server keeps its folder in TMPDIR, and leaves it there: this one is the build folder's.
+export TMPDIR="$WINE_TEST_DIR/tmp"
+mkdir -p "$TMPDIR"
 
 # A Linux path as the programs under Wine see it: the fresh prefix maps Z: to /.
 winpath() { printf 'Z:%s' "$(realpath -m "$1")"; }
