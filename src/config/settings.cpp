@@ -42,8 +42,8 @@ std::uint32_t ParseHexAfterPrefix(const char* text) {
 // as "inf" or "0x10". A value beyond the float range becomes an infinity rather than an undefined
 // conversion.
 float ParseLeadingDecimal(const char* text) {
+    // The reads trim the blanks around a value, so the number starts at once.
     const char* p = text;
-    while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;
     const char* start = p;
     if (*p == '+' || *p == '-') ++p;
     while (*p >= '0' && *p <= '9') ++p;
