@@ -23,7 +23,9 @@ TEST(Nearness, CountsOneEditForAReplacementAnInsertionOrTwoNeighboursSwappedAnyw
         {"AZ", "az", std::nullopt},
         {"MaxDistanse", "MaxDistance", 1},
         {"MaxDitsance", "MaxDistance", 1},
-        {"aMxDistance", "MaxDistance", 1},  // the first two swapped
+        {"aMxDistance", "MaxDistance", 1},   // the first two swapped
+        {"XMaxDistance", "MaxDistance", 1},  // one letter too many at the start
+        {"axDistance", "MaxDistance", 1},
         {"MaxDistanec", "MaxDistance", 1},  // the last two swapped
         {"MxDistanse", "MaxDistance", 2},
         {"MxDistnce", "MaxDistance", 2},  // two letters left out
@@ -49,6 +51,7 @@ TEST(NearestName, SuggestsTheNearestOfTheKnownNames) {
 TEST(ProblemReport, NamesTheFileAndCountsItsProblems) {
     EXPECT_EQ(ProblemReport("a.ini", {}), "a.ini: no problems found\n");
     EXPECT_EQ(ProblemReport("a.ini", {{3, "x"}}), "a.ini: 1 problem\n  line 3: x\n");
+    EXPECT_EQ(ProblemReport("a.ini", {{3, "x", true}}), "a.ini: no problems found, 1 note\n  line 3: note: x\n");
     std::vector<FileProblem> problems{{9, "late"}, {2, "first"}, {9, "later"}};
     SortByLine(problems);
     EXPECT_EQ(ProblemReport("b.txt", problems),
