@@ -324,21 +324,10 @@ std::optional<std::string> CheckText(const Scan& scan, const SettingDef& def, st
            "the plug-in uses " + Shown(text);
 }
 
-// A key that governs nothing, set to anything but its default.
+// A key that governs nothing, set to anything but its default. (The keys that govern nothing,
+// Cooldown and PerPedCooldown, are whole numbers.)
 std::optional<std::string> CheckInert(const Scan& scan, const SettingDef& def, std::string_view written) {
-    bool changed = false;
-    switch (def.Type()) {
-        case SettingType::Bool:
-            changed = (ReadInt(scan, def) != 0) != (std::atoi(def.defaultText) != 0);
-            break;
-        case SettingType::Int:
-            changed = ReadInt(scan, def) != std::atoi(def.defaultText);
-            break;
-        default:
-            changed = ReadText(scan, def, def.defaultText, kLongTextSize) != def.defaultText;
-            break;
-    }
-    if (!changed) return std::nullopt;
+    if (ReadInt(scan, def) == std::atoi(def.defaultText)) return std::nullopt;
     return std::string(def.key) + "=" + Shown(written) + " " + kInertEffect;
 }
 
