@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "host/native_hashes.h"
 #include "sim_support.h"
 
 namespace quillomar {
@@ -197,6 +199,15 @@ TEST(UpdateProvokedPeds, EngagesWithin1_8mAtOnceWithin2_1mAfterMoreThan1500msAnd
             EXPECT_TRUE(now != Gone || !sim::TheGame().world.peds[kHostile].blockingEvents) << "case " << i;
         }
     }
+}
+
+TEST(UpdateProvokedPeds, EngagesWithoutAGrappleWhenTheGameHasNoHashForItsName) {
+    ProvokedWorld world;
+    sim::TheGame().world.hashKeyFails = true;
+    test::ClearCalls();
+    world.Update(33, 1.0f);
+    EXPECT_TRUE(world.aggression.provoked.at(0).engaged);
+    EXPECT_EQ(std::ranges::count(test::Calls(), native::TASK_GRAPPLE, &sim::RecordedCall::hash), 0);
 }
 
 }  // namespace

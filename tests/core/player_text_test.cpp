@@ -25,8 +25,7 @@ TEST(Nearness, CountsOneEditForAReplacementAnInsertionOrTwoNeighboursSwappedAnyw
         {"MaxDitsance", "MaxDistance", 1},
         {"aMxDistance", "MaxDistance", 1},   // the first two swapped
         {"XMaxDistance", "MaxDistance", 1},  // one letter too many at the start
-        {"axDistance", "MaxDistance", 1},
-        {"MaxDistanec", "MaxDistance", 1},  // the last two swapped
+        {"MaxDistanec", "MaxDistance", 1},   // the last two swapped
         {"MxDistanse", "MaxDistance", 2},
         {"MxDistnce", "MaxDistance", 2},  // two letters left out
         {"MxDstanse", "MaxDistance", std::nullopt},

@@ -8,6 +8,5 @@ text=$(python3 "$root/scripts/readme_text.py" "$(head -n 1 "$root/VERSION")" "$r
     "$root/docs/lines.md" "$root/docs/settings.md")
 long=$(awk 'length > 80 { print NR ": " $0 }' <<<"$text")
 markup=$(grep -nE '^#|`|\*\*|^ *\||\]\(|<!--|-->|@[A-Z_]+@' <<<"$text" || true)
-[ -z "$long" ] || echo "lines over 80 characters:"$'\n'"$long" >&2
-[ -z "$markup" ] || echo "Markdown markup left:"$'\n'"$markup" >&2
-[ -z "$long$markup" ] && echo "README.txt: $(wc -l <<<"$text") lines, none over 80 characters, no markup"
+[ -z "$long$markup" ] || { echo "over 80 characters:"$'\n'"$long"$'\n'"markup:"$'\n'"$markup" >&2; exit 1; }
+echo "README.txt: $(wc -l <<<"$text") lines, none over 80 characters, no markup"
