@@ -4,7 +4,9 @@ set(HOST_DEF "${CMAKE_CURRENT_SOURCE_DIR}/win/ScriptHookRDR2.def")
 set(HOST_IMPORT_LIB "${CMAKE_CURRENT_BINARY_DIR}/libScriptHookRDR2.a")
 add_custom_command(
   OUTPUT "${HOST_IMPORT_LIB}"
-  COMMAND ${CMAKE_DLLTOOL} --input-def "${HOST_DEF}" --output-lib "${HOST_IMPORT_LIB}"
+  # dlltool leaves empty temporary files behind: in the build folder, not the system's.
+  COMMAND ${CMAKE_COMMAND} -E env "TMPDIR=${CMAKE_CURRENT_BINARY_DIR}" ${CMAKE_DLLTOOL} --input-def "${HOST_DEF}"
+    --output-lib "${HOST_IMPORT_LIB}"
   DEPENDS "${HOST_DEF}"
   COMMENT "Import library of the script host")
 add_custom_target(host_import_lib DEPENDS "${HOST_IMPORT_LIB}")
