@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (the fuzz preset: clang, libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs each for SECONDS (default 60): the settings file, the
-# game's answers, the scenario reader and the readers of the taunt list and muted files. New inputs gather in
-# build/fuzz/runs/TARGET/corpus;
-# a finding stops the run with its input in build/fuzz/runs/TARGET/artifacts, to be fixed and
-# then added to fuzz/regressions/TARGET. Prints each target's executions and coverage.
+# game's answers, the scenario reader and the readers of the taunt list and muted files. New
+# inputs gather in build/fuzz/runs/TARGET/corpus; a finding stops the run with its input in
+# build/fuzz/runs/TARGET/artifacts, to be fixed and then added to fuzz/regressions/TARGET.
+# Prints each target's executions and coverage.
 # Usage: scripts/fuzz.sh [SECONDS] [TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
