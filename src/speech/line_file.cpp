@@ -218,14 +218,20 @@ const std::vector<std::string_view>& BuiltInNames() {
     return names;
 }
 
-// The built-in name a name that is none of them is a likely typo of, or null; each name is
-// looked for once in a file.
+// The built-in name a name that is none of them is a likely typo of, or null. Each name is looked
+// for once in a file, and only the first kNearNamesLooked such names: a file read while the game
+// runs must not hold up a frame, and a file of many lines Quillomar lacks is one of finds, not typos.
+constexpr std::size_t kNearNamesLooked = 64;
+
 const char* NearBuiltInName(Reader& reader, std::string_view name) {
     const std::vector<std::string_view>& names = BuiltInNames();
     if (std::binary_search(names.begin(), names.end(), name)) return nullptr;
-    auto [found, isNew] = reader.nearNames.try_emplace(std::string(name), nullptr);
-    if (isNew) found->second = NearestName(name, names, [](std::string_view known) { return known.data(); });
-    return found->second;
+    auto known = reader.nearNames.find(std::string(name));
+    if (known != reader.nearNames.end()) return known->second;
+    if (reader.nearNames.size() == kNearNamesLooked) return nullptr;
+    const char* near = NearestName(name, names, [](std::string_view candidate) { return candidate.data(); });
+    reader.nearNames.emplace(name, near);
+    return near;
 }
 
 void ReadRow(Reader& reader, std::size_t number, std::string_view text) {
