@@ -3,9 +3,8 @@
 # the default Quillomar.ini as the plug-in writes it on Windows, Quillomar-lines.txt (the built-in
 # lines as a taunt list file), README.txt for players (plain text made from docs/README.md, with the
 # description of the list file and the settings reference: scripts/readme_text.py), CHANGELOG.md
-# and LICENSE. The same sources give the same zip, byte for
-# byte: entries sorted, every time stamp the date of the latest release in CHANGELOG.md, text
-# with CR LF line ends.
+# and LICENSE. The same sources give the same zip, byte for byte: entries sorted, every time stamp
+# the date of the latest release in CHANGELOG.md, text with CR LF line ends.
 #   Usage: scripts/package.sh [--no-build]   (QUILLOMAR_ZIP=PATH writes the zip elsewhere)
 set -euo pipefail
 cd "$(dirname "$0")/.."

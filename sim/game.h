@@ -105,9 +105,8 @@ struct World {
     const Vec3* EntityPosition(std::int32_t handle) const;
 };
 
-// Time as the plug-in sees it: GetTickCount and the calendar. It moves only between frames.
-// The game's clock: the tick count, and the calendar, which moves on with it from where it stood
-// at startTick.
+// Time as the plug-in sees it: GetTickCount, and the calendar, which moves on with it from where
+// it stood at startTick. It moves only between frames.
 struct Clock {
     std::uint32_t tick = 0;
     std::uint32_t calendarSeconds = 0;  // at startTick

@@ -19,18 +19,18 @@ struct Player {
     const PluginHooks& hooks;
     const ScenarioListener& listener;
     TraceWriter* trace;
-    ScenarioResult result;
+    ScenarioResult result{};
     std::int64_t frame = 0;
-    bool startPending = true;              // the script was started and has not yet run its first frame
-    bool told = false;                     // the listener knows the plug-in started
-    std::uint32_t reloads = 0;             // the plug-in's reads of the player's files since its start, as last told
-    const char* gate = nullptr;            // the gate the last frame stopped at, none when it passed them
-    std::vector<KeyMessage> keysForTrace;  // sent since the last frame, recorded before the next
+    bool startPending = true;                // the script was started and has not yet run its first frame
+    bool told = false;                       // the listener knows the plug-in started
+    std::uint32_t reloads = 0;               // the plug-in's reads of the player's files since its start, as last told
+    const char* gate = nullptr;              // the gate the last frame stopped at, none when it passed them
+    std::vector<KeyMessage> keysForTrace{};  // sent since the last frame, recorded before the next
     // The next expect step's expectations, and what they count since the previous one.
     const std::vector<Expectation>* watched = nullptr;
-    std::vector<std::int64_t> seenCounts;
-    std::vector<std::int64_t> notSeenCounts;
-    std::map<std::uint64_t, std::int64_t> callsSinceExpect;  // by hash: one entry per native at most
+    std::vector<std::int64_t> seenCounts{};
+    std::vector<std::int64_t> notSeenCounts{};
+    std::map<std::uint64_t, std::int64_t> callsSinceExpect{};  // by hash: one entry per native at most
 };
 
 void WatchNextExpect(Player& player, std::size_t from) {
@@ -230,7 +230,7 @@ ScenarioResult PlayScenario(const Scenario& scenario, const PluginHooks& hooks, 
     game.clock = {scenario.startTick, scenario.calendarSeconds, scenario.startTick};
     ApplyWorld(game.world, scenario.world);
 
-    Player player{scenario, hooks, listener, trace, {}, 0, true, false, 0, nullptr, {}, nullptr, {}, {}, {}};
+    Player player{scenario, hooks, listener, trace};
     WatchNextExpect(player, 0);
     hooks.load();
     StartScript();

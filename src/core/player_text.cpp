@@ -59,8 +59,9 @@ std::optional<std::size_t> Nearness(std::string_view written, std::string_view k
 
 std::string Listed(const std::vector<std::string>& parts) {
     std::string text;
-    for (std::size_t i = 0; i < parts.size(); ++i)
+    for (std::size_t i = 0; i < parts.size(); ++i) {
         text += (i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ") + parts[i];
+    }
     return text;
 }
 

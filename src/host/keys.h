@@ -1,7 +1,8 @@
 #pragma once
 // The keys the host's keyboard handler reports, by the names players write them with: Windows'
 // virtual-key codes, and a key with the modifiers held with it. Shared, like the native hashes,
-// with the simulated game, which sends the messages a named key makes.
+// with the simulated game, which reads keys as the plug-in does and sends the messages a named key
+// makes: so all of it stands here, inline.
 
 #include <cstdint>
 #include <optional>
@@ -55,24 +56,20 @@ struct KeyBinding {
 };
 
 // The modifier a code stands for (left, right or either), or null for any other key.
-const ModifierKey* ModifierOf(std::uint32_t code);
+inline const ModifierKey* ModifierOf(std::uint32_t code) {
+    for (const ModifierKey& modifier : kModifierKeys) {
+        if (code == modifier.key.code || code == modifier.left || code == modifier.right) return &modifier;
+    }
+    return nullptr;
+}
 
 // The named key of a code, or null.
-const NamedKey* NamedKeyOf(std::uint32_t code);
-
-// A binding as written: modifiers and a key joined by '+', names in any capitals, blanks around
-// them allowed, the key a name or a virtual-key number from 1 to 254 (not a modifier's). When it
-// is none, badPart is the part that is not a key or modifier (empty when a part is missing).
-struct KeyBindingRead {
-    std::optional<KeyBinding> binding;
-    std::string badPart;
-};
-KeyBindingRead ReadKeyBinding(std::string_view text);
-
-// "CTRL+SHIFT+ALT+NAME", the number for a key without a name, "" for no key.
-std::string KeyBindingText(KeyBinding binding);
-
-// The simulated game reads keys as the plug-in does, so the definitions stand here for both.
+inline const NamedKey* NamedKeyOf(std::uint32_t code) {
+    for (const NamedKey& key : kNamedKeys) {
+        if (key.code == code) return &key;
+    }
+    return nullptr;
+}
 
 namespace keys_detail {
 
@@ -109,19 +106,13 @@ inline std::uint8_t KeyCodeOf(std::string_view part) {
 
 }  // namespace keys_detail
 
-inline const ModifierKey* ModifierOf(std::uint32_t code) {
-    for (const ModifierKey& modifier : kModifierKeys) {
-        if (code == modifier.key.code || code == modifier.left || code == modifier.right) return &modifier;
-    }
-    return nullptr;
-}
-
-inline const NamedKey* NamedKeyOf(std::uint32_t code) {
-    for (const NamedKey& key : kNamedKeys) {
-        if (key.code == code) return &key;
-    }
-    return nullptr;
-}
+// A binding as written: modifiers and a key joined by '+', names in any capitals, blanks around
+// them allowed, the key a name or a virtual-key number from 1 to 254 (not a modifier's). When it
+// is none, badPart is the part that is not a key or modifier (empty when a part is missing).
+struct KeyBindingRead {
+    std::optional<KeyBinding> binding;
+    std::string badPart;
+};
 
 inline KeyBindingRead ReadKeyBinding(std::string_view text) {
     KeyBinding binding;
@@ -143,6 +134,7 @@ inline KeyBindingRead ReadKeyBinding(std::string_view text) {
     }
 }
 
+// "CTRL+SHIFT+ALT+NAME", the number for a key without a name, "" for no key.
 inline std::string KeyBindingText(KeyBinding binding) {
     if (!binding.IsSet()) return "";
     std::string text;

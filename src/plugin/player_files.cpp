@@ -21,38 +21,24 @@ std::string UnusedFile(std::string_view listName, const LineFileLoad& load) {
     return text + " cannot be read (" + load.error + "), so the built-in lines are used";
 }
 
+// "1 row", "12 rows"; none as the caller words it.
+std::string RowCount(std::size_t rows, const char* none) {
+    return rows == 0 ? none : std::to_string(rows) + (rows == 1 ? " row" : " rows");
+}
+
 // "Voice lines from NAME: [Arthur Dead] 2 rows, ...; every other list is the built-in one".
 std::string ReplacedLists(std::string_view listName, const OwnLines& own) {
     if (own.lists.empty()) return "Voice lines: " + std::string(listName) + " replaces no list, so all are built in\n";
     std::string text = "Voice lines from " + std::string(listName) + ":";
     for (std::size_t i = 0; i < own.lists.size(); ++i) {
         const OwnList& list = own.lists[i];
-        const std::size_t rows = list.rows.size();
         text += (i == 0 ? " " : ", ") + LineFileSection(list.voice, list.list) + " " +
-                (rows == 0 ? "no rows" : std::to_string(rows) + (rows == 1 ? " row" : " rows"));
+                RowCount(list.rows.size(), "no rows");
     }
     return text + "; every other list is the built-in one\n";
 }
 
 }  // namespace
-
-FilesReport ReportMutedFile(const MutedFileLoad& load) {
-    const std::string name = kMutedFileName;
-    switch (load.outcome) {
-        case MutedFileLoad::Outcome::Missing:
-            return {};
-        case MutedFileLoad::Outcome::Unreadable:
-            return {name + " cannot be read (" + load.error + "), so no line is muted\n", 0, 0, 1};
-        case MutedFileLoad::Outcome::TooLarge:
-            return {name + " is larger than 1 MiB, so it is not read and no line is muted\n", 0, 0, 1};
-        case MutedFileLoad::Outcome::Read:
-            break;
-    }
-    const std::size_t rows = load.read.lines.size();
-    return {ProblemReport(name, load.read.problems) + "Muted lines from " + name + ": " +
-                (rows == 0 ? "none" : std::to_string(rows) + (rows == 1 ? " row" : " rows")) + "\n",
-            0, 0, CountedProblems(load.read.problems)};
-}
 
 std::optional<LineFileLoad> LoadNamedLineFile(const Settings& settings) {
     if (settings.tauntListFile[0] == '\0') return std::nullopt;
@@ -111,6 +97,23 @@ FilesReport ReportListFile(std::string_view listName, const LineFileLoad& load) 
     }
     return {ProblemReport(listName, load.read.problems) + ReplacedLists(listName, load.read.lines), 0,
             CountedProblems(load.read.problems), 0};
+}
+
+FilesReport ReportMutedFile(const MutedFileLoad& load) {
+    const std::string name = kMutedFileName;
+    switch (load.outcome) {
+        case MutedFileLoad::Outcome::Missing:
+            return {};
+        case MutedFileLoad::Outcome::Unreadable:
+            return {name + " cannot be read (" + load.error + "), so no line is muted\n", 0, 0, 1};
+        case MutedFileLoad::Outcome::TooLarge:
+            return {name + " is larger than 1 MiB, so it is not read and no line is muted\n", 0, 0, 1};
+        case MutedFileLoad::Outcome::Read:
+            break;
+    }
+    return {ProblemReport(name, load.read.problems) + "Muted lines from " + name + ": " +
+                RowCount(load.read.lines.size(), "none") + "\n",
+            0, 0, CountedProblems(load.read.problems)};
 }
 
 std::string_view FileName(std::string_view path) {

@@ -35,8 +35,8 @@ void AssignStateLists(const LineRuns (&runs)[kStateListCount], LineCatalogue& ca
 }
 
 std::size_t LongestListOf(const LineCatalogue& catalogue) {
-    std::size_t longest = std::max(catalogue.gunfightLines.size(), catalogue.meleeLines.size());
-    for (const auto& [state, lines] : catalogue.stateLines) longest = std::max(longest, lines.size());
+    std::size_t longest = 0;
+    ForEachList(catalogue, [&](const SpeechLines& lines) { longest = std::max(longest, lines.size()); });
     return longest;
 }
 
@@ -85,8 +85,8 @@ const SpeechLines* FindStateLines(const LineCatalogue& catalogue, std::int32_t s
 }
 
 std::size_t CatalogueRowCount(const LineCatalogue& catalogue) {
-    std::size_t rows = catalogue.gunfightLines.size() + catalogue.meleeLines.size();
-    for (const auto& [state, lines] : catalogue.stateLines) rows += lines.size();
+    std::size_t rows = 0;
+    ForEachList(catalogue, [&](const SpeechLines& lines) { rows += lines.size(); });
     return rows;
 }
 

@@ -19,6 +19,15 @@ struct LineCatalogue {
     SpeechLines meleeLines;  // any fight that is not a gunfight
 };
 
+// Calls visit with each list of the catalogue, the state lists in key order, then the gunfight
+// and melee lists; const or not as the catalogue is.
+template <typename Catalogue, typename Visit>
+void ForEachList(Catalogue& catalogue, Visit visit) {
+    for (auto& [state, lines] : catalogue.stateLines) visit(lines);
+    visit(catalogue.gunfightLines);
+    visit(catalogue.meleeLines);
+}
+
 // Both voice sets' catalogues, by VoiceSet, and the storage of the player's own lines' names,
 // which their rows point into. Moving keeps that storage where it is; copying could not.
 struct LineCatalogues {

@@ -74,7 +74,7 @@ struct Reader {
     std::vector<bool> overflowTold;         // by list
     std::optional<std::size_t> current;     // the list being filled; none in an unknown or repeated section
     bool beforeFirst = true;
-    std::map<std::string, const char*> nearNames;  // each unknown name's nearest built-in one, once found
+    std::map<std::string, const char*, std::less<>> nearNames;  // each unknown name's nearest built-in one, once found
 
     void Add(std::size_t line, std::string text) { result.problems.push_back({line, std::move(text)}); }
     void Note(std::size_t line, std::string text) { result.problems.push_back({line, std::move(text), true}); }
@@ -205,11 +205,9 @@ const std::vector<std::string_view>& BuiltInNames() {
     static const std::vector<std::string_view> names = [] {
         std::vector<std::string_view> all;
         for (const LineCatalogue& catalogue : BuiltInCatalogues().sets) {
-            for (const auto& [state, rows] : catalogue.stateLines) {
+            ForEachList(catalogue, [&](const SpeechLines& rows) {
                 for (const SpeechLine& row : rows) all.emplace_back(row.speechName);
-            }
-            for (const SpeechLine& row : catalogue.gunfightLines) all.emplace_back(row.speechName);
-            for (const SpeechLine& row : catalogue.meleeLines) all.emplace_back(row.speechName);
+            });
         }
         std::sort(all.begin(), all.end());
         all.erase(std::unique(all.begin(), all.end()), all.end());
@@ -226,7 +224,7 @@ constexpr std::size_t kNearNamesLooked = 64;
 const char* NearBuiltInName(Reader& reader, std::string_view name) {
     const std::vector<std::string_view>& names = BuiltInNames();
     if (std::binary_search(names.begin(), names.end(), name)) return nullptr;
-    auto known = reader.nearNames.find(std::string(name));
+    auto known = reader.nearNames.find(name);
     if (known != reader.nearNames.end()) return known->second;
     if (reader.nearNames.size() == kNearNamesLooked) return nullptr;
     const char* near = NearestName(name, names, [](std::string_view candidate) { return candidate.data(); });
@@ -269,6 +267,12 @@ void ReadRow(Reader& reader, std::size_t number, std::string_view text) {
                                "yet the game says nothing for a name it lacks (did you mean " +
                                near + "?)");
     }
+}
+
+std::uint64_t Digest(std::string_view bytes) {
+    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
+    for (char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    return hash;
 }
 
 }  // namespace

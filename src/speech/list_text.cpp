@@ -81,10 +81,4 @@ void ForEachListLine(std::string_view text, const std::function<void(std::size_t
     }
 }
 
-std::uint64_t Digest(std::string_view bytes) {
-    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
-    for (char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    return hash;
-}
-
 }  // namespace quillomar

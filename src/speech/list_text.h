@@ -41,7 +41,4 @@ std::string_view WithoutUtf8Mark(std::string_view bytes);
 // end as an editor counts them, at CR LF, LF or a lone CR.
 void ForEachListLine(std::string_view text, const std::function<void(std::size_t, std::string_view)>& read);
 
-// A digest of a file's bytes, to tell a changed file from the same one.
-std::uint64_t Digest(std::string_view bytes);
-
 }  // namespace quillomar

@@ -117,13 +117,12 @@ void MarkMutedRows(LineCatalogues& catalogues, const MutedLines& muted) {
         auto line = std::lower_bound(sorted.begin(), sorted.end(), name,
                                      [](const MutedLine* muted, std::string_view n) { return muted->name < n; });
         row.muted = false;
-        for (; line != sorted.end() && (*line)->name == name; ++line)
+        for (; line != sorted.end() && (*line)->name == name; ++line) {
             row.muted = row.muted || Covers(**line, name, row.variation);
+        }
     };
     for (LineCatalogue& catalogue : catalogues.sets) {
-        for (auto& [state, rows] : catalogue.stateLines) std::for_each(rows.begin(), rows.end(), mark);
-        std::for_each(catalogue.gunfightLines.begin(), catalogue.gunfightLines.end(), mark);
-        std::for_each(catalogue.meleeLines.begin(), catalogue.meleeLines.end(), mark);
+        ForEachList(catalogue, [&](SpeechLines& rows) { std::for_each(rows.begin(), rows.end(), mark); });
     }
 }
 

@@ -16,11 +16,7 @@ for file in "$corpus"/*.ini "$corpus"/*.txt "$corpus"/*.muted; do
     name=$(basename "$file")
     dir="$work/$name"
     mkdir "$dir"
-    case "$name" in
-        *.ini) cp "$file" "$dir/Quillomar.ini" ;;
-        *.muted) cp "$file" "$dir/Quillomar-muted.txt" && : >"$dir/Quillomar.ini" ;;
-        *) cp "$file" "$dir/$name" && printf '[Advanced]\nTauntListFile=%s\n' "$name" >"$dir/Quillomar.ini" ;;
-    esac
+    "$(dirname "$0")/../golden/place_corpus_file.sh" "$file" "$dir"
     "$tool" run "$scenario" --dir "$dir" >/dev/null 2>&1 || true  # odd settings may fail its expectations
     "$(dirname "$0")/same_report.sh" "$tool" "$dir" || { echo "in $file" >&2; exit 1; }
     count=$((count + 1))

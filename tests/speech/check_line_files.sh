@@ -8,11 +8,7 @@ corpus=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 for file in "$corpus"/*.txt "$corpus"/*.muted; do
-    name=$(basename "$file")
     rm -rf "${work:?}"/*
-    case "$name" in
-        *.muted) cp "$file" "$work/Quillomar-muted.txt" && : >"$work/Quillomar.ini" ;;
-        *) cp "$file" "$work/$name" && printf '[Advanced]\nTauntListFile=%s\n' "$name" >"$work/Quillomar.ini" ;;
-    esac
+    "$(dirname "$0")/../golden/place_corpus_file.sh" "$file" "$work"
     "$tool" check "$work" || [ $? -eq 1 ]
 done

@@ -57,14 +57,10 @@ cd "$SOURCE_DIR/tests/platform/ini_corpus"
 count=0
 for file in *.ini; do same_check "$file"; done
 # Each taunt list file of its corpus, beside a settings file that names it, and each muted file.
-for file in "$SOURCE_DIR"/tests/speech/line_files/*.txt; do
-    dir="$work/lines-$(basename "$file" .txt)"
-    mkdir "$dir" && cp "$file" "$dir/" && printf '[Advanced]\nTauntListFile=%s\n' "$(basename "$file")" >"$dir/Quillomar.ini"
-    same_check "$dir"
-done
-for file in "$SOURCE_DIR"/tests/speech/line_files/*.muted; do
-    dir="$work/muted-$(basename "$file" .muted)"
-    mkdir "$dir" && cp "$file" "$dir/Quillomar-muted.txt" && : >"$dir/Quillomar.ini"
+for file in "$SOURCE_DIR"/tests/speech/line_files/*.{txt,muted}; do
+    name=$(basename "$file")
+    dir="$work/${name##*.}-${name%.*}"
+    mkdir "$dir" && "$SOURCE_DIR/tests/golden/place_corpus_file.sh" "$file" "$dir"
     same_check "$dir"
 done
 # A list file or the muted file handed to the checker alone is checked as what it is.
