@@ -8,7 +8,7 @@ namespace {
 
 // Both counts only grow; the ring holds the presses between them. The writer publishes a press
 // by moving noted on (release), the reader frees its slot by moving taken on.
-KeyPress gRing[kKeyPressCapacity];
+KeyBinding gRing[kKeyPressCapacity];
 std::atomic<std::uint32_t> gNoted{0};
 std::atomic<std::uint32_t> gTaken{0};
 
@@ -32,7 +32,7 @@ void NoteKeyMessage(std::uint32_t code, std::int32_t isWithAlt, std::int32_t was
     gNoted.store(noted + 1, std::memory_order_release);
 }
 
-std::size_t TakeKeyPresses(std::span<KeyPress> out) noexcept {
+std::size_t TakeKeyPresses(std::span<KeyBinding> out) noexcept {
     const std::uint32_t taken = gTaken.load(std::memory_order_relaxed);
     const std::uint32_t waiting = gNoted.load(std::memory_order_acquire) - taken;
     const std::size_t count = std::min<std::size_t>(waiting, out.size());

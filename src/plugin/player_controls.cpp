@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "config/key_bindings.h"
 #include "platform/text_files.h"
 #include "plugin/key_presses.h"
 #include "plugin/live_files.h"
@@ -79,7 +80,7 @@ void MuteLastLine(PluginState& state) {
 }  // namespace
 
 void ReadPlayerKeys(PluginState& state) {
-    KeyPress presses[kKeyPressCapacity];
+    KeyBinding presses[kKeyPressCapacity];
     const std::size_t count = TakeKeyPresses(presses);
     for (std::size_t i = 0; i < count; ++i) {
         if (Matches(presses[i], state.settings.toggleKey)) {

@@ -15,10 +15,6 @@
 namespace quillomar {
 namespace {
 
-// The key table is process-wide: the host calls the keyboard handler from the game's window
-// procedure, outside the script, whether or not a script has started.
-KeyState gKeys[kKeyCount] = {};
-
 // The script's state lives past each frame and is replaced whole at every start; it is kept here,
 // not on the script's stack, so the host's tools can look at it between frames.
 std::unique_ptr<PluginState> gRunning;
@@ -82,8 +78,6 @@ void ScriptMain() {
 void OnKeyboardMessage(std::uint32_t key, std::uint16_t, std::uint8_t, std::int32_t, std::int32_t isWithAlt,
                        std::int32_t wasDownBefore, std::int32_t isUpNow) noexcept {
     NoteKeyMessage(key, isWithAlt, wasDownBefore, isUpNow);
-    if (key >= kKeyCount) return;
-    gKeys[key] = {platform::TickCount(), isWithAlt, wasDownBefore, isUpNow};
 }
 
 }  // namespace quillomar

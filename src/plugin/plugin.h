@@ -27,18 +27,8 @@ void RunGuarded(const std::function<void()>& run, bool startUp) noexcept;
 // The state of the latest start, or null before the first: for the host's tools to look at.
 const PluginState* RunningPlugin();
 
-struct KeyState {
-    std::uint32_t tick;
-    std::int32_t isWithAlt;
-    std::int32_t wasDownBefore;
-    std::int32_t isUpNow;
-};
-
-inline constexpr std::uint32_t kKeyCount = 255;
-
-// Called by the host from the game's window procedure, on the game's window thread: notes the key
-// in the key table, which nothing reads (prompts use the game's own controls), and a press on its
-// way to the script's next frame (the toggle and mute keys).
+// Called by the host from the game's window procedure, on the game's window thread: a key going
+// down is noted on its way to the script's next frame (the toggle and mute keys).
 void OnKeyboardMessage(std::uint32_t key, std::uint16_t repeats, std::uint8_t scanCode, std::int32_t isExtended,
                        std::int32_t isWithAlt, std::int32_t wasDownBefore, std::int32_t isUpNow) noexcept;
 

@@ -20,8 +20,8 @@ struct Message {
     std::int32_t alt, wasDown, isUp;
 };
 
-std::vector<KeyPress> TakeAll() {
-    std::vector<KeyPress> taken(kKeyPressCapacity);
+std::vector<KeyBinding> TakeAll() {
+    std::vector<KeyBinding> taken(kKeyPressCapacity);
     taken.resize(TakeKeyPresses(taken));
     return taken;
 }
@@ -41,7 +41,7 @@ TEST(NoteKeyMessage, MakesAPressOfAKeyGoingDownWithExactlyTheModifiersHeld) {
     for (const Case& c : cases) {
         TakeAll();
         for (const Message& m : c.messages) NoteKeyMessage(m.code, m.alt, m.wasDown, m.isUp);
-        const std::vector<KeyPress> presses = TakeAll();
+        const std::vector<KeyBinding> presses = TakeAll();
         ASSERT_EQ(presses.size(), c.modifiers.size());
         for (std::size_t i = 0; i < presses.size(); ++i) {
             EXPECT_EQ(presses[i].code, kF9);
@@ -51,6 +51,15 @@ TEST(NoteKeyMessage, MakesAPressOfAKeyGoingDownWithExactlyTheModifiersHeld) {
     EXPECT_TRUE(Matches({kF9, 1}, {kF9, 1}));
     EXPECT_FALSE(Matches({kF9, 1}, {kF9, 0}));  // F9 is not CTRL+F9
     EXPECT_FALSE(Matches({0, 0}, {}));          // no key set matches nothing
+}
+
+TEST(TakeKeyPresses, KeepsTheFirstPressesThatFitAndDropsTheRestWhenTheRingIsFull) {
+    TakeAll();
+    for (std::uint32_t i = 0; i <= kKeyPressCapacity; ++i) NoteKeyMessage('A' + i % 26, 0, 0, 0);
+    const std::vector<KeyBinding> presses = TakeAll();
+    ASSERT_EQ(presses.size(), kKeyPressCapacity);
+    for (std::uint32_t i = 0; i < kKeyPressCapacity; ++i) EXPECT_EQ(presses[i].code, 'A' + i % 26) << i;
+    EXPECT_TRUE(TakeAll().empty());
 }
 
 TEST(TakeKeyPresses, LosesNoPressAndCountsNoneTwiceWhileAnotherThreadPresses) {
@@ -70,7 +79,7 @@ TEST(TakeKeyPresses, LosesNoPressAndCountsNoneTwiceWhileAnotherThreadPresses) {
     std::uint32_t next = 0;
     bool inOrder = true;
     while (next < kPresses) {
-        for (const KeyPress& press : TakeAll()) {
+        for (const KeyBinding& press : TakeAll()) {
             inOrder = inOrder && press.code == 'A' + next % 26;
             ++next;  // counted whatever the order, so a wrong one fails rather than hangs
         }
