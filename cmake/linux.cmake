@@ -10,9 +10,12 @@ add_library(quillomar_sim STATIC ${QUILLOMAR_SIM_SOURCES} sim/script_runner.cpp 
 target_include_directories(quillomar_sim PUBLIC sim src)
 target_link_libraries(quillomar_sim PUBLIC Threads::Threads nlohmann_json::nlohmann_json)
 
-# The plug-in reads its clock from the host it runs in, so the two link as one.
+# The plug-in reads its clock from the host it runs in, and the scenario reader reads keys as the
+# settings loader does, so the two link as one.
+target_link_libraries(quillomar_core PUBLIC quillomar_sim)
+target_link_libraries(quillomar_sim PUBLIC quillomar_core)
 add_library(quillomar_in_sim INTERFACE)
-target_link_libraries(quillomar_in_sim INTERFACE quillomar_core quillomar_sim quillomar_core)
+target_link_libraries(quillomar_in_sim INTERFACE quillomar_core)
 
 # The fuzz build (cmake/fuzz.cmake) stops here: the fuzz targets alone.
 if(QUILLOMAR_FUZZ)

@@ -44,7 +44,7 @@ set_target_properties(Quillomar PROPERTIES PREFIX "" SUFFIX ".asi" OUTPUT_NAME "
   RUNTIME_OUTPUT_DIRECTORY "${QUILLOMAR_DIST_DIR}")
 
 # QuillomarCheck.exe: the settings check for players, a console program from the same sources.
-add_executable(QuillomarCheck tools/check_main.cpp tools/check_command.cpp src/config/default_file.cpp
+add_executable(QuillomarCheck tools/check_main.cpp tools/check_command.cpp src/config/default_file.cpp src/config/key_bindings.cpp
   src/config/setting_table.cpp src/config/settings.cpp src/config/settings_check.cpp src/core/player_text.cpp
   src/platform/ini_reader.cpp src/platform/platform_win32.cpp src/platform/text_files.cpp
   src/platform/text_files_win32.cpp src/plugin/player_files.cpp src/speech/line_file.cpp src/speech/list_text.cpp src/speech/muted_lines.cpp

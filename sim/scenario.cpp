@@ -8,7 +8,7 @@
 #include <limits>
 
 #include "host/control_hashes.h"
-#include "host/keys.h"
+#include "config/key_bindings.h"
 #include "keyboard.h"
 #include "natives.h"
 #include "scenario_values.h"

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "config/key_bindings.h"
 #include "config/setting_table.h"
 #include "platform/ini_reader.h"
 #include "platform/platform.h"

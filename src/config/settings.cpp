@@ -9,6 +9,7 @@
 #include <string>
 
 #include "config/default_file.h"
+#include "config/key_bindings.h"
 #include "config/setting_table.h"
 #include "host/control_hashes.h"
 #include "platform/platform.h"

@@ -8,6 +8,7 @@
 #include <optional>
 #include <utility>
 
+#include "config/key_bindings.h"
 #include "config/setting_table.h"
 #include "config/settings.h"
 #include "core/player_text.h"

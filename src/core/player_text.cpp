@@ -39,13 +39,6 @@ std::size_t EditDistance(std::string_view a, std::string_view b, std::size_t mos
 
 }  // namespace
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
-}
-
 std::optional<std::size_t> Nearness(std::string_view written, std::string_view known) {
     const std::size_t allowed = known.size() > 5 ? 2 : 1;
     // Names further apart in length than the edits allowed cannot be near; very long ones are not compared.

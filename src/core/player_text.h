@@ -9,12 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ascii_text.h"
+
 namespace quillomar {
-
-char LowerAscii(char c);
-
-// The same name, capitals aside.
-bool SameName(std::string_view a, std::string_view b);
 
 // How near a written name is to a known one when it is a likely typo (one or two edits, one for
 // a short name; a swap of neighbours is one edit), or nothing.

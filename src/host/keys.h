@@ -1,13 +1,9 @@
 #pragma once
-// The keys the host's keyboard handler reports, by the names players write them with: Windows'
-// virtual-key codes, and a key with the modifiers held with it. Shared, like the native hashes,
-// with the simulated game, which reads keys as the plug-in does and sends the messages a named key
-// makes: so all of it stands here, inline.
+// The keys the host's keyboard handler reports, as Windows knows them: their virtual-key codes and
+// names, the modifier keys, and a key with the modifiers held with it. Facts of the host's
+// interface, like the native hashes, so the simulated game sends its messages from the same table.
 
 #include <cstdint>
-#include <optional>
-#include <string>
-#include <string_view>
 
 namespace quillomar {
 
@@ -46,6 +42,9 @@ inline constexpr ModifierKey kModifierKeys[] = {
 };
 inline constexpr std::uint8_t kAltBit = 4;
 
+// Virtual-key codes run from 1 to 254.
+inline constexpr std::uint32_t kHighestKeyCode = 254;
+
 // A key and exactly the modifiers held with it; code 0 is no key.
 struct KeyBinding {
     std::uint8_t code = 0;
@@ -69,80 +68,6 @@ inline const NamedKey* NamedKeyOf(std::uint32_t code) {
         if (key.code == code) return &key;
     }
     return nullptr;
-}
-
-namespace keys_detail {
-
-inline constexpr std::uint32_t kHighestCode = 254;
-
-inline char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-inline bool SameLetters(std::string_view written, const char* name) {
-    std::string_view known = name;
-    if (written.size() != known.size()) return false;
-    for (std::size_t i = 0; i < known.size(); ++i) {
-        if (Upper(written[i]) != known[i]) return false;
-    }
-    return true;
-}
-
-inline std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
-
-// A key's name, or its virtual-key number; 0 for neither.
-inline std::uint8_t KeyCodeOf(std::string_view part) {
-    for (const NamedKey& key : kNamedKeys) {
-        if (SameLetters(part, key.name)) return key.code;
-    }
-    if (part.empty() || part.size() > 3 || part.find_first_not_of("0123456789") != std::string_view::npos) return 0;
-    std::uint32_t number = 0;
-    for (char digit : part) number = number * 10 + static_cast<std::uint32_t>(digit - '0');
-    if (number > kHighestCode || ModifierOf(number) != nullptr) return 0;
-    return static_cast<std::uint8_t>(number);
-}
-
-}  // namespace keys_detail
-
-// A binding as written: modifiers and a key joined by '+', names in any capitals, blanks around
-// them allowed, the key a name or a virtual-key number from 1 to 254 (not a modifier's). When it
-// is none, badPart is the part that is not a key or modifier (empty when a part is missing).
-struct KeyBindingRead {
-    std::optional<KeyBinding> binding;
-    std::string badPart;
-};
-
-inline KeyBindingRead ReadKeyBinding(std::string_view text) {
-    KeyBinding binding;
-    for (;;) {
-        const std::size_t plus = text.find('+');
-        const std::string_view part = keys_detail::Trimmed(text.substr(0, plus));
-        if (plus == std::string_view::npos) {
-            binding.code = keys_detail::KeyCodeOf(part);
-            if (binding.code == 0) return {std::nullopt, std::string(part)};
-            return {binding, ""};
-        }
-        const ModifierKey* named = nullptr;
-        for (const ModifierKey& modifier : kModifierKeys) {
-            if (keys_detail::SameLetters(part, modifier.key.name)) named = &modifier;
-        }
-        if (named == nullptr) return {std::nullopt, std::string(part)};
-        binding.modifiers |= named->bit;
-        text.remove_prefix(plus + 1);
-    }
-}
-
-// "CTRL+SHIFT+ALT+NAME", the number for a key without a name, "" for no key.
-inline std::string KeyBindingText(KeyBinding binding) {
-    if (!binding.IsSet()) return "";
-    std::string text;
-    for (const ModifierKey& modifier : kModifierKeys) {
-        if ((binding.modifiers & modifier.bit) != 0) text += std::string(modifier.key.name) + "+";
-    }
-    const NamedKey* named = NamedKeyOf(binding.code);
-    return text + (named != nullptr ? std::string(named->name) : std::to_string(binding.code));
 }
 
 }  // namespace quillomar

@@ -4,24 +4,15 @@
 #include <cstring>
 #include <string>
 
+#include "platform/ascii_text.h"
+
 namespace quillomar::ini {
 namespace {
 
 // Windows counts the DOS end-of-file mark as a blank too.
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' || c == 0x1A; }
+constexpr std::string_view kWindowsBlanks = " \t\n\v\f\r\x1A";
 
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
-}
+std::string_view Trim(std::string_view text) { return Trimmed(text, kWindowsBlanks); }
 
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 

@@ -7,25 +7,16 @@
 namespace quillomar {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 bool IsNameChar(char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'; }
 
 }  // namespace
 
 std::vector<std::string_view> WordsOf(std::string_view text) {
-    constexpr std::string_view kBlanks = " \t";
     std::vector<std::string_view> words;
-    for (std::size_t at = text.find_first_not_of(kBlanks); at != std::string_view::npos;) {
-        const std::size_t end = std::min(text.find_first_of(kBlanks, at), text.size());
+    for (std::size_t at = text.find_first_not_of(kSpaceAndTab); at != std::string_view::npos;) {
+        const std::size_t end = std::min(text.find_first_of(kSpaceAndTab, at), text.size());
         words.push_back(text.substr(at, end - at));
-        at = text.find_first_not_of(kBlanks, end);
+        at = text.find_first_not_of(kSpaceAndTab, end);
     }
     return words;
 }
@@ -39,7 +30,7 @@ std::optional<std::string> NameProblem(std::string_view name) {
     }
     if (std::all_of(name.begin(), name.end(), IsNameChar)) return std::nullopt;
     std::string capitals(name);
-    for (char& c : capitals) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    std::transform(capitals.begin(), capitals.end(), capitals.begin(), UpperAscii);
     if (std::all_of(capitals.begin(), capitals.end(), IsNameChar)) {
         return Quoted(name) + " is not written as the game writes it (in capitals: " + capitals + ")";
     }

@@ -1,7 +1,7 @@
 // Keys as players write them: names in any capitals, modifiers in any order, numbers for other
 // keys, and the text a binding is shown as.
 
-#include "host/keys.h"
+#include "config/key_bindings.h"
 
 #include <gtest/gtest.h>
 
