@@ -7,8 +7,8 @@ README.md is the guide itself; LINES.md (the taunt list file's description, its 
 stands where README.md has the line @OWN_LINES@, and SETTINGS.md (the settings reference) follows
 at the end, each a heading level lower. The text is for Notepad: lines of at most 80 characters,
 headings underlined, tables as aligned columns (or, when they would be wider, each row as an
-indented list), code indented, and no Markdown markup: no #, backticks, ** or links. HTML
-comments (notes for developers) are left out.
+indented list), list items nested under their parent's text, code indented, and no Markdown
+markup: no #, backticks, ** or links. HTML comments (notes for developers) are left out.
 
 What it cannot turn into text without losing words or markup (an unclosed ``` or comment, a
 heading deeper than it underlines, a table row whose cells do not match its header's) stops it
@@ -22,7 +22,7 @@ from typing import NamedTuple
 
 WIDTH = 80
 UNDERLINES = {1: "=", 2: "=", 3: "-", 4: "~"}
-ITEM = re.compile(r"(- |\d+\. )")  # a list item's start: its bullet
+ITEM = re.compile(r"( *)(- |\d+\. )")  # a list item's start: its indent and its bullet
 
 
 class Line(NamedTuple):
@@ -129,22 +129,44 @@ def table(lines):
     return out
 
 
+def items(lines):
+    """A list's items as (indent, bullet, text). An item indented at least as far as the text of an
+    item above is nested in it, and stands in README.txt under that item's text; other lines
+    continue the item above them."""
+    out, parents = [], []  # parents: (column of its text in the Markdown, indent of it in the text)
+    for line in lines:
+        item = ITEM.match(line.text)
+        if not item:
+            out[-1][2].append(line.text.strip())
+            continue
+        while parents and len(item.group(1)) < parents[-1][0]:
+            parents.pop()
+        indent = parents[-1][1] if parents else ""
+        parents.append((item.end(), indent + " " * len(item.group(2))))
+        out.append((indent, item.group(2), [line.text[item.end():].strip()]))
+    return [(indent, bullet, " ".join(text)) for indent, bullet, text in out]
+
+
 def extent(kind, lines, start):
-    """Where the block starting at lines[start] ends: at a blank line, or where a block of another
-    kind (or a list's next item) starts."""
+    """Where the block starting at lines[start] ends: at a blank line (but a list goes on at its next
+    item), or where a block of another kind starts."""
     end = start + 1
     while end < len(lines):
         text = lines[end].text
-        if not text.strip() or text.startswith(("```", "#")) or (kind == "table") != text.startswith("|"):
+        if not text.strip():
+            after = next((line.text for line in lines[end:] if line.text.strip()), "")
+            if kind != "list" or not ITEM.match(after):
+                break
+        elif text.startswith(("```", "#")) or (kind == "table") != text.startswith("|"):
             break
-        if kind != "table" and ITEM.match(text):
-            break
+        elif kind == "paragraph" and re.match(r"(- |\d+\. )", text):
+            break  # only at the margin: an indented "- " goes on with the paragraph's text
         end += 1
     return end
 
 
 def file_blocks(lines):
-    """The blocks of one file's lines, as (kind, lines): heading, code, table, item, paragraph."""
+    """The blocks of one file's lines, as (kind, lines): heading, code, table, list, paragraph."""
     i = 0
     while i < len(lines):
         line = lines[i]
@@ -160,9 +182,9 @@ def file_blocks(lines):
             yield "heading", [line]
             i += 1
         else:
-            kind = "table" if line.text.startswith("|") else "item" if ITEM.match(line.text) else "paragraph"
+            kind = "table" if line.text.startswith("|") else "list" if ITEM.match(line.text) else "paragraph"
             end = extent(kind, lines, i)
-            yield kind, lines[i:end]
+            yield kind, [line for line in lines[i:end] if line.text.strip()]
             i = end
 
 
@@ -177,7 +199,7 @@ def render(lines):
     previous = None
     for kind, block in blocks(lines):
         # Blocks stand a blank line apart, but the items of a list follow each other.
-        if previous is not None and not (kind == previous == "item"):
+        if previous is not None and not (kind == previous == "list"):
             out.append("")
         previous = kind
         if kind == "heading":
@@ -186,10 +208,9 @@ def render(lines):
             out += ["    " + line.text if line.text else "" for line in block]
         elif kind == "table":
             out += table(block)
-        elif kind == "item":
-            bullet = ITEM.match(block[0].text).group(1)
-            text = " ".join(line.text.strip() for line in block)[len(bullet):]
-            out += wrapped(text, bullet, " " * len(bullet))
+        elif kind == "list":
+            for indent, bullet, text in items(block):
+                out += wrapped(text, indent + bullet, indent + " " * len(bullet))
         else:
             out += wrapped(" ".join(line.text.strip() for line in block), "", "")
     return re.sub(r"\n{3,}", "\n\n", "\n".join(out)).strip("\n") + "\n"
