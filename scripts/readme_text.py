@@ -108,7 +108,8 @@ def table_rows(lines):
         count = len(cells(line))
         if count != len(header):
             extra = ": README.txt would drop the rest" if count > len(header) else ""
-            raise fault(line, f"table row has {count} cells where its header has {len(header)}{extra}")
+            raise fault(line, f"table row has {count} cell{'s' * (count != 1)} where its header has "
+                              f"{len(header)}{extra}")
     return header, [cells(line) for line in lines[2:]]
 
 
