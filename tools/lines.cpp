@@ -160,9 +160,7 @@ void PrintLists(std::ostream& out, const LinesOptions& options) {
             if (options.list >= 0 && options.list != static_cast<int>(l)) continue;
             const auto list = static_cast<LineList>(l);
             const quillomar::LineCatalogue& catalogue = quillomar::BuiltInCatalogues().Of(kVoices[v].set);
-            if (const SpeechLines* lines = quillomar::FindList(catalogue, list)) {
-                PrintList(out, options.format, kVoices[v].set, list, *lines);
-            }
+            PrintList(out, options.format, kVoices[v].set, list, catalogue[list]);
         }
     }
 }

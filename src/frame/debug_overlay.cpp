@@ -86,11 +86,12 @@ struct StateLineCount {
 };
 
 StateLineCount CountStateLines(const LineCatalogue& catalogue, PedState state, const TargetContext& target) {
-    const SpeechLines* lines = FindStateLines(catalogue, static_cast<std::int32_t>(state));
-    if (lines == nullptr) return {};
+    const std::optional<LineList> list = ListOf(state);
+    if (!list) return {};
+    const SpeechLines& lines = catalogue[*list];
     StateLineCount count;
-    count.total = Count(lines->size());
-    for (const SpeechLine& line : *lines) count.eligible += Bit(!line.muted && LineMatchesTarget(line, target));
+    count.total = Count(lines.size());
+    for (const SpeechLine& line : lines) count.eligible += Bit(!line.muted && LineMatchesTarget(line, target));
     return count;
 }
 
@@ -102,8 +103,8 @@ void FormatNoTargetText(OverlayText& text, const OverlayInputs& in) {
                   "Combat: %s | Hostiles:%d Law:%d CanCbt:%d | Gun:%d Melee:%d\n"
                   "AggroChance:%d%% | Min:%d Max:%d | TackleChance:%d%%",
                   Count(CatalogueRowCount(in.lines)), fight.mode, static_cast<int>(fight.context.hostileCount),
-                  Bit(fight.context.law), Bit(fight.canCombatTaunt), Count(in.lines.gunfightLines.size()),
-                  Count(in.lines.meleeLines.size()), static_cast<int>(settings.aggressionChance),
+                  Bit(fight.context.law), Bit(fight.canCombatTaunt), Count(in.lines[LineList::Gunfight].size()),
+                  Count(in.lines[LineList::Melee].size()), static_cast<int>(settings.aggressionChance),
                   static_cast<int>(settings.aggressionMinPeds), static_cast<int>(settings.aggressionMaxPeds),
                   static_cast<int>(settings.tackleChance));
 }

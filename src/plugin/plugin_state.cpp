@@ -7,14 +7,14 @@ namespace quillomar {
 StateSizes MeasureState(const PluginState& state) {
     const Speech& speech = state.taunting.speech;
     const RepeatHistory& history = speech.history;
-    std::size_t slots = std::max(history.gunfight.latestPush.capacity(), history.melee.latestPush.capacity());
-    for (const auto& [key, queue] : history.states) slots = std::max(slots, queue.latestPush.capacity());
+    std::size_t slots = 0;
+    for (const RepeatQueue& queue : history.items) slots = std::max(slots, queue.latestPush.capacity());
     const Prompts& prompts = state.frame.prompts;
     return {
         state.taunting.taunts.records.size(),
         state.taunting.aggression.provoked.capacity(),
         state.frame.combatContext.hostilePeds.capacity(),
-        history.states.size() + 2,
+        history.items.size(),
         slots,
         std::max(speech.pools.generic.capacity(), speech.pools.specific.capacity()),
         static_cast<std::size_t>(prompts.taunt != nullptr) + static_cast<std::size_t>(prompts.combat != nullptr),

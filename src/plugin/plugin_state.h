@@ -31,7 +31,7 @@ struct StateSizes {
     std::size_t tauntRecords;  // at most kMaxTauntRecords
     std::size_t provokedPeds;  // at most kMaxProvokedPeds
     std::size_t hostilePeds;   // at most kNearbyPedCapacity
-    std::size_t repeatQueues;  // nine states and the two fights
+    std::size_t repeatQueues;  // one per list
     std::size_t repeatSlots;   // at most the longest list, in every queue
     std::size_t linePoolRows;  // at most the longest list, in each pool
     std::size_t prompts;       // at most two

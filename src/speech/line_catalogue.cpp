@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "speech/line_data.h"
-#include "targeting/ped_state.h"
 
 namespace quillomar {
 namespace {
@@ -26,12 +25,12 @@ void AssignRows(LineRuns runs, SpeechLines& lines) {
     }
 }
 
-// Keys Dead to Fleeing, in key order.
-void AssignStateLists(const LineRuns (&runs)[kStateListCount], LineCatalogue& catalogue) {
-    const auto first = static_cast<std::int32_t>(PedState::Dead);
-    for (std::size_t i = 0; i < kStateListCount; ++i) {
-        AssignRows(runs[i], catalogue.stateLines[first + static_cast<std::int32_t>(i)]);
-    }
+// A voice set's lists from its tables: the state lists Dead to Fleeing, then the two fights.
+void AssignLists(const LineRuns (&states)[kStateListCount], LineRuns gunfight, LineRuns melee,
+                 LineCatalogue& catalogue) {
+    for (std::size_t i = 0; i < kStateListCount; ++i) AssignRows(states[i], catalogue.items[i]);
+    AssignRows(gunfight, catalogue[LineList::Gunfight]);
+    AssignRows(melee, catalogue[LineList::Melee]);
 }
 
 std::size_t LongestListOf(const LineCatalogue& catalogue) {
@@ -40,48 +39,21 @@ std::size_t LongestListOf(const LineCatalogue& catalogue) {
     return longest;
 }
 
-constexpr std::int32_t StateOf(LineList list) {
-    return static_cast<std::int32_t>(PedState::Dead) + static_cast<std::int32_t>(list);
-}
-
-SpeechLines& ListOf(LineCatalogue& catalogue, LineList list) {
-    if (list == LineList::Gunfight) return catalogue.gunfightLines;
-    if (list == LineList::Melee) return catalogue.meleeLines;
-    return catalogue.stateLines[StateOf(list)];
-}
-
 }  // namespace
 
 void BuildLineCatalogues(LineCatalogues& catalogues, OwnLines own) {
-    LineCatalogue& arthur = catalogues.sets[static_cast<std::size_t>(VoiceSet::Arthur)];
-    AssignStateLists(kArthurStateRuns, arthur);
-    // Arthur's catalogue names the Combat and UnharmedPassive states, with no lines.
-    arthur.stateLines[static_cast<std::int32_t>(PedState::Combat)].clear();
-    arthur.stateLines[static_cast<std::int32_t>(PedState::UnharmedPassive)].clear();
-    AssignRows(kArthurGunfightRuns, arthur.gunfightLines);
-    AssignRows(kArthurMeleeRuns, arthur.meleeLines);
-
-    LineCatalogue& john = catalogues.sets[static_cast<std::size_t>(VoiceSet::John)];
-    AssignStateLists(kJohnStateRuns, john);
-    AssignRows(kJohnGunfightRuns, john.gunfightLines);
-    AssignRows(kJohnMeleeRuns, john.meleeLines);
-
+    AssignLists(kArthurStateRuns, kArthurGunfightRuns, kArthurMeleeRuns,
+                catalogues.sets[static_cast<std::size_t>(VoiceSet::Arthur)]);
+    AssignLists(kJohnStateRuns, kJohnGunfightRuns, kJohnMeleeRuns,
+                catalogues.sets[static_cast<std::size_t>(VoiceSet::John)]);
     // Moving the storage keeps its bytes where the rows point.
     catalogues.ownNames = std::move(own.names);
-    for (OwnList& list : own.lists) {
-        ListOf(catalogues.sets[static_cast<std::size_t>(list.voice)], list.list) = std::move(list.rows);
-    }
+    for (OwnList& list : own.lists) catalogues.sets[static_cast<std::size_t>(list.voice)][list.list] = std::move(list.rows);
 }
 
-const SpeechLines* FindList(const LineCatalogue& catalogue, LineList list) {
-    if (list == LineList::Gunfight) return &catalogue.gunfightLines;
-    if (list == LineList::Melee) return &catalogue.meleeLines;
-    return FindStateLines(catalogue, StateOf(list));
-}
-
-const SpeechLines* FindStateLines(const LineCatalogue& catalogue, std::int32_t state) {
-    auto found = catalogue.stateLines.find(state);
-    return found != catalogue.stateLines.end() ? &found->second : nullptr;
+std::optional<LineList> ListOf(PedState state) {
+    if (state < PedState::Dead || state > PedState::Fleeing) return std::nullopt;
+    return static_cast<LineList>(static_cast<std::int32_t>(state) - static_cast<std::int32_t>(PedState::Dead));
 }
 
 std::size_t CatalogueRowCount(const LineCatalogue& catalogue) {

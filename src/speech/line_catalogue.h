@@ -1,32 +1,31 @@
 #pragma once
 // The voice-line catalogue: for each voice set, a list of lines per target state and one list
-// each for gunfights and melee. Built once at start-up, read-only afterwards.
+// each for gunfights and melee. Built at start-up and again when the player's list file changes;
+// a mute marks rows in place.
 
 #include <cstddef>
 #include <cstdint>
-#include <map>
+#include <optional>
 #include <vector>
 
 #include "speech/speech_line.h"
+#include "targeting/ped_state.h"
 
 namespace quillomar {
 
 using SpeechLines = std::vector<SpeechLine>;
 
-struct LineCatalogue {
-    std::map<std::int32_t, SpeechLines> stateLines;  // by PedState value
-    SpeechLines gunfightLines;
-    SpeechLines meleeLines;  // any fight that is not a gunfight
-};
+// A voice set's eight lists; melee serves any fight that is not a gunfight.
+using LineCatalogue = PerList<SpeechLines>;
 
-// Calls visit with each list of the catalogue, the state lists in key order, then the gunfight
-// and melee lists; const or not as the catalogue is.
+// Calls visit with each list of the catalogue, in LineList order; const or not as the catalogue is.
 template <typename Catalogue, typename Visit>
 void ForEachList(Catalogue& catalogue, Visit visit) {
-    for (auto& [state, lines] : catalogue.stateLines) visit(lines);
-    visit(catalogue.gunfightLines);
-    visit(catalogue.meleeLines);
+    for (auto& lines : catalogue.items) visit(lines);
 }
+
+// The list of a target state, Dead to Fleeing; none for a state no list serves.
+std::optional<LineList> ListOf(PedState state);
 
 // Both voice sets' catalogues, by VoiceSet, and the storage of the player's own lines' names,
 // which their rows point into. Moving keeps that storage where it is; copying could not.
@@ -66,12 +65,6 @@ struct OwnLines {
 // Fills both voice sets from the built-in tables, then puts the own lists in place of theirs and
 // keeps the storage of their names. Each step replaces what a previous build left.
 void BuildLineCatalogues(LineCatalogues& catalogues, OwnLines own = {});
-
-// The list of a catalogue: for a target state, null when the catalogue has no entry for it.
-const SpeechLines* FindList(const LineCatalogue& catalogue, LineList list);
-
-// The list for a target state, or null when the catalogue has no entry for it.
-const SpeechLines* FindStateLines(const LineCatalogue& catalogue, std::int32_t state);
 
 // Rows of every list of the catalogue, state and combat lists alike.
 std::size_t CatalogueRowCount(const LineCatalogue& catalogue);

@@ -1,6 +1,6 @@
 #pragma once
 // The built-in voice-line tables in the shape they are reviewed in: runs of consecutive rows
-// that share everything but the variation. BuildLineCatalogue expands them into rows.
+// that share everything but the variation. BuildLineCatalogues expands them into rows.
 
 #include <cstddef>
 #include <cstdint>
@@ -35,7 +35,7 @@ struct LineRun {
 
 using LineRuns = std::span<const LineRun>;
 
-// State lists of each voice set, in key order Dead, Writhing, FatallyInjured, Incapacitated,
+// State lists of each voice set, in LineList order: Dead, Writhing, FatallyInjured, Incapacitated,
 // RagdollHurt, Fleeing.
 inline constexpr std::size_t kStateListCount = 6;
 extern const LineRuns kArthurStateRuns[kStateListCount];

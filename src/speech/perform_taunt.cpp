@@ -61,11 +61,6 @@ bool SpeakChosenLine(const Speaker& speaker, LineList listName, std::span<const 
     return true;
 }
 
-// The list of a target state: Dead to Fleeing.
-LineList StateList(std::int32_t state) {
-    return static_cast<LineList>(state - static_cast<std::int32_t>(PedState::Dead));
-}
-
 }  // namespace
 
 void PrepareSpeech(Speech& speech, OwnLines own) {
@@ -87,26 +82,24 @@ void RefreshVoiceSet(Speech& speech, Ped playerPed) {
 bool PerformTaunt(const Speaker& speaker, PedState state, Ped target) {
     Speech& speech = speaker.speech;
     RefreshVoiceSet(speech, speaker.playerPed);
-    auto stateValue = static_cast<std::int32_t>(state);
-    const SpeechLines* list = FindStateLines(speech.catalogues.Of(speech.voiceSet), stateValue);
-    if (list == nullptr || list->empty()) return false;
+    const std::optional<LineList> listName = ListOf(state);
+    if (!listName) return false;
+    const SpeechLines& list = speech.catalogues.Of(speech.voiceSet)[*listName];
+    if (list.empty()) return false;
     // The target's surroundings decide only which line fits: they are asked when one is chosen.
     const TargetContext surroundings = BuildTargetContext(target, speaker.playerPed);
-    return SpeakChosenLine(speaker, StateList(stateValue), *list, surroundings, speech.history.states[stateValue]);
+    return SpeakChosenLine(speaker, *listName, list, surroundings, speech.history[*listName]);
 }
 
 bool PerformCombatTaunt(const Speaker& speaker, CombatContext& combat) {
     Speech& speech = speaker.speech;
     RefreshVoiceSet(speech, speaker.playerPed);
     if (combat.mode == CombatMode::None || combat.hostileCount == 0) return false;
-    const bool gunfight = combat.mode == CombatMode::Gunfight;
-    const LineCatalogue& catalogue = speech.catalogues.Of(speech.voiceSet);
-    const SpeechLines& list = gunfight ? catalogue.gunfightLines : catalogue.meleeLines;
-    RepeatQueue& history = gunfight ? speech.history.gunfight : speech.history.melee;
+    const LineList listName = combat.mode == CombatMode::Gunfight ? LineList::Gunfight : LineList::Melee;
+    const SpeechLines& list = speech.catalogues.Of(speech.voiceSet)[listName];
     if (list.empty()) return false;
     CompleteCombatContext(combat);
-    const LineList listName = gunfight ? LineList::Gunfight : LineList::Melee;
-    if (!SpeakChosenLine(speaker, listName, list, combat, history)) return false;
+    if (!SpeakChosenLine(speaker, listName, list, combat, speech.history[listName])) return false;
     speech.lastCombatTauntTick = platform::TickCount();
     return true;
 }

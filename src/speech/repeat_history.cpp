@@ -22,11 +22,10 @@ void Push(RepeatQueue& queue, std::int32_t row) {
 }
 
 void PrepareRepeatHistory(RepeatHistory& history, std::size_t rows) {
-    constexpr std::int32_t kLastState = 8;  // PedState::UnharmedPassive
-    for (std::int32_t state = 0; state <= kLastState; ++state) history.states[state] = RepeatQueue{};
-    for (auto& [state, queue] : history.states) ReserveRows(queue, rows);
-    ReserveRows(history.gunfight, rows);
-    ReserveRows(history.melee, rows);
+    for (RepeatQueue& queue : history.items) {
+        queue = RepeatQueue{};
+        ReserveRows(queue, rows);
+    }
 }
 
 }  // namespace quillomar

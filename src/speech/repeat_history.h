@@ -1,13 +1,14 @@
 #pragma once
 // The specific lines spoken lately, held back so that they do not come again too soon. There is
-// one queue per target state and one each for gunfight and melee taunts. The queues hold row
+// one queue per list: each target state's, the gunfight's and the melee's. The queues hold row
 // positions, not names, and both voice sets share them: a position spoken under one voice set
 // also holds back the row at that position in the other set's list for the same state or fight.
 
 #include <cstddef>
 #include <cstdint>
-#include <map>
 #include <vector>
+
+#include "speech/speech_line.h"
 
 namespace quillomar {
 
@@ -30,14 +31,10 @@ bool HeldBack(const RepeatQueue& queue, std::int32_t row, std::int32_t keep);
 // The row spoken now, at the front.
 void Push(RepeatQueue& queue, std::int32_t row);
 
-struct RepeatHistory {
-    std::map<std::int32_t, RepeatQueue> states;  // by PedState value
-    RepeatQueue gunfight;
-    RepeatQueue melee;  // any fight that is not a gunfight
-};
+using RepeatHistory = PerList<RepeatQueue>;
 
-// Empty queues for states 0 to 8 and both fights, each with row slots for lists of up to rows
-// rows, so that pushing from such a list does not allocate.
+// Empty queues, each with row slots for lists of up to rows rows, so that pushing from such a
+// list does not allocate.
 void PrepareRepeatHistory(RepeatHistory& history, std::size_t rows);
 
 }  // namespace quillomar

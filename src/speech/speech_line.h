@@ -1,6 +1,7 @@
 #pragma once
 // One row of the voice-line catalogue, the bits that say when it fits, and the two voice sets.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -52,6 +53,15 @@ enum class LineList : std::uint8_t {
     Melee
 };
 inline constexpr std::size_t kLineListCount = 8;
+
+// One T for each of the eight lists, by LineList.
+template <typename T>
+struct PerList {
+    std::array<T, kLineListCount> items{};
+
+    T& operator[](LineList list) { return items[static_cast<std::size_t>(list)]; }
+    const T& operator[](LineList list) const { return items[static_cast<std::size_t>(list)]; }
+};
 
 // The names players and tools know them by.
 inline const char* VoiceSetName(VoiceSet set) { return set == VoiceSet::John ? "John" : "Arthur"; }

@@ -76,7 +76,7 @@ TEST(LiveFiles, RenewsOnlyWhatTheChangeTouches) {
         std::uint32_t tick = kStart;
         FramesThatRead(state, tick, 1);  // makes the prompts
         const std::int32_t prompt = state.frame.prompts.taunt->handle;
-        Push(state.taunting.speech.history.states[1], 0);
+        Push(state.taunting.speech.history[LineList::Dead], 0);
         state.taunting.taunts.records.push_back({101, 12345, false});
         state.taunting.speech.voiceSet = VoiceSet::John;
 
@@ -84,7 +84,7 @@ TEST(LiveFiles, RenewsOnlyWhatTheChangeTouches) {
         const std::string what = c.edit != nullptr ? c.edit : c.lines;
         ASSERT_EQ(FramesThatRead(state, tick, 70), 1) << what;
         EXPECT_EQ(state.frame.prompts.taunt->handle != prompt, c.promptsMadeAnew) << what;
-        EXPECT_EQ(state.taunting.speech.history.states[1].pushes, c.linesBuiltAgain ? 0u : 1u) << what;
+        EXPECT_EQ(state.taunting.speech.history[LineList::Dead].pushes, c.linesBuiltAgain ? 0u : 1u) << what;
         // What is not the files' carries on.
         EXPECT_EQ(state.taunting.taunts.records.size(), 1u) << what;
         EXPECT_EQ(state.taunting.speech.voiceSet, VoiceSet::John) << what;

@@ -28,9 +28,9 @@ TEST(LineFile, GivesBackEveryBuiltInRowAsWritten) {
     EXPECT_EQ(CountedProblems(read.problems), 0u);  // the rows never said over a ped are noted only
     ASSERT_EQ(read.lines.lists.size(), kVoiceSetCount * kLineListCount);
     for (const auto& [voice, list, rows] : read.lines.lists) {
-        const SpeechLines* built = FindList(BuiltInCatalogues().Of(voice), list);
-        ASSERT_EQ(rows.size(), built->size()) << LineFileSection(voice, list);
-        for (std::size_t i = 0; i < rows.size(); ++i) ExpectSameRow(rows[i], (*built)[i], LineFileRow(rows[i]));
+        const SpeechLines& built = BuiltInCatalogues().Of(voice)[list];
+        ASSERT_EQ(rows.size(), built.size()) << LineFileSection(voice, list);
+        for (std::size_t i = 0; i < rows.size(); ++i) ExpectSameRow(rows[i], built[i], LineFileRow(rows[i]));
     }
 }
 
@@ -67,14 +67,14 @@ TEST(LineFile, NamesStayWithTheListsWhenTheCatalogueTakesThem) {
     LineCatalogues built;
     BuildLineCatalogues(built, std::move(read.lines));
     LineCatalogues moved = std::move(built);  // as a reload replaces the catalogues whole
-    const SpeechLines& melee = moved.Of(VoiceSet::John).meleeLines;
+    const SpeechLines& melee = moved.Of(VoiceSet::John)[LineList::Melee];
     ASSERT_EQ(melee.size(), 3u);
     EXPECT_STREQ(melee[1].speechName, "TEST_FIRST");
     EXPECT_EQ(melee[1].variation, 2);
     EXPECT_STREQ(melee[1].voice, "JOHN_AI");
     EXPECT_STREQ(melee[2].speechName, "TEST_SECOND");
     EXPECT_EQ(melee[2].voice, nullptr);
-    const char* last = moved.Of(VoiceSet::Arthur).gunfightLines[0].speechName;
+    const char* last = moved.Of(VoiceSet::Arthur)[LineList::Gunfight][0].speechName;
     EXPECT_STREQ(last, "TEST_THIRD");
     EXPECT_LT(last + std::strlen(last), moved.ownNames.data() + moved.ownNames.size());  // it ends inside
 }
