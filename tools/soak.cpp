@@ -312,7 +312,7 @@ int RunSoak(std::span<const std::string_view> args, std::ostream& out, std::ostr
         {"taunt history (peds)", peak.tauntRecords, quillomar::kMaxTauntRecords},
         {"provoked peds (room)", peak.provokedPeds, quillomar::kMaxProvokedPeds},
         {"hostile peds (room)", peak.hostilePeds, static_cast<std::size_t>(quillomar::kNearbyPedCapacity)},
-        {"line history queues", peak.repeatQueues, 11},
+        {"line history queues", peak.repeatQueues, quillomar::kLineListCount},
         {"line history (rows a queue)", peak.repeatSlots, longest},
         {"line pools (rows)", peak.linePoolRows, longest},
         {"prompts", peak.prompts, 2},
