@@ -9,6 +9,7 @@
 #include <string>
 
 #include "allocation_count.h"
+#include "core/player_folder.h"
 #include "host/native_hashes.h"
 #include "plugin_driver.h"
 #include "tape_host.h"
@@ -18,7 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kSettingsFile = "Quillomar.ini";
 
 bool MakesPrompts(const tape::Tape& tape, const tape::Frame& frame) {
     auto first = tape.calls.begin() + frame.firstCall;
@@ -59,7 +59,7 @@ void LeaveReplayFolder() {
 
 void Rewind(const tape::Tape& tape) {
     for (const fs::directory_entry& entry : fs::directory_iterator(".")) fs::remove_all(entry.path());
-    if (tape.ini) std::ofstream(kSettingsFile, std::ios::binary) << *tape.ini;
+    if (tape.ini) std::ofstream(quillomar::kSettingsFile.Name(), std::ios::binary) << *tape.ini;
     for (const auto& [name, text] : tape.files) std::ofstream(name, std::ios::binary) << text;
     tape_host::Play(tape);
 }

@@ -43,12 +43,18 @@ target_link_options(Quillomar PRIVATE -Wl,--defsym,_ZN9__gnu_cxx27__verbose_term
 set_target_properties(Quillomar PROPERTIES PREFIX "" SUFFIX ".asi" OUTPUT_NAME "Quillomar"
   RUNTIME_OUTPUT_DIRECTORY "${QUILLOMAR_DIST_DIR}")
 
+# What reads and reports the player's files on Windows: QuillomarCheck.exe's sources, which the
+# stand-in host (win/) compiles too, to write the trace's record of the files as the plug-in reads them.
+set(QUILLOMAR_PLAYER_FILE_SOURCES)
+foreach(source config/default_file config/key_bindings config/setting_table config/settings config/settings_check
+    core/player_folder core/player_text platform/ini_reader platform/platform_win32 platform/text_files
+    platform/text_files_win32 plugin/player_files speech/line_file speech/list_text speech/muted_lines
+    speech/line_catalogue speech/lines_arthur speech/lines_combat speech/lines_john)
+  list(APPEND QUILLOMAR_PLAYER_FILE_SOURCES "${PROJECT_SOURCE_DIR}/src/${source}.cpp")
+endforeach()
+
 # QuillomarCheck.exe: the settings check for players, a console program from the same sources.
-add_executable(QuillomarCheck tools/check_main.cpp tools/check_command.cpp src/config/default_file.cpp src/config/key_bindings.cpp
-  src/config/setting_table.cpp src/config/settings.cpp src/config/settings_check.cpp src/core/player_text.cpp
-  src/platform/ini_reader.cpp src/platform/platform_win32.cpp src/platform/text_files.cpp
-  src/platform/text_files_win32.cpp src/plugin/player_files.cpp src/speech/line_file.cpp src/speech/list_text.cpp src/speech/muted_lines.cpp
-  src/speech/line_catalogue.cpp src/speech/lines_arthur.cpp src/speech/lines_combat.cpp src/speech/lines_john.cpp)
+add_executable(QuillomarCheck tools/check_main.cpp tools/check_command.cpp ${QUILLOMAR_PLAYER_FILE_SOURCES})
 target_include_directories(QuillomarCheck PRIVATE src tools)
 target_compile_options(QuillomarCheck PRIVATE ${QUILLOMAR_SIZE_COMPILE_OPTIONS})
 target_link_options(QuillomarCheck PRIVATE ${QUILLOMAR_SIZE_LINK_OPTIONS} -static -static-libgcc -static-libstdc++ -s -Wl,--no-insert-timestamp)

@@ -11,6 +11,7 @@
 
 #include "chaos.h"
 #include "config/setting_table.h"
+#include "core/player_folder.h"
 #include "game.h"
 #include "plugin/plugin.h"
 #include "plugin/update_frame.h"
@@ -23,7 +24,7 @@ namespace {
 // A settings file with every key at a drawn value; now and then none at all, so the default
 // file is written.
 void WriteSettingsFile() {
-    std::remove("Quillomar.ini");
+    std::remove(quillomar::kSettingsFile.Name());
     if (sim::DrawChaos(1) % 8 == 0) return;
     std::string text;
     std::string section;
@@ -35,7 +36,7 @@ void WriteSettingsFile() {
                                 : sim::OddSettingValues()[pick % sim::OddSettingValues().size()];
         text += std::string(def.key) + "=" + value + "\n";
     }
-    if (std::FILE* file = std::fopen("Quillomar.ini", "wb")) {
+    if (std::FILE* file = std::fopen(quillomar::kSettingsFile.Name(), "wb")) {
         std::fwrite(text.data(), 1, text.size(), file);
         std::fclose(file);
     }

@@ -13,6 +13,7 @@
 #include "config/setting_table.h"
 #include "config/settings.h"
 #include "config/settings_check.h"
+#include "core/player_folder.h"
 #include "platform/ini_reader.h"
 #include "support.h"
 
@@ -54,11 +55,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view file(reinterpret_cast<const char*>(data), size);
     ReadEveryKey(file);
 
-    std::FILE* out = std::fopen("Quillomar.ini", "wb");
+    std::FILE* out = std::fopen(kSettingsFile.Name(), "wb");
     Require(out != nullptr && std::fwrite(data, 1, size, out) == size && std::fclose(out) == 0,
             "the settings file could not be written");
-    RequireTextsEnd(ReadSettings("Quillomar.ini"));
+    RequireTextsEnd(ReadSettings(kSettingsFile.Name()));
     // The checker reads the same bytes and always says something of them.
-    Require(!ProblemReport("Quillomar.ini", CheckSettingsText(file)).empty(), "the checker's report is empty");
+    Require(!ProblemReport(kSettingsFile.Name(), CheckSettingsText(file)).empty(), "the checker's report is empty");
     return 0;
 }

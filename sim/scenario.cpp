@@ -7,8 +7,9 @@
 #include <cstring>
 #include <limits>
 
-#include "host/control_hashes.h"
 #include "config/key_bindings.h"
+#include "core/player_folder.h"
+#include "host/control_hashes.h"
 #include "keyboard.h"
 #include "natives.h"
 #include "scenario_values.h"
@@ -94,7 +95,6 @@ const StepForm& FormOf(const Json& step) {
         "release or folder");
 }
 
-constexpr const char* kSettingsFile = "Quillomar.ini";
 
 // A file of the plug-in's folder: a plain name in it, never a path out of it. The settings file
 // itself comes with "ini" at the start, but a step may change it.
@@ -295,7 +295,7 @@ std::optional<Scenario> ParseScenario(std::string_view text, std::string& error)
 }
 
 bool PlaceScenarioFiles(const Scenario& scenario, std::string& error) {
-    if (scenario.ini && !PlaceFile(kSettingsFile, *scenario.ini, error)) return false;
+    if (scenario.ini && !PlaceFile(quillomar::kSettingsFile.Name(), *scenario.ini, error)) return false;
     for (const auto& [name, text] : scenario.files) {
         if (!PlaceFile(name, text, error)) return false;
     }

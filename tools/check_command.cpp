@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "core/player_folder.h"
 #include "core/player_text.h"
 #include "platform/text_files.h"
 #include "plugin/player_files.h"
@@ -12,30 +13,14 @@
 namespace tool {
 namespace {
 
-#ifdef _WIN32
-constexpr std::string_view kSeparators = "/\\";
-constexpr const char* kSeparator = "\\";
-#else
-constexpr std::string_view kSeparators = "/";
-constexpr const char* kSeparator = "/";
-#endif
-
 bool IsFolder(const std::string& path) {
     struct stat info {};
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-bool EndsInSeparator(std::string_view path) { return !path.empty() && kSeparators.find(path.back()) != path.npos; }
-
-// The folder part of a path, with its last separator; empty for a name alone.
-std::string_view FolderOf(std::string_view path) {
-    const std::size_t last = path.find_last_of(kSeparators);
-    return last == std::string_view::npos ? std::string_view() : path.substr(0, last + 1);
-}
-
 // A path from the root, or (on Windows) from a drive.
 bool IsAbsolute(std::string_view path) {
-    if (EndsInSeparator(path.substr(0, 1))) return true;
+    if (!path.empty() && quillomar::platform::kFolderSeparators.find(path.front()) != std::string_view::npos) return true;
 #ifdef _WIN32
     return path.size() >= 2 && path[1] == ':';
 #else
@@ -46,13 +31,14 @@ bool IsAbsolute(std::string_view path) {
 // The list file the settings name, as the plug-in finds it: a name alone beside the settings file.
 std::optional<quillomar::LineFileLoad> LoadListBeside(std::string_view settingsFile, const std::string& listName) {
     if (listName.empty()) return std::nullopt;
-    const std::string listFile = IsAbsolute(listName) ? listName : std::string(FolderOf(settingsFile)) + listName;
+    const std::string listFile =
+        IsAbsolute(listName) ? listName : quillomar::PathInFolder(quillomar::FolderOf(settingsFile), listName);
     return quillomar::LoadLineFile(listFile.c_str());
 }
 
 // A taunt list file or the muted file handed to the checker alone: its own report.
 int CheckListAlone(const std::string& path, std::string_view name, std::FILE* out) {
-    const quillomar::FilesReport report = quillomar::SameName(name, quillomar::kMutedFileName)
+    const quillomar::FilesReport report = quillomar::SameName(name, quillomar::kMutedFile.Name())
                                               ? quillomar::ReportMutedFile(quillomar::LoadMutedFile(path.c_str()))
                                               : quillomar::ReportListFile(name, quillomar::LoadLineFile(path.c_str()));
     std::fputs(report.text.c_str(), out);
@@ -72,20 +58,20 @@ int RunCheck(std::string_view program, std::span<const std::string_view> args, s
                      name.c_str());
         return 2;
     }
-    std::string path = args.empty() ? "Quillomar.ini" : std::string(args[0]);
-    if (IsFolder(path)) path += std::string(EndsInSeparator(path) ? "" : kSeparator) + "Quillomar.ini";
+    std::string path = args.empty() ? quillomar::kSettingsFile.Name() : std::string(args[0]);
+    if (IsFolder(path)) path = quillomar::PathInFolder(path, quillomar::kSettingsFile.Name());
     std::optional<std::string> bytes = quillomar::platform::ReadFileBytes(path.c_str());
     if (!bytes) {
         std::fprintf(err, "%s: cannot read %s: %s\n", name.c_str(), path.c_str(),
                      quillomar::platform::LastErrorText().c_str());
         return 2;
     }
-    const std::string_view fileName = std::string_view(path).substr(FolderOf(path).size());
-    if (quillomar::SameName(fileName, quillomar::kMutedFileName) || quillomar::IsListFileText(*bytes)) {
+    const std::string_view fileName = std::string_view(path).substr(quillomar::FolderOf(path).size());
+    if (quillomar::SameName(fileName, quillomar::kMutedFile.Name()) || quillomar::IsListFileText(*bytes)) {
         return CheckListAlone(path, fileName, out);
     }
     const std::string listName = quillomar::ListFileSetting(*bytes);
-    const std::string muted = std::string(FolderOf(path)) + quillomar::kMutedFileName;
+    const std::string muted = quillomar::PathInFolder(quillomar::FolderOf(path), quillomar::kMutedFile.Name());
     const quillomar::PlayerLists lists{LoadListBeside(path, listName), quillomar::LoadMutedFile(muted.c_str())};
     const quillomar::FilesReport report = quillomar::ReportPlayerFiles(fileName, *bytes, listName, lists);
     std::fputs(report.text.c_str(), out);

@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "config/settings.h"
+#include "core/player_folder.h"
 #include "demo_scenario.h"
 #include "platform/platform.h"
 #include "plugin/plugin.h"
@@ -80,8 +81,9 @@ void TellStartUp(const sim::Scenario& scenario, bool hadSettings, bool ranStartU
         out << "settings: no frame was run, so the plug-in never started\n";
     } else if (hadSettings || scenario.ini) {
         out << "settings: read Quillomar.ini\n";
-    } else if (fs::is_regular_file("Quillomar.ini")) {
-        out << "settings: no Quillomar.ini, so the commented default file was written (" << CountLines("Quillomar.ini")
+    } else if (fs::is_regular_file(quillomar::kSettingsFile.Name())) {
+        out << "settings: no " << quillomar::kSettingsFile.Name() << ", so the commented default file was written ("
+            << CountLines(quillomar::kSettingsFile.Name())
             << " lines)\n";
     } else {
         out << "settings: no Quillomar.ini, and the default file could not be written: built-in defaults\n";
@@ -102,7 +104,7 @@ int PlayIn(const sim::Scenario& scenario, const std::string& source, const Plugi
         err << "quillomar: " << where << ": " << problem << "\n";
         return 2;
     }
-    bool hadSettings = fs::exists("Quillomar.ini");
+    bool hadSettings = fs::exists(quillomar::kSettingsFile.Name());
     if (!hadSettings && !CanWriteHere(problem)) {
         err << "quillomar: cannot write in the folder '" << where << "' (" << problem
             << "), where the plug-in would write its default Quillomar.ini\n";

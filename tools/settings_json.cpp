@@ -4,6 +4,7 @@
 
 #include "config/key_bindings.h"
 #include "config/setting_table.h"
+#include "core/player_folder.h"
 #include "platform/ini_reader.h"
 #include "platform/platform.h"
 #include "platform/text_files.h"
@@ -85,14 +86,14 @@ std::string MutedArray(const std::vector<quillomar::MutedLine>& lines) {
 }
 
 std::string LoadedFilesFields() {
-    const quillomar::Settings settings = quillomar::ReadSettings(quillomar::platform::kSettingsPath);
-    const std::string bytes = quillomar::platform::ReadFileBytes(quillomar::platform::kSettingsPath).value_or("");
+    const quillomar::Settings settings = quillomar::ReadSettings(quillomar::kSettingsFile.Path());
+    const std::string bytes = quillomar::platform::ReadFileBytes(quillomar::kSettingsFile.Path()).value_or("");
     std::string fields = "\"settings\":" + SettingsObject(settings, bytes);
     const std::optional<quillomar::LineFileLoad> lines = quillomar::LoadNamedLineFile(settings);
     if (lines && lines->outcome == quillomar::LineFileLoad::Outcome::Read) {
         fields += ",\"lines\":" + LinesArray(lines->read.lines);
     }
-    const quillomar::MutedFileLoad muted = quillomar::LoadMutedFile(quillomar::platform::kMutedPath);
+    const quillomar::MutedFileLoad muted = quillomar::LoadMutedFile(quillomar::kMutedFile.Path());
     if (muted.outcome != quillomar::MutedFileLoad::Outcome::Missing) {
         fields += ",\"muted\":" + MutedArray(quillomar::MutedLinesOf(muted));
     }

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "chaos.h"
+#include "core/player_folder.h"
 #include "folder_files.h"
 #include "game.h"
 #include "plugin/plugin.h"
@@ -100,9 +101,7 @@ const char* const kStartSettings[] = {
     "[Advanced]\nRepeatPreventionCount=2147483647\nTauntListFile=soak-lines.txt\n[CombatTaunts]\nMeleeCooldown=0\n"
     "TackleChance=100\n[Settings]\nMuteKey=F10\n",
 };
-constexpr const char* kSettingsFile = "Quillomar.ini";
 constexpr const char* kListFile = "soak-lines.txt";
-constexpr const char* kMutedFile = "Quillomar-muted.txt";
 
 // A list file of the soak's choosing: lists of made-up lines, one as long as a list may be, or
 // lists left empty.
@@ -193,7 +192,7 @@ class Soak {
   private:
     void Start(std::uint64_t start) {
         if (state_ != nullptr) Measure();  // the last frames of the previous start
-        Write(kSettingsFile, kStartSettings[start % std::size(kStartSettings)], start * kFramesPerRestart);
+        Write(quillomar::kSettingsFile.Name(), kStartSettings[start % std::size(kStartSettings)], start * kFramesPerRestart);
         state_ = &quillomar::StartPlugin();
         lastReloads_ = 0;
         sim::SetChaos(options_.seed * 0x9E3779B97F4A7C15ull + start + 1);
@@ -217,7 +216,7 @@ class Soak {
     // The player's files changed while the game runs: rewritten, with garbage too, or removed.
     void ChangeFiles(std::uint64_t frame) {
         const std::uint32_t which = random_.Next() % 3;
-        const char* name = which == 0 ? kSettingsFile : which == 1 ? kListFile : kMutedFile;
+        const char* name = which == 0 ? quillomar::kSettingsFile.Name() : which == 1 ? kListFile : quillomar::kMutedFile.Name();
         const std::uint32_t kind = random_.Next() % 4;
         if (kind == 0) {
             std::string ignored;

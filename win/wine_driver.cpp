@@ -70,10 +70,10 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 // Another program holding the file open without sharing: the plug-in can neither read nor
 // replace it.
 void LockSettingsFile() {
-    gSettingsLock = CreateFileA(quillomar::platform::kSettingsPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+    gSettingsLock = CreateFileA(quillomar::kSettingsFile.Path(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (gSettingsLock == INVALID_HANDLE_VALUE) {
-        std::fprintf(stderr, "quillomar_wine: cannot lock %s: %s\n", quillomar::platform::kSettingsPath,
+        std::fprintf(stderr, "quillomar_wine: cannot lock %s: %s\n", quillomar::kSettingsFile.Path(),
                      standin::WindowsErrorText(GetLastError()).c_str());
         std::exit(3);
     }

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <stdexcept>
 #include <string_view>
 #include <variant>
 
@@ -63,6 +64,15 @@ struct SettingPair {
 };
 
 std::span<const SettingDef> SettingDefs();
+
+// The row of a field's key.
+template <typename Field>
+const SettingDef& SettingRow(Field Settings::*field) {
+    for (const SettingDef& def : SettingDefs()) {
+        if (const auto* mine = std::get_if<Field Settings::*>(&def.field); mine != nullptr && *mine == field) return def;
+    }
+    throw std::logic_error("a field without a row in the settings table");
+}
 std::span<const SettingPair> SettingPairs();
 
 // What the inert keys are said to do: nothing, and what governs the matter instead.

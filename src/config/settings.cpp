@@ -11,6 +11,7 @@
 #include "config/default_file.h"
 #include "config/key_bindings.h"
 #include "config/setting_table.h"
+#include "core/player_folder.h"
 #include "host/control_hashes.h"
 #include "platform/platform.h"
 
@@ -131,14 +132,14 @@ Settings LoadSettings(SettingsOrigin* origin) {
     // A file that exists is never replaced, even one that cannot be read: its keys then simply
     // take their defaults.
     SettingsOrigin found;
-    if (!platform::FileExists(platform::kSettingsPath)) {
-        platform::WriteOutcome outcome = WriteDefaultSettingsFile(platform::kSettingsPath);
+    if (!platform::FileExists(kSettingsFile.Path())) {
+        platform::WriteOutcome outcome = WriteDefaultSettingsFile(kSettingsFile.Path());
         found.source = outcome.written ? SettingsOrigin::Source::DefaultFileWritten
                                        : SettingsOrigin::Source::DefaultFileNotWritten;
         found.writeError = outcome.error;
     }
     if (origin != nullptr) *origin = std::move(found);
-    return ReadSettings(platform::kSettingsPath);
+    return ReadSettings(kSettingsFile.Path());
 }
 
 }  // namespace quillomar

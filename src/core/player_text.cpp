@@ -79,6 +79,13 @@ void SortByLine(std::vector<FileProblem>& problems) {
     problems = std::move(sorted);
 }
 
+std::string SizeText(std::size_t bytes) {
+    constexpr std::size_t kKilo = 1024;
+    if (bytes != 0 && bytes % (kKilo * kKilo) == 0) return std::to_string(bytes / (kKilo * kKilo)) + " MiB";
+    if (bytes != 0 && bytes % kKilo == 0) return std::to_string(bytes / kKilo) + " KB";
+    return std::to_string(bytes) + " bytes";
+}
+
 std::string ProblemCount(std::size_t count) { return std::to_string(count) + (count == 1 ? " problem" : " problems"); }
 
 std::size_t CountedProblems(const std::vector<FileProblem>& problems) {

@@ -47,6 +47,9 @@ struct FileProblem {
 // The problems in line order, keeping the order found within a line.
 void SortByLine(std::vector<FileProblem>& problems);
 
+// A size as players read it: "1 MiB", "64 KB", "100 bytes".
+std::string SizeText(std::size_t bytes);
+
 // "1 problem", "2 problems".
 std::string ProblemCount(std::size_t count);
 

@@ -15,8 +15,12 @@ std::uint32_t TickCount();
 // Seconds of the calendar time, truncated to 32 bits.
 std::uint32_t CalendarSeconds();
 
-// The settings file, relative to the process's current directory.
-extern const char* const kSettingsPath;
+// The characters that end a folder in a path, the first the one the system writes.
+#ifdef _WIN32
+inline constexpr std::string_view kFolderSeparators = "\\/";
+#else
+inline constexpr std::string_view kFolderSeparators = "/";
+#endif
 
 std::int32_t ReadProfileInt(const char* section, const char* key, std::int32_t defaultValue, const char* path);
 void ReadProfileString(const char* section, const char* key, const char* defaultText, char* buffer, std::uint32_t size,

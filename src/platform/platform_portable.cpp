@@ -80,8 +80,6 @@ WriteOutcome Failed(int error) { return {false, std::strerror(error)}; }
 
 }  // namespace
 
-const char* const kSettingsPath = "./Quillomar.ini";
-
 std::uint32_t TickCount() { return hostTickCount(); }
 std::uint32_t CalendarSeconds() { return hostCalendarSeconds(); }
 

@@ -40,8 +40,6 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 
 }  // namespace
 
-const char* const kSettingsPath = ".\\Quillomar.ini";
-
 std::uint32_t TickCount() { return GetTickCount(); }
 std::uint32_t CalendarSeconds() { return static_cast<std::uint32_t>(std::time(nullptr)); }
 

@@ -10,10 +10,6 @@
 
 namespace quillomar::platform {
 
-// The log and the muted lines, next to the settings file.
-extern const char* const kLogPath;
-extern const char* const kMutedPath;
-
 // The file's bytes, or nothing when it cannot be read (a folder of that name included). With a
 // bound, reading stops after maxBytes + 1 bytes, so a result longer than maxBytes says the file is
 // larger.

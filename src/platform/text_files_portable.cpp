@@ -12,8 +12,6 @@ extern "C" std::uint32_t hostCalendarSeconds();
 
 namespace quillomar::platform {
 
-const char* const kLogPath = "./Quillomar.log";
-const char* const kMutedPath = "./Quillomar-muted.txt";
 const char* const kBuildKind = "simulated game";
 
 std::string LocalDateTime() {

@@ -8,8 +8,6 @@
 
 namespace quillomar::platform {
 
-const char* const kLogPath = ".\\Quillomar.log";
-const char* const kMutedPath = ".\\Quillomar-muted.txt";
 const char* const kBuildKind = "Windows";
 
 std::string LocalDateTime() {

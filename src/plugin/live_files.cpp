@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/player_folder.h"
 #include "platform/text_files.h"
 #include "plugin/player_files.h"
 #include "plugin/plugin_log.h"
@@ -14,22 +15,21 @@ namespace quillomar {
 namespace {
 
 constexpr std::uint32_t kLookIntervalMs = 1000;
-constexpr const char* kSettingsName = "Quillomar.ini";
 
 platform::FileStamp ListStamp(const Settings& settings) {
     return settings.tauntListFile[0] != '\0' ? platform::StampOf(settings.tauntListFile) : platform::FileStamp{};
 }
 
 WatchedStamps LookAt(const Settings& settings) {
-    return {platform::StampOf(platform::kSettingsPath), ListStamp(settings), platform::StampOf(platform::kMutedPath)};
+    return {platform::StampOf(kSettingsFile.Path()), ListStamp(settings), platform::StampOf(kMutedFile.Path())};
 }
 
 // The files whose stamps changed, for the log: "Quillomar.ini and Mine.txt", say.
 std::string ChangedFiles(const WatchedStamps& seen, const WatchedStamps& inForce, const Settings& settings) {
     std::vector<std::string> changed;
-    if (seen.settings != inForce.settings) changed.emplace_back(kSettingsName);
+    if (seen.settings != inForce.settings) changed.emplace_back(kSettingsFile.Name());
     if (seen.lines != inForce.lines) changed.emplace_back(settings.tauntListFile);
-    if (seen.muted != inForce.muted) changed.emplace_back(kMutedFileName);
+    if (seen.muted != inForce.muted) changed.emplace_back(kMutedFile.Name());
     return Listed(changed);
 }
 
@@ -56,17 +56,17 @@ void PutInForce(PluginState& state, const Settings& fresh, PlayerLists& lists) {
 
 void ReadAgain(PluginState& state, const WatchedStamps& seen) {
     FilesWatch& watch = state.watch;
-    const std::optional<std::string> bytes = platform::ReadFileBytes(platform::kSettingsPath);
+    const std::optional<std::string> bytes = platform::ReadFileBytes(kSettingsFile.Path());
     if (!bytes) {  // gone, a folder, held by another program: tried again at the next look
         if (!watch.unreadableTold) LogUnreadableChange(platform::LastErrorText());
         watch.unreadableTold = true;
         return;
     }
     const std::string changed = ChangedFiles(seen, watch.inForce, state.settings);
-    const Settings fresh = ReadSettings(platform::kSettingsPath);
+    const Settings fresh = ReadSettings(kSettingsFile.Path());
     const platform::FileStamp listStamp = ListStamp(fresh);
     PlayerLists lists = LoadPlayerLists(fresh);
-    const FilesReport report = ReportPlayerFiles(kSettingsName, *bytes, fresh.tauntListFile, lists);
+    const FilesReport report = ReportPlayerFiles(kSettingsFile.Name(), *bytes, fresh.tauntListFile, lists);
     LogReload(report, changed);
     GiveNotice(state.notice, FilesNotice(report, fresh.tauntListFile, true));
     PutInForce(state, fresh, lists);
@@ -87,7 +87,7 @@ void StartWatching(FilesWatch& watch, const Settings& settings) {
 
 void KeepOwnMutedWrite(FilesWatch& watch, const platform::FileStamp& before) {
     if (before != watch.inForce.muted || watch.lastSeen.muted != watch.inForce.muted) return;
-    watch.inForce.muted = watch.lastSeen.muted = platform::StampOf(platform::kMutedPath);
+    watch.inForce.muted = watch.lastSeen.muted = platform::StampOf(kMutedFile.Path());
 }
 
 void RefreshPlayerFiles(PluginState& state) {

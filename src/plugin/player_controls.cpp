@@ -14,13 +14,11 @@
 namespace quillomar {
 namespace {
 
-constexpr const char* kPrefix = "Quillomar: ";
-
 void SwitchOffOrOn(PluginState& state) {
     state.switchedOff = !state.switchedOff;
-    const std::string text = state.switchedOff ? std::string(kPrefix) + "off - press " +
+    const std::string text = state.switchedOff ? std::string(kNoticePrefix) + "off - press " +
                                                      KeyBindingText(state.settings.toggleKey) + " to switch it on again"
-                                               : std::string(kPrefix) + "on";
+                                               : std::string(kNoticePrefix) + "on";
     GiveNotice(state.notice, text);
 }
 
@@ -34,31 +32,23 @@ std::string LineAndSource(const SpokenLine& line, const Settings& settings) {
     return text + std::string(FileName(settings.tauntListFile)) + " line " + std::to_string(line.fileLine);
 }
 
-// Appends the line to the muted file, made with its header when missing; the system's words for
-// why it could not be saved, or nothing.
+// Adds the line to the muted file; the system's words for why it could not be saved, or nothing.
 std::optional<std::string> SaveMuted(PluginState& state, const MutedLine& line) {
-    const platform::FileStamp before = platform::StampOf(platform::kMutedPath);
-    const std::optional<std::string> bytes = platform::ReadFileBytes(platform::kMutedPath, kMutedFileMaxBytes);
-    std::string text = MutedFileRow(line) + "\n";
-    if (!before.exists) {
-        text = MutedFileHeader() + text;
-    } else if (bytes && !bytes->empty() && bytes->back() != '\n' && bytes->back() != '\r') {
-        text = "\n" + text;  // the player's last row keeps a line of its own
-    }
-    if (!platform::WriteTextFile(platform::kMutedPath, text, true)) return platform::LastErrorText();
-    KeepOwnMutedWrite(state.watch, before);
-    return std::nullopt;
+    const platform::FileStamp before = platform::StampOf(kMutedFile.Path());
+    std::optional<std::string> unsaved = AppendMutedLine(kMutedFile.Path(), line);
+    if (!unsaved) KeepOwnMutedWrite(state.watch, before);
+    return unsaved;
 }
 
 void MuteLastLine(PluginState& state) {
     Speech& speech = state.taunting.speech;
     if (speech.linesSpoken == 0) {
-        GiveNotice(state.notice, std::string(kPrefix) + "no line has been said yet, so there is none to mute");
+        GiveNotice(state.notice, std::string(kNoticePrefix) + "no line has been said yet, so there is none to mute");
         return;
     }
     const SpokenLine& spoken = speech.lastSpoken;
     if (IsMuted(speech.muted, spoken.name, spoken.variation)) {
-        GiveNotice(state.notice, std::string(kPrefix) + Named(spoken) + " is muted already");
+        GiveNotice(state.notice, std::string(kNoticePrefix) + Named(spoken) + " is muted already");
         return;
     }
     const MutedLine line{spoken.name, spoken.variation};
@@ -66,15 +56,15 @@ void MuteLastLine(PluginState& state) {
     MarkMutedRows(speech.catalogues, speech.muted);
     const std::optional<std::string> unsaved = SaveMuted(state, line);
     if (!unsaved) {
-        LogPlayLine(std::string(kPrefix) + "muted " + Named(spoken) + ", added to " + kMutedFileName);
-        GiveNotice(state.notice, std::string(kPrefix) + "muted " + Named(spoken) + " - delete its row in " +
-                                     kMutedFileName + " to hear it again");
+        LogPlayLine(std::string(kNoticePrefix) + "muted " + Named(spoken) + ", added to " + kMutedFile.Name());
+        GiveNotice(state.notice, std::string(kNoticePrefix) + "muted " + Named(spoken) + " - delete its row in " +
+                                     kMutedFile.Name() + " to hear it again");
         return;
     }
-    LogPlayLine(std::string(kPrefix) + "muted " + Named(spoken) + ", but it could not be saved in " + kMutedFileName +
+    LogPlayLine(std::string(kNoticePrefix) + "muted " + Named(spoken) + ", but it could not be saved in " + kMutedFile.Name() +
                 " (" + *unsaved + "), so it is muted only until that file is next read");
-    GiveNotice(state.notice, std::string(kPrefix) + "muted " + Named(spoken) + ", but it could not be saved in " +
-                                 kMutedFileName + " - see Quillomar.log");
+    GiveNotice(state.notice, std::string(kNoticePrefix) + "muted " + Named(spoken) + ", but it could not be saved in " +
+                                 kMutedFile.Name() + " - see " + kLogFile.Name());
 }
 
 }  // namespace
@@ -96,7 +86,7 @@ void NameSpokenLine(PluginState& state) {
     if (speech.linesSpoken == state.linesNamed) return;
     state.linesNamed = speech.linesSpoken;
     if (!state.settings.showLineNames) return;
-    const std::string text = kPrefix + LineAndSource(speech.lastSpoken, state.settings);
+    const std::string text = std::string(kNoticePrefix) + LineAndSource(speech.lastSpoken, state.settings);
     GiveNotice(state.notice, text);
     LogPlayLine(text);
 }

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "config/setting_table.h"
 #include "config/settings_check.h"
 #include "platform/ini_reader.h"
 #include "platform/text_files.h"
@@ -9,15 +10,17 @@
 namespace quillomar {
 namespace {
 
-constexpr const char* kListSection = "Advanced";
-constexpr const char* kListKey = "TauntListFile";
+// TauntListFile's row of the settings table.
+const SettingDef& ListFileRow() { return SettingRow(&Settings::tauntListFile); }
+
+std::string TooLargeForLines() {
+    return " is larger than " + SizeText(kLineFileMaxBytes) + ", so it is not read and the built-in lines are used";
+}
 
 // Why a named list file gives no lines, as a problem of the settings file.
 std::string UnusedFile(std::string_view listName, const LineFileLoad& load) {
-    std::string text = std::string(kListKey) + "=" + Shown(listName);
-    if (load.outcome == LineFileLoad::Outcome::TooLarge) {
-        return text + " is larger than 1 MiB, so it is not read and the built-in lines are used";
-    }
+    std::string text = std::string(ListFileRow().key) + "=" + Shown(listName);
+    if (load.outcome == LineFileLoad::Outcome::TooLarge) return text + TooLargeForLines();
     return text + " cannot be read (" + load.error + "), so the built-in lines are used";
 }
 
@@ -46,7 +49,7 @@ std::optional<LineFileLoad> LoadNamedLineFile(const Settings& settings) {
 }
 
 PlayerLists LoadPlayerLists(const Settings& settings) {
-    return {LoadNamedLineFile(settings), LoadMutedFile(platform::kMutedPath)};
+    return {LoadNamedLineFile(settings), LoadMutedFile(kMutedFile.Path())};
 }
 
 std::vector<MutedLine> MutedLinesOf(const MutedFileLoad& load) {
@@ -64,8 +67,9 @@ std::optional<std::uint64_t> LinesDigest(const std::optional<LineFileLoad>& load
 }
 
 std::string ListFileSetting(std::string_view iniBytes) {
+    const SettingDef& row = ListFileRow();
     char name[kLongTextSize];
-    std::uint32_t length = ini::ReadString(iniBytes, kListSection, kListKey, "", name, sizeof name);
+    std::uint32_t length = ini::ReadString(iniBytes, row.section, row.key, row.defaultText, name, sizeof name);
     return std::string(name, length);
 }
 
@@ -75,7 +79,7 @@ FilesReport ReportPlayerFiles(std::string_view iniName, std::string_view iniByte
     const std::optional<LineFileLoad>& lines = lists.lines;
     const bool read = lines && lines->outcome == LineFileLoad::Outcome::Read;
     if (!listName.empty() && lines && !read) {
-        problems.push_back({SettingLine(iniBytes, kListSection, kListKey), UnusedFile(listName, *lines)});
+        problems.push_back({SettingLine(iniBytes, ListFileRow().section, ListFileRow().key), UnusedFile(listName, *lines)});
         SortByLine(problems);
     }
     FilesReport report{ProblemReport(iniName, problems), problems.size(), 0, 0};
@@ -92,22 +96,22 @@ FilesReport ReportPlayerFiles(std::string_view iniName, std::string_view iniByte
 
 FilesReport ReportListFile(std::string_view listName, const LineFileLoad& load) {
     if (load.outcome == LineFileLoad::Outcome::TooLarge) {
-        return {std::string(listName) + " is larger than 1 MiB, so it is not read and the built-in lines are used\n", 0,
-                1, 0};
+        return {std::string(listName) + TooLargeForLines() + "\n", 0, 1, 0};
     }
     return {ProblemReport(listName, load.read.problems) + ReplacedLists(listName, load.read.lines), 0,
             CountedProblems(load.read.problems), 0};
 }
 
 FilesReport ReportMutedFile(const MutedFileLoad& load) {
-    const std::string name = kMutedFileName;
+    const std::string name = kMutedFile.Name();
     switch (load.outcome) {
         case MutedFileLoad::Outcome::Missing:
             return {};
         case MutedFileLoad::Outcome::Unreadable:
             return {name + " cannot be read (" + load.error + "), so no line is muted\n", 0, 0, 1};
         case MutedFileLoad::Outcome::TooLarge:
-            return {name + " is larger than 1 MiB, so it is not read and no line is muted\n", 0, 0, 1};
+            return {name + " is larger than " + SizeText(kMutedFileMaxBytes) + ", so it is not read and no line is muted\n",
+                    0, 0, 1};
         case MutedFileLoad::Outcome::Read:
             break;
     }
@@ -116,24 +120,19 @@ FilesReport ReportMutedFile(const MutedFileLoad& load) {
             0, 0, CountedProblems(load.read.problems)};
 }
 
-std::string_view FileName(std::string_view path) {
-    const std::size_t folder = path.find_last_of("/\\");
-    return folder == std::string_view::npos ? path : path.substr(folder + 1);
-}
-
 std::string FilesNotice(const FilesReport& report, std::string_view listName, bool reloaded) {
-    const std::pair<std::size_t, std::string_view> files[] = {{report.settingsProblems, "Quillomar.ini"},
+    const std::pair<std::size_t, std::string_view> files[] = {{report.settingsProblems, kSettingsFile.Name()},
                                                               {report.lineProblems, FileName(listName)},
-                                                              {report.mutedProblems, kMutedFileName}};
+                                                              {report.mutedProblems, kMutedFile.Name()}};
     std::vector<std::string> parts;  // "2 problems in Quillomar.ini", then "1 in Mine.txt"
     for (const auto& [count, file] : files) {
         if (count == 0) continue;
         parts.push_back((parts.empty() ? ProblemCount(count) : std::to_string(count)) + " in " + std::string(file));
     }
     std::string where = Listed(parts);
-    if (!where.empty()) where += " - see Quillomar.log";
-    if (!reloaded) return where.empty() ? where : "Quillomar: " + where;
-    return "Quillomar: settings reloaded" + (where.empty() ? "" : ", " + where);
+    if (!where.empty()) where += std::string(" - see ") + kLogFile.Name();
+    if (!reloaded) return where.empty() ? where : std::string(kNoticePrefix) + where;
+    return std::string(kNoticePrefix) + "settings reloaded" + (where.empty() ? "" : ", " + where);
 }
 
 }  // namespace quillomar

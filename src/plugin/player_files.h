@@ -55,9 +55,6 @@ struct FilesReport {
 FilesReport ReportPlayerFiles(std::string_view iniName, std::string_view iniBytes, std::string_view listName,
                               const PlayerLists& lists);
 
-// The file's name without its folders.
-std::string_view FileName(std::string_view path);
-
 // The report of a list file, or of the muted file (nothing when there is none): its problems, and
 // the lists it replaces or the rows it mutes. The checker gives it alone when handed such a file.
 FilesReport ReportListFile(std::string_view listName, const LineFileLoad& load);

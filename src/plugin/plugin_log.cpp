@@ -3,15 +3,24 @@
 #include <algorithm>
 #include <deque>
 
+#include "core/player_folder.h"
+#include "core/player_text.h"
 #include "platform/platform.h"
 #include "platform/text_files.h"
 
 namespace quillomar {
 namespace {
 
-constexpr const char* kCutNote = "(the log stops here: it is kept under 64 KB)\n";
-constexpr const char* kGaveWayNote = "(earlier entries gave way to later ones: the log is kept under 64 KB)\n";
-constexpr const char* kSettingsName = "Quillomar.ini";
+// The log's notes of its limit.
+const std::string& CutNote() {
+    static const std::string note = "(the log stops here: it is kept under " + SizeText(kLogLimit) + ")\n";
+    return note;
+}
+const std::string& GaveWayNote() {
+    static const std::string note =
+        "(earlier entries gave way to later ones: the log is kept under " + SizeText(kLogLimit) + ")\n";
+    return note;
+}
 
 // What this run has written: the start's lines, then the entries added since, oldest first, and
 // the kinds of error logged.
@@ -31,7 +40,7 @@ std::size_t FileBytes(std::string_view text) {
 }
 
 FilesReport SettingsLines(const SettingsOrigin& origin, std::string_view listName, const PlayerLists& lists) {
-    const std::string name = kSettingsName;
+    const std::string name = kSettingsFile.Name();
     switch (origin.source) {
         case SettingsOrigin::Source::DefaultFileNotWritten:
             return {"Settings: there was no " + name + " and the default file could not be written (" +
@@ -41,7 +50,7 @@ FilesReport SettingsLines(const SettingsOrigin& origin, std::string_view listNam
         case SettingsOrigin::Source::File:
             break;
     }
-    std::optional<std::string> file = platform::ReadFileBytes(platform::kSettingsPath);
+    std::optional<std::string> file = platform::ReadFileBytes(kSettingsFile.Path());
     if (!file) {
         return {"Settings: " + name + " exists but cannot be read (" + platform::LastErrorText() +
                     "), so every setting takes its default\n",
@@ -58,7 +67,7 @@ FilesReport SettingsLines(const SettingsOrigin& origin, std::string_view listNam
 // The text cut to whole lines within the limit, with a note that it was cut.
 std::string WithinLimit(std::string_view text, std::size_t limit) {
     if (FileBytes(text) <= limit) return std::string(text);
-    const std::size_t room = limit - std::min(limit, FileBytes(kCutNote));
+    const std::size_t room = limit - std::min(limit, FileBytes(CutNote()));
     std::size_t end = 0;  // the whole lines that fit
     std::size_t bytes = 0;
     for (std::size_t next; (next = text.find('\n', end)) != std::string_view::npos;) {
@@ -66,26 +75,26 @@ std::string WithinLimit(std::string_view text, std::size_t limit) {
         if (bytes > room) break;
         end = next + 1;
     }
-    return std::string(text.substr(0, end)) + kCutNote;
+    return std::string(text.substr(0, end)) + CutNote();
 }
 
 // The log written anew: the start, a note that entries gave way, the entries kept.
 void RewriteLog() {
-    std::string text = gRun.start + kGaveWayNote;
+    std::string text = gRun.start + GaveWayNote();
     for (const std::string& entry : gRun.entries) text += entry;
-    platform::WriteTextFile(platform::kLogPath, text, false);
+    platform::WriteTextFile(kLogFile.Path(), text, false);
 }
 
 // Adds an entry after the start's lines. While there is room it is appended; after that the
 // oldest entries give way and the log is written anew. An entry never takes the start's room.
 void AddEntry(std::string_view text) {
-    const std::size_t used = FileBytes(gRun.start) + FileBytes(kGaveWayNote);
+    const std::size_t used = FileBytes(gRun.start) + FileBytes(GaveWayNote());
     const std::size_t room = kLogLimit - std::min(kLogLimit, used);
     std::string entry = WithinLimit(text, room);
     if (FileBytes(entry) > room) return;  // the start fills the log
     const std::size_t bytes = FileBytes(entry);
     if (!gRun.gaveWay && FileBytes(gRun.start) + gRun.entryBytes + bytes <= kLogLimit) {
-        platform::WriteTextFile(platform::kLogPath, entry, true);
+        platform::WriteTextFile(kLogFile.Path(), entry, true);
     } else {
         while (!gRun.entries.empty() && gRun.entryBytes + bytes > room) {
             gRun.entryBytes -= FileBytes(gRun.entries.front());
@@ -112,7 +121,7 @@ FilesReport WriteStartLog(const SettingsOrigin& origin, int start, std::string_v
         }
         FilesReport report = SettingsLines(origin, listName, lists);
         gRun.start = WithinLimit(text + report.text, kLogLimit);
-        platform::WriteTextFile(platform::kLogPath, gRun.start, false);
+        platform::WriteTextFile(kLogFile.Path(), gRun.start, false);
         return report;
     } catch (...) {
         return {};
@@ -129,7 +138,7 @@ void LogReload(const FilesReport& report, std::string_view changed) noexcept {
 
 void LogUnreadableChange(std::string_view why) noexcept {
     try {
-        AddEntry("At " + platform::LocalDateTime() + ", " + kSettingsName + " changed but cannot be read (" +
+        AddEntry("At " + platform::LocalDateTime() + ", " + kSettingsFile.Name() + " changed but cannot be read (" +
                  std::string(why) + "), so the settings in force stay until it can be read\n");
     } catch (...) {
     }

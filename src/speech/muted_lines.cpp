@@ -92,10 +92,21 @@ std::string MutedFileRow(const MutedLine& line) {
     return line.name + " " + kVariationWord + " " + std::to_string(*line.variation);
 }
 
-std::string MutedFileHeader() {
-    return "; Quillomar's muted lines: none of these is ever said. The mute key (MuteKey in Quillomar.ini)\n"
-           "; adds the line said last; delete a row to hear its line again. A row is a speech name, for\n"
-           "; every variation, or a name and \"variation\" and its number, for that one alone.\n";
+std::optional<std::string> AppendMutedLine(const char* path, const MutedLine& line) {
+    std::string text = MutedFileRow(line) + "\n";
+    if (!platform::FileExists(path)) {
+        text = std::string("; Quillomar's muted lines: none of these is ever said. The mute key (MuteKey in ") +
+               kSettingsFile.Name() +
+               ")\n"
+               "; adds the line said last; delete a row to hear its line again. A row is a speech name, for\n"
+               "; every variation, or a name and \"variation\" and its number, for that one alone.\n" +
+               text;
+    } else if (const std::optional<std::string> bytes = platform::ReadFileBytes(path, kMutedFileMaxBytes);
+               bytes && !bytes->empty() && bytes->back() != '\n' && bytes->back() != '\r') {
+        text = "\n" + text;  // the player's last row keeps a line of its own
+    }
+    if (!platform::WriteTextFile(path, text, true)) return platform::LastErrorText();
+    return std::nullopt;
 }
 
 bool IsMuted(const MutedLines& muted, std::string_view name, std::int32_t variation) {

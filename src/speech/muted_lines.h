@@ -16,12 +16,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/player_folder.h"
 #include "core/player_text.h"
 #include "speech/line_catalogue.h"
 
 namespace quillomar {
 
-inline constexpr const char* kMutedFileName = "Quillomar-muted.txt";
 inline constexpr std::size_t kMutedFileMaxBytes = 1024 * 1024;  // a larger file is not read
 inline constexpr std::size_t kMaxMutedRows = 4096;              // rows past these are left out
 
@@ -53,8 +53,10 @@ MutedFileLoad LoadMutedFile(const char* path);
 // A muted line as a row of the file: "NAME variation 3".
 std::string MutedFileRow(const MutedLine& line);
 
-// The first lines of a muted file the plug-in makes: what it is and how to undo a mute.
-std::string MutedFileHeader();
+// Adds the line to the muted file at path as a row of its own, making the file with a header
+// that says what it is and how to undo a mute when it is missing; the system's words for why it
+// could not, or nothing.
+std::optional<std::string> AppendMutedLine(const char* path, const MutedLine& line);
 
 // What is muted: the file's rows as last read, and the lines muted by key since.
 struct MutedLines {
