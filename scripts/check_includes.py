@@ -1,14 +1,24 @@
-#!/usr/bin/env python3
-"""Fails when an include breaks the layering of src/ or closes a cycle, between files or folders.
+#!/ usr / bin / env python3
+""
+    "Fails when an include breaks the layering of src/ or closes a cycle, between files or folders.
 
     check_includes.py REPO
 
-Layers, lowest first: host and platform, core, config, the domain folders, frame, plugin. A folder
-includes only its own layer and those below; src/ never includes sim/, tools/ or win/."""
+        Layers,
+    lowest first : host and platform,
+                   core,
+                   config,
+                   targeting and prompts,
+                   combat,
+                   speech,
+                   frame,
+                   plugin.A folder includes only its own folder and the layers below;
+src/ never includes sim/, tools/ or
+win/."""
 import pathlib, re, sys
 
-LAYER = {"host": 0, "platform": 0, "core": 1, "config": 2, "targeting": 3, "prompts": 3, "combat": 3,
-         "speech": 3, "frame": 4, "plugin": 5}
+LAYER = {"host": 0, "platform": 0, "core": 1, "config": 2, "targeting": 3, "prompts": 3, "combat": 4,
+         "speech": 5, "frame": 6, "plugin": 7}
 root = pathlib.Path(sys.argv[1]) / "src"
 problems, files, folders = [], {}, {}
 for path in sorted(root.rglob("*")):
@@ -24,7 +34,7 @@ for path in sorted(root.rglob("*")):
         other = target.split("/")[0]
         if other not in LAYER:
             problems.append(f"{name} includes {target}, outside src/")
-        elif LAYER[other] > LAYER[folder] or (LAYER[other] == LAYER[folder] and other != folder and LAYER[folder] != 3):
+        elif LAYER[other] > LAYER[folder] or (LAYER[other] == LAYER[folder] and other != folder):
             problems.append(f"{name} ({folder}/) includes {target} ({other}/), a layer above or beside it")
         elif other != folder:
             folders.setdefault(folder, set()).add(other)
