@@ -46,6 +46,14 @@ KeyMessage Message(std::uint8_t code, bool altHeld, bool up) {
 
 }  // namespace
 
+void SendKey(const KeyMessage& message) {
+    KeyboardHandler handler = TheGame().keyboardHandler;
+    if (handler != nullptr) {
+        handler(message.code, message.repeats, message.scanCode, message.extended, message.alt, message.wasDown,
+                message.isUp);
+    }
+}
+
 std::vector<KeyMessage> KeyStroke(quillomar::KeyBinding binding) {
     std::vector<KeyMessage> messages;
     const bool alt = (binding.modifiers & quillomar::kAltBit) != 0;

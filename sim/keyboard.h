@@ -13,4 +13,7 @@ namespace sim {
 // the reverse order. With ALT held a message says so, but not ALT's own release.
 std::vector<KeyMessage> KeyStroke(quillomar::KeyBinding binding);
 
+// Feeds a key message to the registered keyboard handler, as the game's window procedure does.
+void SendKey(const KeyMessage& message);
+
 }  // namespace sim

@@ -6,6 +6,7 @@
 
 #include "folder_files.h"
 #include "host/native_hashes.h"
+#include "keyboard.h"
 #include "movement.h"
 #include "scenario.h"
 #include "scenario_world.h"

@@ -11,8 +11,8 @@
 namespace sim {
 namespace {
 
-// Thrown from scriptWait to unwind a script that is being stopped; the plug-in only catches
-// std::exception, so this passes through it.
+// Thrown from scriptWait to unwind a script that is being stopped. The plug-in's guard catches
+// every error, but its loop waits outside the guard, so this passes by it.
 struct ScriptStopped {};
 
 enum class Turn { Host, Script };
@@ -80,14 +80,6 @@ void StopScript() {
     gRunner->thread.join();
     delete gRunner;
     gRunner = nullptr;
-}
-
-void SendKey(const KeyMessage& message) {
-    KeyboardHandler handler = TheGame().keyboardHandler;
-    if (handler != nullptr) {
-        handler(message.code, message.repeats, message.scanCode, message.extended, message.alt, message.wasDown,
-                message.isUp);
-    }
 }
 
 }  // namespace sim

@@ -17,7 +17,4 @@ void RunFrame();
 // Ends the script at its current scriptWait. Safe to call when none runs.
 void StopScript();
 
-// Feeds a key message to the registered keyboard handler, as the game's window procedure does.
-void SendKey(const KeyMessage& message);
-
 }  // namespace sim

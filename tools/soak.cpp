@@ -16,6 +16,7 @@
 #include "core/player_folder.h"
 #include "folder_files.h"
 #include "game.h"
+#include "keyboard.h"
 #include "plugin/plugin.h"
 #include "plugin/plugin_state.h"
 #include "plugin/update_frame.h"
@@ -192,7 +193,8 @@ class Soak {
   private:
     void Start(std::uint64_t start) {
         if (state_ != nullptr) Measure();  // the last frames of the previous start
-        Write(quillomar::kSettingsFile.Name(), kStartSettings[start % std::size(kStartSettings)], start * kFramesPerRestart);
+        Write(quillomar::kSettingsFile.Name(), kStartSettings[start % std::size(kStartSettings)],
+              start * kFramesPerRestart);
         state_ = &quillomar::StartPlugin();
         lastReloads_ = 0;
         sim::SetChaos(options_.seed * 0x9E3779B97F4A7C15ull + start + 1);
@@ -216,7 +218,9 @@ class Soak {
     // The player's files changed while the game runs: rewritten, with garbage too, or removed.
     void ChangeFiles(std::uint64_t frame) {
         const std::uint32_t which = random_.Next() % 3;
-        const char* name = which == 0 ? quillomar::kSettingsFile.Name() : which == 1 ? kListFile : quillomar::kMutedFile.Name();
+        const char* name = which == 0   ? quillomar::kSettingsFile.Name()
+                           : which == 1 ? kListFile
+                                        : quillomar::kMutedFile.Name();
         const std::uint32_t kind = random_.Next() % 4;
         if (kind == 0) {
             std::string ignored;

@@ -69,14 +69,6 @@ void StopScript() {
     gFibers.script = nullptr;
 }
 
-void SendKey(const KeyMessage& message) {
-    KeyboardHandler handler = TheGame().keyboardHandler;
-    if (handler != nullptr) {
-        handler(message.code, message.repeats, message.scanCode, message.extended, message.alt, message.wasDown,
-                message.isUp);
-    }
-}
-
 }  // namespace sim
 
 extern "C" void scriptWait(std::uint32_t) {

@@ -56,21 +56,6 @@ const std::uint64_t* Call(Args... args) {
     }
 }
 
-// The same for a hash known only at run time, as a test or a tool may call. A hash not in the
-// native table counts as a change.
-template <typename... Args>
-const std::uint64_t* Call(std::uint64_t hash, Args... args) {
-    switch (hash) {
-#define QUILLOMAR_NATIVE_CASE(name, value, kind) \
-    case value:                                  \
-        return Call<value>(args...);
-        QUILLOMAR_NATIVES(QUILLOMAR_NATIVE_CASE)
-#undef QUILLOMAR_NATIVE_CASE
-    }
-    ForgetAnswers();
-    return CallHost(hash, args...);
-}
-
 // A host that hands back no result buffer reads as all zero.
 inline std::uint64_t Slot(const std::uint64_t* slots, int index) { return slots != nullptr ? slots[index] : 0u; }
 inline std::uint32_t Low32(const std::uint64_t* slots, int index) {
@@ -91,68 +76,40 @@ inline Vector3 ReadVector(const std::uint64_t* slots) {
 
 }  // namespace invoker
 
-// Typed calls, by a hash known where they are made (as every wrapper's is) or only at run time.
+// Typed calls, by the hash of the native, known where they are made.
 template <std::uint64_t Hash, typename... Args>
 void CallVoid(Args... args) {
     invoker::Call<Hash>(args...);
-}
-template <typename... Args>
-void CallVoid(std::uint64_t hash, Args... args) {
-    invoker::Call(hash, args...);
 }
 
 template <std::uint64_t Hash, typename... Args>
 std::int32_t CallInt(Args... args) {
     return invoker::ReadInt(invoker::Call<Hash>(args...));
 }
-template <typename... Args>
-std::int32_t CallInt(std::uint64_t hash, Args... args) {
-    return invoker::ReadInt(invoker::Call(hash, args...));
-}
 
 template <std::uint64_t Hash, typename... Args>
 std::uint32_t CallHash(Args... args) {
     return invoker::ReadHash(invoker::Call<Hash>(args...));
-}
-template <typename... Args>
-std::uint32_t CallHash(std::uint64_t hash, Args... args) {
-    return invoker::ReadHash(invoker::Call(hash, args...));
 }
 
 template <std::uint64_t Hash, typename... Args>
 bool CallBool(Args... args) {
     return invoker::ReadBool(invoker::Call<Hash>(args...));
 }
-template <typename... Args>
-bool CallBool(std::uint64_t hash, Args... args) {
-    return invoker::ReadBool(invoker::Call(hash, args...));
-}
 
 template <std::uint64_t Hash, typename... Args>
 float CallFloat(Args... args) {
     return invoker::ReadFloat(invoker::Call<Hash>(args...));
-}
-template <typename... Args>
-float CallFloat(std::uint64_t hash, Args... args) {
-    return invoker::ReadFloat(invoker::Call(hash, args...));
 }
 
 template <std::uint64_t Hash, typename... Args>
 std::uint64_t CallPointer(Args... args) {
     return invoker::ReadPointer(invoker::Call<Hash>(args...));
 }
-template <typename... Args>
-std::uint64_t CallPointer(std::uint64_t hash, Args... args) {
-    return invoker::ReadPointer(invoker::Call(hash, args...));
-}
 
 template <std::uint64_t Hash, typename... Args>
 Vector3 CallVector(Args... args) {
     return invoker::ReadVector(invoker::Call<Hash>(args...));
-}
-template <typename... Args>
-Vector3 CallVector(std::uint64_t hash, Args... args) {
-    return invoker::ReadVector(invoker::Call(hash, args...));
 }
 
 }  // namespace quillomar
