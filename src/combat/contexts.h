@@ -19,12 +19,12 @@ enum class CombatMode : std::int32_t { None, Gunfight, Melee };
 struct CombatContext {
     Ped player = 0;
     CombatMode mode = CombatMode::None;
-    std::int32_t hostileCount = 0;  // always the length of hostilePeds
-    bool law = false;               // a lawman is among the hostiles
-    bool deadNearby = false;        // a body lies within 30 m of the player
-    bool playerHurt = false;        // the player lost health since the previous frame
-    bool playerGaveHit = false;     // the player has hurt a hostile
-    std::vector<Ped> hostilePeds;   // in the order the nearby-ped query gave them
+    std::int32_t hostileCount = 0;   // always the length of hostilePeds
+    bool law = false;                // a lawman is among the hostiles
+    bool deadNearby = false;         // a body lies within 30 m of the player
+    bool playerHurt = false;         // the player lost health since the previous frame
+    bool playerGaveHit = false;      // the player has hurt a hostile
+    std::vector<Ped> hostilePeds{};  // in the order the nearby-ped query gave them
 
     // What the scan leaves for the completion.
     bool completed = false;
