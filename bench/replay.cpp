@@ -19,7 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-
 bool MakesPrompts(const tape::Tape& tape, const tape::Frame& frame) {
     auto first = tape.calls.begin() + frame.firstCall;
     return std::any_of(first, first + frame.callCount,

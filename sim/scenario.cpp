@@ -95,7 +95,6 @@ const StepForm& FormOf(const Json& step) {
         "release or folder");
 }
 
-
 // A file of the plug-in's folder: a plain name in it, never a path out of it. The settings file
 // itself comes with "ini" at the start, but a step may change it.
 std::string ReadFileName(const Json& value, std::string_view key, bool settingsToo) {

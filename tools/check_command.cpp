@@ -20,7 +20,8 @@ bool IsFolder(const std::string& path) {
 
 // A path from the root, or (on Windows) from a drive.
 bool IsAbsolute(std::string_view path) {
-    if (!path.empty() && quillomar::platform::kFolderSeparators.find(path.front()) != std::string_view::npos) return true;
+    if (!path.empty() && quillomar::platform::kFolderSeparators.find(path.front()) != std::string_view::npos)
+        return true;
 #ifdef _WIN32
     return path.size() >= 2 && path[1] == ':';
 #else

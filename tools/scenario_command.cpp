@@ -83,8 +83,7 @@ void TellStartUp(const sim::Scenario& scenario, bool hadSettings, bool ranStartU
         out << "settings: read Quillomar.ini\n";
     } else if (fs::is_regular_file(quillomar::kSettingsFile.Name())) {
         out << "settings: no " << quillomar::kSettingsFile.Name() << ", so the commented default file was written ("
-            << CountLines(quillomar::kSettingsFile.Name())
-            << " lines)\n";
+            << CountLines(quillomar::kSettingsFile.Name()) << " lines)\n";
     } else {
         out << "settings: no Quillomar.ini, and the default file could not be written: built-in defaults\n";
     }

@@ -69,7 +69,8 @@ std::span<const SettingDef> SettingDefs();
 template <typename Field>
 const SettingDef& SettingRow(Field Settings::*field) {
     for (const SettingDef& def : SettingDefs()) {
-        if (const auto* mine = std::get_if<Field Settings::*>(&def.field); mine != nullptr && *mine == field) return def;
+        if (const auto* mine = std::get_if<Field Settings::*>(&def.field); mine != nullptr && *mine == field)
+            return def;
     }
     throw std::logic_error("a field without a row in the settings table");
 }

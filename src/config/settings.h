@@ -1,6 +1,7 @@
 #pragma once
-// The plug-in's settings: one field per key of the settings file, filled once at start-up and
-// read-only afterwards. No value is validated or clamped here; each user treats odd values.
+// The plug-in's settings: one field per key of the settings file, read at start-up and read whole
+// again when the player changes the file. No value is validated or clamped here; each user treats
+// odd values.
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #pragma once
-// A word on screen about the player's own files: that they have problems, or that an edit was
-// just applied. One line of text for 5 s, counted from the first frame in which the player is in
-// play (not a loading screen), drawn last in every frame whatever the gates, below the debug
-// overlay and away from the game's prompts.
+// A word on screen for the player: that his files have problems or an edit was just applied, what
+// his toggle and mute keys did, the name of a line said. One line of text for 5 s, counted from the
+// first frame in which the player is in play (not a loading screen), drawn last in every frame
+// whatever the gates, below the debug overlay and away from the game's prompts.
 
 #include <cstdint>
 #include <string_view>

@@ -61,8 +61,8 @@ void MuteLastLine(PluginState& state) {
                                      kMutedFile.Name() + " to hear it again");
         return;
     }
-    LogPlayLine(std::string(kNoticePrefix) + "muted " + Named(spoken) + ", but it could not be saved in " + kMutedFile.Name() +
-                " (" + *unsaved + "), so it is muted only until that file is next read");
+    LogPlayLine(std::string(kNoticePrefix) + "muted " + Named(spoken) + ", but it could not be saved in " +
+                kMutedFile.Name() + " (" + *unsaved + "), so it is muted only until that file is next read");
     GiveNotice(state.notice, std::string(kNoticePrefix) + "muted " + Named(spoken) + ", but it could not be saved in " +
                                  kMutedFile.Name() + " - see " + kLogFile.Name());
 }

@@ -79,7 +79,8 @@ FilesReport ReportPlayerFiles(std::string_view iniName, std::string_view iniByte
     const std::optional<LineFileLoad>& lines = lists.lines;
     const bool read = lines && lines->outcome == LineFileLoad::Outcome::Read;
     if (!listName.empty() && lines && !read) {
-        problems.push_back({SettingLine(iniBytes, ListFileRow().section, ListFileRow().key), UnusedFile(listName, *lines)});
+        problems.push_back(
+            {SettingLine(iniBytes, ListFileRow().section, ListFileRow().key), UnusedFile(listName, *lines)});
         SortByLine(problems);
     }
     FilesReport report{ProblemReport(iniName, problems), problems.size(), 0, 0};
@@ -110,8 +111,9 @@ FilesReport ReportMutedFile(const MutedFileLoad& load) {
         case MutedFileLoad::Outcome::Unreadable:
             return {name + " cannot be read (" + load.error + "), so no line is muted\n", 0, 0, 1};
         case MutedFileLoad::Outcome::TooLarge:
-            return {name + " is larger than " + SizeText(kMutedFileMaxBytes) + ", so it is not read and no line is muted\n",
-                    0, 0, 1};
+            return {
+                name + " is larger than " + SizeText(kMutedFileMaxBytes) + ", so it is not read and no line is muted\n",
+                0, 0, 1};
         case MutedFileLoad::Outcome::Read:
             break;
     }

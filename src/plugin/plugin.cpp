@@ -66,7 +66,8 @@ PluginState& StartPlugin() {
 const PluginState* RunningPlugin() { return gRunning.get(); }
 
 void ScriptMain() {
-    // Nothing may escape into the host; a start-up that fails leaves the plug-in idle.
+    // Nothing may escape into the host; a start-up that fails leaves the plug-in idle. The wait
+    // stands outside the guard, so a host that unwinds a script it stops passes by it.
     PluginState* state = nullptr;
     RunGuarded([&] { state = &StartPlugin(); }, true);
     for (;;) {

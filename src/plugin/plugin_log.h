@@ -1,9 +1,10 @@
 #pragma once
 // Quillomar.log, next to the settings file: what a player needs to know and cannot see in the
 // game. Written whole at each start of the script, replacing the previous one, then added to
-// when the player's files are read again or an error stops a frame. It never passes 64 KB: when
-// full, the start's lines stay and the oldest later entries give way to the newest. A log that
-// cannot be written changes nothing else.
+// when the player's files are read again, when his keys mute a line, when a line said is named
+// (ShowLineNames), or when an error stops a frame. It never passes kLogLimit: when full, the
+// start's lines stay and the oldest later entries give way to the newest. A log that cannot be
+// written changes nothing else.
 
 #include <cstddef>
 #include <optional>

@@ -48,7 +48,8 @@ void BuildLineCatalogues(LineCatalogues& catalogues, OwnLines own) {
                 catalogues.sets[static_cast<std::size_t>(VoiceSet::John)]);
     // Moving the storage keeps its bytes where the rows point.
     catalogues.ownNames = std::move(own.names);
-    for (OwnList& list : own.lists) catalogues.sets[static_cast<std::size_t>(list.voice)][list.list] = std::move(list.rows);
+    for (OwnList& list : own.lists)
+        catalogues.sets[static_cast<std::size_t>(list.voice)][list.list] = std::move(list.rows);
 }
 
 std::optional<LineList> ListOf(PedState state) {
