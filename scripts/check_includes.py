@@ -1,19 +1,10 @@
-#!/ usr / bin / env python3
-""
-    "Fails when an include breaks the layering of src/ or closes a cycle, between files or folders.
+#!/usr/bin/env python3
+"""Fails when an include breaks the layering of src/ or closes a cycle, between files or folders.
 
     check_includes.py REPO
 
-        Layers,
-    lowest first : host and platform,
-                   core,
-                   config,
-                   targeting and prompts,
-                   combat,
-                   speech,
-                   frame,
-                   plugin.A folder includes only its own folder and the layers below;
-src/ never includes sim/, tools/ or
+Layers, lowest first: host and platform, core, config, targeting and prompts, combat, speech, frame,
+plugin. A folder includes only its own folder and the layers below; src/ never includes sim/, tools/ or
 win/."""
 import pathlib, re, sys
 
