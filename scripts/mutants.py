@@ -9,7 +9,8 @@ whole process group of the run is killed). A mutant that does not build is skipp
 count towards --count. Each mutant prints a line as it is done; the last line is the share:
 "caught K of V mutants (P%)".
 
-Faults planted, never inside a comment, a string or character literal, nor on a preprocessor line:
+Faults planted, never inside a comment, a string or character literal, a static_assert, nor on a
+preprocessor line:
   ==  <->  !=      <  <->  <=      >  <->  >=      &&  <->  ||      (binary, spaced operators)
   +   <->  -       +=  <->  -=
   an integer literal n -> n+1      true <-> false
@@ -65,6 +66,9 @@ SWAPS = {"==": "!=", "!=": "==", "<": "<=", "<=": "<", ">": ">=", ">=": ">",
          "&&": "||", "||": "&&", "+": "-", "-": "+", "+=": "-=", "-=": "+="}
 # Spaced on both sides: a binary operator, never a template's bracket, an arrow or a unary sign.
 OPERATOR = re.compile(r"(?<=\s)(==|!=|<=|>=|<|>|&&|\|\||\+=|-=|\+|-)(?=\s)")
+# Both brackets of "> >", which closes nested templates and is never a comparison.
+TEMPLATE_CLOSE = re.compile(r">\s+(?=>)")
+STATIC_ASSERT = re.compile(r"\bstatic_assert\s*\(")
 BOOLEAN = re.compile(r"\b(?:true|false)\b")
 NUMBER = re.compile(r"(?<![\w.])\.?\d(?:[eEpP][+-]|'\w|[\w.])*")
 DECIMAL = re.compile(r"(\d+(?:'\d+)*)([uUlLzZ]*)")
@@ -74,7 +78,7 @@ RAW_PREFIXES = {"R", "u8R", "uR", "UR", "LR"}
 CALL_START = re.compile(r"^[ \t]*([A-Za-z_]\w*(?:[ \t]*(?:::|\.|->)[ \t]*[A-Za-z_]\w*)*)[ \t]*\(", re.M)
 # assert: compiled out in the linux build, and one that holds is never missed.
 NOT_CALLS = {"if", "while", "for", "switch", "return", "throw", "delete", "new", "sizeof", "alignof",
-             "decltype", "static_assert", "assert", "co_return", "co_await", "co_yield", "case",
+             "decltype", "assert", "co_return", "co_await", "co_yield", "case",
              "goto", "else", "do", "using", "typedef", "template", "requires", "noexcept", "catch"}
 INCLUDE = re.compile(r'^[ \t]*#[ \t]*include[ \t]*[<"]([^>"]+)[>"]', re.M)
 STOP_SIGNALS = (signal.SIGINT, signal.SIGTERM, signal.SIGHUP)
@@ -201,9 +205,14 @@ def _line_end(text: str, i: int) -> int:
     return len(text) if j < 0 else j
 
 
+def _blank(chars: list[str], start: int, end: int) -> None:
+    chars[start:end] = [ch if ch == "\n" else " " for ch in chars[start:end]]
+
+
 def code_only(text: str) -> str:
-    """The text with comments, string and character literals and preprocessor lines blanked out;
-    newlines stay, so offsets and line numbers are the text's."""
+    """The text with comments, string and character literals, preprocessor lines and static_asserts
+    (a fault there only stops the build) blanked out; newlines stay, so offsets and line numbers
+    are the text's."""
     out = list(text)
     i, line_start = 0, True
     while i < len(text):
@@ -229,8 +238,12 @@ def code_only(text: str) -> str:
             i = token.end() if token else i + 1
             line_start = False
             continue
-        out[start:i] = [ch if ch == "\n" else " " for ch in text[start:i]]
+        _blank(out, start, i)
         line_start = False
+    code = "".join(out)
+    for found in STATIC_ASSERT.finditer(code):
+        close = _matching_paren(code, found.end() - 1)
+        _blank(out, found.start(), len(code) if close is None else close + 1)
     return "".join(out)
 
 
@@ -285,8 +298,10 @@ def _joins_text(text: str, code: str, i: int) -> bool:
 
 def find_sites(path: str, text: str) -> list[Site]:
     code = code_only(text)
+    brackets = {i for m in TEMPLATE_CLOSE.finditer(code) for i in (m.start(), m.end())}
     changes = [(m.start(), m.end(), SWAPS[m.group()], "operator") for m in OPERATOR.finditer(code)
-               if m.group() not in ("+", "+=") or not _joins_text(text, code, m.start())]
+               if m.start() not in brackets
+               and (m.group() not in ("+", "+=") or not _joins_text(text, code, m.start()))]
     changes += [(m.start(), m.end(), "false" if m.group() == "true" else "true", "boolean")
                 for m in BOOLEAN.finditer(code)]
     changes += [(m.start(), m.end(), new, "literal") for m in NUMBER.finditer(code)
