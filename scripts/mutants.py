@@ -1,13 +1,17 @@
 #!/usr/bin/env python3
 """Mutation testing: how many small faults planted in src/ do the tests catch?
 
-For each sampled mutant, one small change is made to one file of src/, the preset's build is
-rebuilt incrementally and its tests run (ctest of the preset: every unit, scenario, golden, soak
-and budget test it holds, stopping at the first failure, -j of the cores), then the file is put
-back. The tests catch a mutant when they fail, or when they run past the time limit (a hang: the
-whole process group of the run is killed). A mutant that does not build is skipped and does not
-count towards --count. Each mutant prints a line as it is done; the last line is the share:
-"caught K of V mutants (P%)".
+Faults go into a copy: a temporary git worktree of the clone holding its sources as they are
+(uncommitted changes and untracked files included, ignored ones left out), with its own build
+folder. The clone's files and build are never written. The copy is configured with the preset,
+built in full and tested (the baseline: when that fails, the run stops with exit 2, naming the
+failing test). Then for each sampled mutant one small change is made to one file of the copy's
+src/, the build is rebuilt incrementally and the tests run (the preset's ctest or the --tests
+subset, stopping at the first failure, -j of the cores), and the file is put back. The tests catch
+a mutant when they fail, or when they run past the time limit (a hang: the whole process group of
+the run is killed). A mutant that does not build, or whose build runs past its time limit, is
+reported as such and counts neither as caught nor as tested, nor towards --count. Each mutant
+prints a line as it is done; the last line is the share: "caught K of V mutants (P%)".
 
 Faults planted, never inside a comment, a string or character literal, a static_assert, nor on a
 preprocessor line:
@@ -19,26 +23,19 @@ Left out: the voice-line tables (src/**/lines_*.cpp), and every file the preset'
 compile (the Windows-only sources; a header counts when a compiled source includes it).
 
 Sampling depends only on --seed and the source text (and so which files the preset compiles):
-the same seed on the same src/ gives the same mutants in the same order.
+the same seed on the same src/ gives the same mutants in the same order. --list configures the
+copy to learn which files are compiled, and builds nothing.
 
-The clone must have the preset configured (cmake --preset linux, or scripts/build.sh linux);
-the tool does not configure it. It builds it itself: first to check that the build and its tests
-pass unchanged (if not, it stops with exit 2, naming the failing test), and last, once src/ is
-restored, so that the build matches the sources again. --list needs the configured preset only
-(for the list of compiled files) and builds nothing.
+The copy, its build and the TMPDIR of its builds and tests are one folder in the system's
+temporary folder, removed however the run ends: normal end, error, Ctrl-C, SIGTERM, SIGHUP. A run
+killed outright (SIGKILL) leaves its folder there; the next run removes it and prunes its worktree.
 
-src/ is restored byte for byte however the run ends: normal end, error, Ctrl-C, SIGTERM, SIGHUP.
-After SIGTERM or SIGHUP the final rebuild is left out (the next build catches up); Ctrl-C during
-it skips it too. Builds and tests run with TMPDIR, TMP and TEMP in a private folder, removed at
-the end. A planted fault carries a /*mutant*/ comment, so that one left by a run killed outright
-(SIGKILL) is found: the next run refuses to start until that file is restored. Uncommitted
-changes in src/ are only warned of: the tool puts back the bytes it read, not the committed ones.
-
-Exit status: 0 when the run completed, whatever share it caught; 2 on a usage error, a missing
-configuration or a failing baseline; 128+N when stopped by signal N.
+Exit status: 0 when the run completed, whatever share it caught; 2 on a usage error, a copy that
+cannot be made or configured, or a failing baseline; 128+N when stopped by signal N.
 
 examples:
-  scripts/mutants.py --seed 7                       40 mutants in this clone's linux build
+  scripts/mutants.py --seed 7                       40 mutants in a copy of this clone, linux build
+  scripts/mutants.py --seed 7 --tests 'golden|Prompt'   faster: only the tests these names match
   scripts/mutants.py --list --seed 7 --count 10     the first sites a run with seed 7 tries
   scripts/mutants.py ../other-clone --preset asan --count 20 --json mutants.json
 """
@@ -60,8 +57,6 @@ import tempfile
 import time
 from pathlib import Path
 
-# Written after each planted change, so that one left by a run killed outright can be found.
-MARK = "/*mutant*/"
 SWAPS = {"==": "!=", "!=": "==", "<": "<=", "<=": "<", ">": ">=", ">=": ">",
          "&&": "||", "||": "&&", "+": "-", "-": "+", "+=": "-=", "-=": "+="}
 # Spaced on both sides: a binary operator, never a template's bracket, an arrow or a unary sign.
@@ -82,8 +77,11 @@ NOT_CALLS = {"if", "while", "for", "switch", "return", "throw", "delete", "new",
              "goto", "else", "do", "using", "typedef", "template", "requires", "noexcept", "catch"}
 INCLUDE = re.compile(r'^[ \t]*#[ \t]*include[ \t]*[<"]([^>"]+)[>"]', re.M)
 STOP_SIGNALS = (signal.SIGINT, signal.SIGTERM, signal.SIGHUP)
-BUILD_LIMIT = 1800.0
+CONFIGURE_LIMIT = 600.0
+BASELINE_BUILD_LIMIT = 3600.0
 BASELINE_TEST_LIMIT = 3600.0
+# The folder of a run's copy in the temporary folder, named after the run's process id.
+COPY_NAME = re.compile(r"mutants-(\d+)-\w+")
 EXCERPT = 32
 
 
@@ -111,12 +109,13 @@ class Site:
 
 @dataclasses.dataclass(frozen=True)
 class Context:
-    root: Path
+    root: Path  # the copy
     preset: str
     build_dir: Path
     env: dict
     tmp: Path
     jobs: int
+    tests: str | None  # ctest -R
 
 
 # --- what the build compiles -------------------------------------------------------------------
@@ -154,8 +153,7 @@ def compiled_sources(root: Path, build: Path, preset: str) -> list[str]:
     """The files of src/ that the build compiles, directly or included, voice-line tables left out."""
     database = build / "compile_commands.json"
     if not database.is_file():
-        raise Refusal(f"{build} is not configured: run `cmake --preset {preset}` "
-                      f"(or scripts/build.sh {preset}) in {root} first")
+        raise Refusal(f"configuring the preset {preset} wrote no {database}")
     entries = json.loads(database.read_text())
     dirs = set().union(*(include_dirs(e) for e in entries))
     pending = [Path(e["directory"], e["file"]).resolve() for e in entries]
@@ -328,27 +326,22 @@ def describe(site: Site, text: str) -> tuple[str, str]:
 
 
 class Sources:
-    """The compiled files of src/ as read at the start, to plant faults in and put back byte for byte."""
+    """The compiled files of the copy's src/ as read at the start, to plant faults in and put back."""
 
     def __init__(self, root: Path, files: list[str]):
         self.root = root
         self.original = {f: (root / f).read_bytes() for f in files}
-        self.planted: str | None = None
-        self.touched = False
 
     def text(self, path: str) -> str:
         return self.original[path].decode("utf-8", "surrogateescape")
 
     def plant(self, site: Site) -> None:
         text = self.text(site.path)
-        mutated = text[:site.start] + site.new + MARK + text[site.end:]
-        self.planted, self.touched = site.path, True
+        mutated = text[:site.start] + site.new + text[site.end:]
         (self.root / site.path).write_bytes(mutated.encode("utf-8", "surrogateescape"))
 
-    def restore(self) -> None:
-        if self.planted:
-            (self.root / self.planted).write_bytes(self.original[self.planted])
-            self.planted = None
+    def restore(self, site: Site) -> None:
+        (self.root / site.path).write_bytes(self.original[site.path])
 
 
 def sample(sources: Sources, seed: int) -> list[Site]:
@@ -358,16 +351,6 @@ def sample(sources: Sources, seed: int) -> list[Site]:
 
 
 # --- running builds and tests ------------------------------------------------------------------
-
-@contextlib.contextmanager
-def signals_held():
-    """Holds the stop signals back while files are put back, so that no restore is cut short."""
-    previous = signal.pthread_sigmask(signal.SIG_BLOCK, STOP_SIGNALS)
-    try:
-        yield
-    finally:
-        signal.pthread_sigmask(signal.SIG_SETMASK, previous)
-
 
 def _exited(pid: int) -> bool:
     # WNOWAIT leaves the exited leader unreaped, so its group id cannot be reused before the group is ended.
@@ -411,8 +394,8 @@ def end_group(proc: subprocess.Popen) -> None:
 
 
 def run(cmd: list[str], ctx: Context, log: Path, limit: float) -> tuple[int | None, float]:
-    """Runs cmd in a process group of its own with its output in log; (exit status or None when
-    it ran past limit seconds, seconds taken)."""
+    """Runs cmd in the copy, in a process group of its own with its output in log; (exit status or
+    None when it ran past limit seconds, seconds taken)."""
     with open(log, "wb") as out:
         proc = subprocess.Popen(cmd, cwd=ctx.root, env=ctx.env, stdin=subprocess.DEVNULL, stdout=out,
                                 stderr=subprocess.STDOUT, start_new_session=True)
@@ -425,18 +408,21 @@ def run(cmd: list[str], ctx: Context, log: Path, limit: float) -> tuple[int | No
             time.sleep(0.1)
     finally:
         seconds = time.monotonic() - start
-        with signals_held():
+        try:
             end_group(proc)
+        except Stop:
+            end_group(proc)  # cut short by the stop, whose signals are ignored from now on
+            raise
     return (None if timed_out else proc.returncode), seconds
 
 
-def build(ctx: Context) -> tuple[int | None, float]:
-    return run(["cmake", "--build", "--preset", ctx.preset], ctx, ctx.tmp / "build.log", BUILD_LIMIT)
+def build(ctx: Context, limit: float) -> tuple[int | None, float]:
+    return run(["cmake", "--build", "--preset", ctx.preset], ctx, ctx.tmp / "build.log", limit)
 
 
 def test(ctx: Context, limit: float) -> tuple[int | None, float]:
-    cmd = ["ctest", "--preset", ctx.preset, "--stop-on-failure", "-j", str(ctx.jobs)]
-    return run(cmd, ctx, ctx.tmp / "test.log", limit)
+    cmd = ["ctest", "--preset", ctx.preset, "--stop-on-failure", "--no-tests=error", "-j", str(ctx.jobs)]
+    return run(cmd + (["-R", ctx.tests] if ctx.tests else []), ctx, ctx.tmp / "test.log", limit)
 
 
 def failed_test(log: Path) -> str:
@@ -449,142 +435,166 @@ def tail(log: Path, lines: int = 30) -> str:
     return "\n".join(log.read_text(errors="replace").splitlines()[-lines:])
 
 
+# --- the copy ----------------------------------------------------------------------------------
+
+def git(root: Path, *args: str) -> str:
+    """git's output; its message as a refusal when it fails."""
+    done = subprocess.run(["git", "-C", str(root), *args], capture_output=True, text=True)
+    if done.returncode != 0:
+        raise Refusal(f"git {' '.join(args[:2])} in {root} fails: {done.stderr.strip()}")
+    return done.stdout
+
+
+def remove_stale_copies(root: Path) -> None:
+    """Removes the copies left by runs killed outright, then the registrations of gone worktrees."""
+    for folder in Path(tempfile.gettempdir()).glob("mutants-*"):
+        owner = COPY_NAME.fullmatch(folder.name)
+        if owner and not Path("/proc", owner[1]).exists():
+            shutil.rmtree(folder, ignore_errors=True)
+    git(root, "worktree", "prune")
+
+
+def copy_working_tree(root: Path, tree: Path) -> None:
+    """Makes the worktree's files those of root's working tree: tracked ones as they are now,
+    uncommitted changes included, untracked ones unless ignored, deleted ones gone."""
+    listed = git(root, "ls-files", "-z", "--cached", "--others", "--exclude-standard").split("\0")
+    wanted = {path for path in listed if path and os.path.lexists(root / path)}
+    for path in git(tree, "ls-files", "-z").split("\0"):
+        if path and path not in wanted:
+            (tree / path).unlink(missing_ok=True)
+    for path in wanted:
+        if (root / path).is_dir() and not (root / path).is_symlink():
+            continue  # a submodule
+        (tree / path).parent.mkdir(parents=True, exist_ok=True)
+        (tree / path).unlink(missing_ok=True)
+        shutil.copy2(root / path, tree / path, follow_symlinks=False)
+
+
+@contextlib.contextmanager
+def copy_of(root: Path, preset: str, tests: str | None):
+    """A copy of root's sources in a worktree of the temporary folder with the preset configured,
+    removed on leaving however that happens."""
+    remove_stale_copies(root)
+    top = Path(tempfile.mkdtemp(prefix=f"mutants-{os.getpid()}-")).resolve()
+    tree, tmp = top / "tree", top / "tmp"
+    try:
+        # Open like /tmp itself: some tests run parts as an unprivileged user inside their temporary folder.
+        top.chmod(0o755)
+        tmp.mkdir()
+        tmp.chmod(0o1777)
+        print(f"copying {root} to {tree} ...", flush=True)
+        git(root, "worktree", "add", "--detach", "--quiet", str(tree), "HEAD")
+        copy_working_tree(root, tree)
+        env = dict(os.environ, TMPDIR=str(tmp), TMP=str(tmp), TEMP=str(tmp))
+        ctx = Context(tree, preset, binary_dir(tree, preset), env, tmp, len(os.sched_getaffinity(0)), tests)
+        status, _ = run(["cmake", "--preset", preset], ctx, tmp / "configure.log", CONFIGURE_LIMIT)
+        if status != 0:
+            how = f"runs past {CONFIGURE_LIMIT:.0f} s" if status is None else "fails"
+            raise Refusal(f"configuring the copy with the preset {preset} {how}:\n{tail(tmp / 'configure.log')}")
+        yield ctx
+    finally:
+        # Removing the build takes seconds; a second signal must not leave the copy half removed.
+        for signum in STOP_SIGNALS:
+            signal.signal(signum, signal.SIG_IGN)
+        shutil.rmtree(top, ignore_errors=True)
+        subprocess.run(["git", "-C", str(root), "worktree", "prune"], capture_output=True)
+
+
 # --- the run -----------------------------------------------------------------------------------
 
-def check_clone(root: Path, sources: Sources) -> None:
-    for path, data in sources.original.items():
-        if MARK.encode() in data:
-            line = data[:data.index(MARK.encode())].count(b"\n") + 1
-            raise Refusal(f"{path}:{line} holds a fault left by a run that was killed; put the file back "
-                          f"first (git -C {root} checkout -- {path})")
-    try:
-        status = subprocess.run(["git", "-C", str(root), "status", "--porcelain", "--", "src"],
-                                capture_output=True, text=True).stdout
-    except OSError:
-        return  # no git: nothing to compare with
-    changed = [line[3:] for line in status.splitlines() if line]
-    if changed:
-        print(f"warning: uncommitted changes in {', '.join(changed)}: they are kept, but a run killed "
-              f"outright would leave a fault among them (look for {MARK})", flush=True)
-
-
-def baseline(ctx: Context, timeout: float | None) -> float:
-    """Checks that the unchanged clone builds and passes; the time limit for a mutant's tests."""
-    print(f"baseline: building {ctx.build_dir} ...", flush=True)
-    status, seconds = build(ctx)
+def baseline(ctx: Context, timeout: float | None, build_timeout: float | None) -> tuple[float, float]:
+    """Checks that the unchanged copy builds and passes; the time limits of a mutant's build and tests."""
+    print(f"baseline: building {ctx.build_dir} in full ...", flush=True)
+    status, seconds = build(ctx, BASELINE_BUILD_LIMIT)
+    if status is None:
+        raise Refusal(f"the baseline build ran past {BASELINE_BUILD_LIMIT:.0f} s")
     if status != 0:
         raise Refusal(f"the baseline build fails (fix it first):\n{tail(ctx.tmp / 'build.log')}")
-    print(f"baseline: built in {seconds:.0f} s; testing ...", flush=True)
+    build_limit = build_timeout or max(300.0, 2 * seconds)
+    print(f"baseline: built in {seconds:.0f} s (a mutant's build is stopped after {build_limit:.0f} s); "
+          f"testing ...", flush=True)
     status, seconds = test(ctx, BASELINE_TEST_LIMIT)
+    log = ctx.tmp / "test.log"
     if status is None:
         raise Refusal(f"the baseline tests ran past {BASELINE_TEST_LIMIT:.0f} s")
     if status != 0:
-        raise Refusal(f"the baseline tests fail: {failed_test(ctx.tmp / 'test.log')} (fix it first):\n"
-                      f"{tail(ctx.tmp / 'test.log')}")
+        found_none = "No tests were found" in log.read_text(errors="replace")
+        raise Refusal(f"no test's name matches --tests {ctx.tests!r}" if found_none else
+                      f"the baseline tests fail: {failed_test(log)} (fix it first):\n{tail(log)}")
     limit = timeout or max(60.0, 3 * seconds)
     print(f"baseline: tests pass in {seconds:.0f} s; a mutant's tests are stopped after {limit:.0f} s",
           flush=True)
     if seconds > limit:
         print("warning: the limit is shorter than the baseline's tests: most mutants will time out", flush=True)
-    return limit
+    return build_limit, limit
 
 
-def try_mutant(ctx: Context, sources: Sources, site: Site, limit: float) -> dict:
-    """Plants one fault, builds and tests; its row. The file is back as it was on return."""
+LABELS = {"caught": "caught", "survived": "SURVIVED", "does not build": "no build",
+          "build timed out": "timed out"}
+
+
+def try_mutant(ctx: Context, sources: Sources, site: Site, limits: tuple[float, float]) -> dict:
+    """Plants one fault in the copy, builds and tests; its row. The file is back as it was on return."""
     before, after = describe(site, sources.text(site.path))
     start = time.monotonic()
-    try:
-        sources.plant(site)
-        status, _ = build(ctx)
-        if status != 0:
-            result, how = "does not build", "skipped"
-        else:
-            status, seconds = test(ctx, limit)
-            result = "survived" if status == 0 else "caught"
-            if status is None:
-                how = f"timed out after {seconds:.0f} s"
-            elif status == 0:
-                how = "tests pass"
-            else:
-                how = failed_test(ctx.tmp / "test.log")
-    finally:
-        with signals_held():
-            sources.restore()
+    sources.plant(site)
+    status, seconds = build(ctx, limits[0])
+    if status is None:
+        result, how = "build timed out", f"build timed out after {seconds:.0f} s; not counted"
+    elif status != 0:
+        result, how = "does not build", "skipped"
+    else:
+        status, seconds = test(ctx, limits[1])
+        result = "survived" if status == 0 else "caught"
+        how = ("tests pass" if status == 0 else f"timed out after {seconds:.0f} s" if status is None
+               else failed_test(ctx.tmp / "test.log"))
+    sources.restore(site)
     row = {"file": site.path, "line": site.line, "kind": site.kind, "before": before, "after": after,
            "result": result, "how": how, "seconds": round(time.monotonic() - start, 1)}
-    label = {"caught": "caught", "survived": "SURVIVED", "does not build": "no build"}[result]
-    print(f"{label:<9} {site.path}:{site.line}  {before}  ->  {after}  ({how}; {row['seconds']:.0f} s)",
+    print(f"{LABELS[result]:<9} {site.path}:{site.line}  {before}  ->  {after}  ({how}; {row['seconds']:.0f} s)",
           flush=True)
     return row
 
 
-def test_mutants(ctx: Context, sources: Sources, sites: list[Site], count: int, limit: float,
-                 rows: list[dict]) -> None:
-    built = 0
+def tested(row: dict) -> bool:
+    return row["result"] in ("caught", "survived")
+
+
+def test_mutants(ctx: Context, sources: Sources, sites: list[Site], count: int,
+                 limits: tuple[float, float], rows: list[dict]) -> None:
+    done = 0
     for site in sites:
-        if built == count:
+        if done == count:
             return
-        rows.append(try_mutant(ctx, sources, site, limit))
-        built += rows[-1]["result"] != "does not build"
-    if built < count:
-        print(f"all {len(sites)} sites tried: only {built} mutants built", flush=True)
+        rows.append(try_mutant(ctx, sources, site, limits))
+        done += tested(rows[-1])
+    if done < count:
+        print(f"all {len(sites)} sites tried: only {done} mutants built and were tested", flush=True)
 
 
 def summary(rows: list[dict]) -> str:
-    valid = [row for row in rows if row["result"] != "does not build"]
+    valid = [row for row in rows if tested(row)]
     caught = sum(row["result"] == "caught" for row in valid)
     share = 100.0 * caught / len(valid) if valid else 0.0
-    return f"caught {caught} of {len(valid)} mutants ({share:.0f}%)"
+    line = f"caught {caught} of {len(valid)} mutants ({share:.0f}%)"
+    slow = sum(row["result"] == "build timed out" for row in rows)
+    return line + (f"; {slow} more whose build timed out, counted neither as caught nor as tested"
+                   if slow else "")
 
 
-def rebuild(ctx: Context, stopped: int | None) -> None:
-    """Brings the build back in line with the restored sources; after SIGTERM or SIGHUP, which ask
-    for a quick end, or a Ctrl-C during it, that is left to the next build (the restored files are
-    newer than the mutant's objects)."""
-    left = f"src/ restored; {ctx.build_dir} holds a mutant's objects until the next build"
-    if stopped in (signal.SIGTERM, signal.SIGHUP):
-        print(left, flush=True)
-        return
-    print(f"src/ restored; rebuilding {ctx.build_dir} to match it (Ctrl-C skips it) ...", flush=True)
-    try:
-        if build(ctx)[0] != 0:
-            print(f"warning: the rebuild failed; run cmake --build --preset {ctx.preset}", flush=True)
-    except Stop:
-        print(left, flush=True)
-
-
-def mutate(args: argparse.Namespace, root: Path, build_dir: Path, sources: Sources, sites: list[Site]) -> int:
-    def stop(signum, _frame):
-        raise Stop(signum)
-
-    for signum in STOP_SIGNALS:
-        signal.signal(signum, stop)
-    tmp = Path(tempfile.mkdtemp(prefix="mutants-"))
-    # Open like /tmp itself: some tests run parts as an unprivileged user inside their temporary folder.
-    tmp.chmod(0o1777)
-    env = dict(os.environ, TMPDIR=str(tmp), TMP=str(tmp), TEMP=str(tmp))
-    ctx = Context(root, args.preset, build_dir, env, tmp, len(os.sched_getaffinity(0)))
+def mutate(args: argparse.Namespace, ctx: Context, sources: Sources, sites: list[Site]) -> int:
     rows: list[dict] = []
     stopped = None
     try:
-        try:
-            limit = baseline(ctx, args.timeout)
-            test_mutants(ctx, sources, sites, args.count, limit, rows)
-        except Stop as caught:
-            stopped = caught.signum
-            print(f"stopped by {signal.Signals(stopped).name}", flush=True)
-        finally:
-            with signals_held():
-                sources.restore()
-            if sources.touched:
-                rebuild(ctx, stopped)
-        if args.json:
-            Path(args.json).write_text(json.dumps({"seed": args.seed, "preset": args.preset, "mutants": rows},
-                                                  indent=1) + "\n")
-        print(summary(rows), flush=True)
-    finally:
-        with signals_held():
-            shutil.rmtree(tmp, ignore_errors=True)
+        limits = baseline(ctx, args.timeout, args.build_timeout)
+        test_mutants(ctx, sources, sites, args.count, limits, rows)
+    except Stop as caught:
+        stopped = caught.signum
+        print(f"stopped by {caught}", flush=True)
+    if args.json:
+        Path(args.json).write_text(json.dumps({"seed": args.seed, "preset": args.preset, "tests": args.tests,
+                                               "mutants": rows}, indent=1) + "\n")
+    print(summary(rows), flush=True)
     return 0 if stopped is None else 128 + stopped
 
 
@@ -592,46 +602,62 @@ def parse_args(argv: list[str] | None) -> argparse.Namespace:
     parser = argparse.ArgumentParser(prog="mutants.py", description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("clone", nargs="?", default=str(Path(__file__).resolve().parent.parent),
-                        help="the clone to plant faults in (default: the one holding this script)")
+                        help="the clone whose sources are copied and measured (default: the one "
+                             "holding this script)")
     parser.add_argument("--seed", type=int, default=1, help="which sample (default 1)")
     parser.add_argument("--count", "-n", type=int, default=40,
-                        help="mutants to test, not counting those that do not build (default 40)")
+                        help="mutants to test, not counting those that do not build in time (default 40)")
     parser.add_argument("--preset", default="linux",
                         help="the CMake preset to build and test (default linux; asan also catches "
                              "reads and writes out of bounds)")
+    parser.add_argument("--tests", metavar="REGEX",
+                        help="run only the tests whose names REGEX matches (ctest -R), in the baseline "
+                             "too: faster, and a fault only other tests catch survives")
     parser.add_argument("--timeout", type=float, metavar="SECONDS",
                         help="time limit of a mutant's tests (default: 3x the baseline's, at least 60 s)")
+    parser.add_argument("--build-timeout", type=float, metavar="SECONDS",
+                        help="time limit of a mutant's rebuild (default: 2x the baseline's full build, "
+                             "at least 300 s); one past it is reported as timed out and not counted")
     parser.add_argument("--json", metavar="OUT", help="also write every mutant's row to OUT")
     parser.add_argument("--list", action="store_true",
-                        help="print the first --count sampled sites and stop; builds nothing (a run "
-                             "goes further down the same order when a mutant does not build)")
+                        help="print the first --count sampled sites and stop; configures the copy, builds "
+                             "nothing (a run goes further down the same order when a mutant does not build)")
     args = parser.parse_args(argv)
-    if args.count < 1 or (args.timeout is not None and args.timeout <= 0):
-        parser.error("--count and --timeout must be positive")
+    if args.count < 1 or any(limit is not None and limit <= 0 for limit in (args.timeout, args.build_timeout)):
+        parser.error("--count, --timeout and --build-timeout must be positive")
     return args
+
+
+def _stop(signum: int, _frame) -> None:
+    for each in STOP_SIGNALS:  # one is enough: the run is ending, and its clean-up must not be cut short
+        signal.signal(each, signal.SIG_IGN)
+    raise Stop(signum)
 
 
 def main(argv: list[str] | None = None) -> int:
     args = parse_args(argv)
     root = Path(args.clone).resolve()
+    for signum in STOP_SIGNALS:
+        signal.signal(signum, _stop)
     try:
         if not (root / "src").is_dir() or not (root / "CMakePresets.json").is_file():
             raise Refusal(f"{root} is not a clone of the project (no src/ or CMakePresets.json)")
-        build_dir = binary_dir(root, args.preset)
-        sources = Sources(root, compiled_sources(root, build_dir, args.preset))
-        sites = sample(sources, args.seed)
-        if args.list:
+        binary_dir(root, args.preset)  # an unknown preset is refused before a copy is made
+        with copy_of(root, args.preset, args.tests) as ctx:
+            sources = Sources(ctx.root, compiled_sources(ctx.root, ctx.build_dir, args.preset))
+            sites = sample(sources, args.seed)
+            if not args.list:
+                return mutate(args, ctx, sources, sites)
             print(f"{len(sites)} sites in {len(sources.original)} files; the first {args.count} for seed {args.seed}:")
             for site in sites[:args.count]:
                 before, after = describe(site, sources.text(site.path))
                 print(f"{site.path}:{site.line}  {before}  ->  {after}")
             return 0
-        check_clone(root, sources)
-        return mutate(args, root, build_dir, sources, sites)
     except Refusal as refusal:
         print(f"mutants.py: {refusal}", file=sys.stderr)
         return 2
     except Stop as stop:
+        print(f"mutants.py: stopped by {stop}", file=sys.stderr)
         return 128 + stop.signum
 
 
