@@ -119,7 +119,8 @@ def table(lines):
     if sum(widths) + 2 * (len(widths) - 1) <= WIDTH:
         line = lambda row: "  ".join(cell.ljust(width) for cell, width in zip(row, widths)).rstrip()
         return [line(header), line(["-" * width for width in widths])] + [line(row) for row in body]
-    out = []
+    # Too wide for columns: the header, then each row as an item.
+    out = wrapped(f"{header[0]}: {', '.join(header[1:])}", "", "  ")
     for row in body:
         if len(row) == 2:  # a name and what it means
             out += wrapped(f"{row[0]}: {row[1]}", "- ", "  ")

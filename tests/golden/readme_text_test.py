@@ -34,10 +34,8 @@ def markdown_words(path, version):
     text = re.sub(r"<!--.*?-->", lambda note: "\n" * note.group().count("\n"), path.read_text(), flags=re.S)
     text = re.sub(r"\]\([^)]*\)", "]", text).replace("@VERSION@", version)
     lines = text.split("\n")
-    # Left out: lines.md's title, as README.md gives the section its own, and tables' headers, as a
-    # table too wide for columns lists its rows with the names of the cells alone.
+    # Left out: lines.md's title, as README.md gives the section its own.
     left_out = {0} if path.name == "lines.md" else set()
-    left_out |= {n - 1 for n, line in enumerate(lines) if re.fullmatch(r"\|[-|: ]+", line)}
     for n, line in enumerate(lines):
         if line == "@OWN_LINES@":
             yield from markdown_words(path.with_name("lines.md"), version)
