@@ -13,6 +13,7 @@
 #include "config/setting_table.h"
 #include "core/player_folder.h"
 #include "game.h"
+#include "host/game_controls.h"
 #include "plugin/plugin.h"
 #include "plugin/update_frame.h"
 #include "support.h"
@@ -68,7 +69,7 @@ void BuildWorld(sim::World& world) {
 }
 
 constexpr std::uint32_t kTickSteps[] = {0, 1, 16, 33, 1000, 15000, 40000, 0x7FFFFFFFu, 0xFFFFFFFFu};
-constexpr std::uint32_t kControls[] = {0, 0, 0xDFF812F9u, 0x07CE1E61u};
+constexpr std::uint32_t kControls[] = {0, 0, kDefaultPromptControl, Joaat("INPUT_ATTACK")};
 constexpr int kMostFrames = 3000;
 
 }  // namespace

@@ -18,6 +18,7 @@ done
 tests/speech/check_line_files.sh "$tool" tests/speech/line_files >tests/speech/line_files.expected
 (cd tests/platform/ini_corpus && for f in *.ini; do ../../../$tool check "$f" || true; done) >tests/config/settings_check.expected
 "$tool" settings --markdown >docs/settings.md
+"$tool" settings --controls >docs/controls.md
 for file in tests/config/log/*.json; do
     work=$(mktemp -d)
     "$tool" run "$file" --dir "$work" >/dev/null

@@ -75,9 +75,6 @@ const std::string* FindGameText(const Game& game, std::uint64_t token);
 // The ambient-speech request: eight slots, the first two pointing at the line's name and voice.
 inline constexpr std::size_t kSpeechRequestSlots = 8;
 
-// The game's hash of a name: Jenkins' one-at-a-time hash of the name in lower case.
-std::uint32_t HashOfName(std::string_view name);
-
 const NativeDef* FindNative(std::uint64_t hash);
 // The native of a public name, or null.
 const NativeDef* FindNativeNamed(std::string_view name);

@@ -1,5 +1,6 @@
 // The game's prompts and the game texts their labels are made of.
 
+#include "host/game_controls.h"
 #include "host/native_hashes.h"
 #include "natives.h"
 
@@ -74,7 +75,11 @@ void HasCompleted(NativeCall& c) {
                  c.game.pressedControl != 0 && prompt->control == c.game.pressedControl);
 }
 
+// The game knows the controls of its own scripts, and no other.
+void IsControlValid(NativeCall& c) { c.ReturnBool(quillomar::ControlOfHash(c.Low(0)) != nullptr); }
+
 const NativeDef kPromptNatives[] = {
+    {SIM_UNDERSCORED_NATIVE(IS_CONTROL_ACTION_VALID), "ii", 1, IsControlValid},
     {SIM_NATIVE(VAR_STRING), "itt", 1, MakeGameText},
     {SIM_UNDERSCORED_NATIVE(UI_PROMPT_REGISTER_BEGIN), "", 1, RegisterPrompt},
     {SIM_UNDERSCORED_NATIVE(UI_PROMPT_SET_CONTROL_ACTION), "ii", 0,

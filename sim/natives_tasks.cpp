@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "host/joaat.h"
 #include "host/native_hashes.h"
 #include "natives.h"
 
@@ -48,7 +49,7 @@ void SwitchIn(std::vector<std::int32_t>& switchedOn, std::int32_t value, bool on
 
 void HashName(NativeCall& c) {
     std::string name = TextAt(c.args[0]);
-    std::uint32_t hash = HashOfName(name);
+    std::uint32_t hash = quillomar::Joaat(name);
     c.game.hashNames.emplace(hash, name);
     c.ReturnHash(c.world().hashKeyFails ? 0u : hash);
 }
@@ -210,20 +211,6 @@ const NativeDef kTaskNatives[] = {
 };
 
 }  // namespace
-
-std::uint32_t HashOfName(std::string_view name) {
-    std::uint32_t hash = 0;
-    for (char letter : name) {
-        auto byte = static_cast<unsigned char>(letter);
-        hash += byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte;
-        hash += hash << 10;
-        hash ^= hash >> 6;
-    }
-    hash += hash << 3;
-    hash ^= hash >> 11;
-    hash += hash << 15;
-    return hash;
-}
 
 std::span<const NativeDef> TaskNatives() { return kTaskNatives; }
 

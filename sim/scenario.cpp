@@ -9,7 +9,7 @@
 
 #include "config/key_bindings.h"
 #include "core/player_folder.h"
-#include "host/control_hashes.h"
+#include "host/game_controls.h"
 #include "keyboard.h"
 #include "natives.h"
 #include "scenario_values.h"
@@ -43,8 +43,8 @@ Expectation ParseExpectation(const Json& expect) {
 // The game's names of the controls a prompt may use, or a hash as "0x…".
 std::uint32_t ControlHash(const Json& value) {
     if (value.is_string()) {
-        for (const quillomar::NamedControl& control : quillomar::kNamedControls) {
-            if (value.get_ref<const std::string&>() == control.name) return control.hash;
+        if (const quillomar::GameControl* control = quillomar::ControlNamed(value.get_ref<const std::string&>())) {
+            return control->hash;
         }
         if (value.get_ref<const std::string&>().rfind("0x", 0) != 0)
             throw ScenarioError("\"press\" names no control the game knows: " + Shown(value));

@@ -31,8 +31,9 @@ constexpr const char* kUsage =
     "                     ./Quillomar.ini), and the taunt list file it names, and print\n"
     "                     the report its log holds; exits 1 when they have problems, 2\n"
     "                     when the settings file cannot be read\n"
-    "  settings --markdown\n"
-    "                     print the settings reference (docs/settings.md)\n"
+    "  settings --markdown | --controls\n"
+    "                     print the settings reference (docs/settings.md), or the game's\n"
+    "                     controls PromptControl takes (docs/controls.md)\n"
     "  soak --frames N [--seed S] [--peds K]\n"
     "                     play N frames in a changing, misbehaving world and tell the\n"
     "                     speed, the peak memory and the size of the plug-in's state\n"
@@ -91,8 +92,9 @@ int Run(int argc, char** argv) {
     if (command == "soak") return tool::RunSoak(args, std::cout, std::cerr);
     if (command == "check") return tool::RunCheck("quillomar check", args, stdout, stderr);
     if (command == "settings") {
-        if (argc != 3 || std::string_view(argv[2]) != "--markdown") return Usage("settings takes --markdown");
-        std::cout << tool::SettingsMarkdown();
+        const std::string_view what = argc == 3 ? argv[2] : "";
+        if (what != "--markdown" && what != "--controls") return Usage("settings takes --markdown or --controls");
+        std::cout << (what == "--markdown" ? tool::SettingsMarkdown() : tool::ControlsMarkdown());
         return 0;
     }
     if (command != "demo" && command != "run") return Usage("unknown command '" + std::string(command) + "'");

@@ -2,9 +2,12 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
+#include <string_view>
 
 #include "config/setting_table.h"
 #include "config/settings.h"
+#include "host/game_controls.h"
 
 namespace tool {
 namespace {
@@ -57,8 +60,28 @@ std::string TextLimit(const SettingDef& def) {
     return std::to_string(quillomar::TextField(sizes, def).size() - 1) + " characters";
 }
 
+// The controls that suit a prompt, told with their keys on a keyboard.
+constexpr std::string_view kPromptControls[] = {
+    "INPUT_CONTEXT_Y",           "INPUT_CONTEXT_X",           "INPUT_CONTEXT_A",        "INPUT_CONTEXT_B",
+    "INPUT_INTERACT_LOCKON_POS", "INPUT_INTERACT_LOCKON_NEG", "INPUT_INTERACT_OPTION1", "INPUT_INTERACT_OPTION2",
+};
+
+std::string ControlChoices() {
+    std::string text =
+        "a control of the game by the name its scripts give it, written exactly so (capitals "
+        "matter). These suit a prompt (with their keys on a keyboard, unless the game's Controls "
+        "settings change them): ";
+    for (std::string_view name : kPromptControls) {
+        text += std::string(name) + " (" + std::string(quillomar::ControlNamed(name)->keyboardKey) + "), ";
+    }
+    return text + "and any other of the game's " + std::to_string(std::size(quillomar::kGameControls)) +
+           " controls is taken too (docs/controls.md, in Quillomar's source, lists them all); or a control hash "
+           "written as 0x and up to 8 hex digits";
+}
+
 std::string Sensible(const SettingDef& def) {
     if (def.doc.sensible != nullptr) return def.doc.sensible;
+    if (def.Type() == SettingType::Control) return ControlChoices();
     if (def.Type() == SettingType::Bool) return "0 (off) or 1 (on)";
     return "up to " + TextLimit(def);
 }
@@ -84,7 +107,9 @@ std::string TypeReading(const SettingDef& def) {
                    "100, `0x10` is 0); text that is not a number, or an empty value, is 0.";
         case SettingType::Control:
             return "Any other text (a misspelt name, a name in small letters, an empty value) gives "
-                   "INPUT_CONTEXT_Y; after `0x` only the leading hex digits count (`0xZZ` is 0).";
+                   "INPUT_CONTEXT_Y; after `0x` only the leading hex digits count (`0xZZ` is 0). Before it makes "
+                   "the prompts, Quillomar asks the game whether it knows the control, as the game does for its "
+                   "own; when it does not, the prompts use INPUT_CONTEXT_Y and Quillomar.log says so.";
         case SettingType::Text:
             return "Longer text is cut to its first " + TextLimit(def) + "; one pair of quotes around it is dropped.";
         case SettingType::Key:
@@ -119,6 +144,24 @@ void AppendKey(std::string& text, const SettingDef& def) {
 }
 
 }  // namespace
+
+std::string ControlsMarkdown() {
+    std::string text =
+        "# The game's controls\n"
+        "\n"
+        "<!-- Generated from the plug-in's list of the game's controls by `quillomar settings --controls`. -->\n"
+        "\n"
+        "Every control the game's own scripts name, which `PromptControl` takes by its name (docs/settings.md),\n"
+        "with its key on a keyboard where it is known, unless the game's Controls settings change it. The\n"
+        "plug-in hands the game the control's hash, which it computes from the name as the game does.\n"
+        "\n"
+        "| control | keyboard |\n"
+        "|---|---|\n";
+    for (const quillomar::GameControl& control : quillomar::kGameControls) {
+        text += "| " + std::string(control.name) + " | " + std::string(control.keyboardKey) + " |\n";
+    }
+    return text;
+}
 
 std::string SettingsMarkdown() {
     std::string text = kIntroduction;

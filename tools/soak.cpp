@@ -16,6 +16,7 @@
 #include "core/player_folder.h"
 #include "folder_files.h"
 #include "game.h"
+#include "host/game_controls.h"
 #include "keyboard.h"
 #include "plugin/plugin.h"
 #include "plugin/plugin_state.h"
@@ -213,7 +214,7 @@ class Soak {
             world.focusEntity = it->first;
             world.freeAimEntity = random_.OneIn(2) ? it->first : 0;
         }
-        sim::TheGame().pressedControl = random_.OneIn(3) ? 0xDFF812F9u : 0u;
+        sim::TheGame().pressedControl = random_.OneIn(3) ? quillomar::kDefaultPromptControl : 0u;
     }
     // The player's files changed while the game runs: rewritten, with garbage too, or removed.
     void ChangeFiles(std::uint64_t frame) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/geometry.h"
+#include "host/game_names.h"
 
 namespace quillomar {
 namespace {
@@ -11,8 +12,6 @@ constexpr float kDeadNearbyRange = 30.0f;
 constexpr float kHostileRange = 50.0f;
 constexpr float kTargetSurroundings = 25.0f;
 constexpr std::int32_t kLawPedType = 4;
-constexpr Hash kLawGroup = 0x2A318608;
-constexpr Hash kMatchedTargetGroup = 0xD1A5C020;
 constexpr std::int32_t kGangRelationship = 4;
 
 // The peds the game lists near the player, at most the buffer's 32 whatever count it claims.
@@ -43,7 +42,7 @@ CombatMode DecideMode(const HostileTally& tally, bool playerHasGun, bool playerI
 }
 
 // A lawman by type, or failing that by relationship group.
-bool IsLawman(Ped ped) { return PedType(ped) == kLawPedType || PedRelationshipGroup(ped) == kLawGroup; }
+bool IsLawman(Ped ped) { return PedType(ped) == kLawPedType || PedRelationshipGroup(ped) == game::kLawGroup; }
 
 void ResetContext(CombatContext& context, Ped playerPed) {
     context.hostilePeds.clear();  // keeps its storage: a steady frame allocates nothing
@@ -103,7 +102,7 @@ TargetContext BuildTargetContext(Ped target, Ped playerPed) {
     context.male = IsPedMale(target);
     Hash group = PedRelationshipGroup(target);
     context.gang = RelationshipBetween(playerPed, target) >= kGangRelationship;
-    context.relGroupMatch = group == kMatchedTargetGroup;
+    context.relGroupMatch = group == game::kUnnamedTargetGroup;
 
     Vector3 playerPosition = EntityCoords(playerPed);
     NearbyList nearby(playerPed);

@@ -39,7 +39,7 @@ struct TargetContext {
     bool female = false;
     bool male = true;
     bool gang = false;            // the player's relationship level to the target is 4 or more
-    bool relGroupMatch = false;   // the target belongs to relationship group 0xD1A5C020
+    bool relGroupMatch = false;   // the target is in the relationship group whose name nobody knows
     std::int32_t nearbyPeds = 0;  // living peds within 25 m of the player, target and player aside
     std::int32_t nearbyDead = 0;  // dead peds within 25 m of the player, target and player aside
 };

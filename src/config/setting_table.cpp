@@ -38,12 +38,9 @@ constexpr SettingDef kSettingDefs[] = {
      ";          INPUT_INTERACT_OPTION1, INPUT_INTERACT_OPTION2",
      Does("The control that both prompts use, one of the game's own: INPUT_CONTEXT_A, INPUT_CONTEXT_B, "
           "INPUT_CONTEXT_X and INPUT_CONTEXT_Y are the pad's A, B, X and Y buttons (Cross, Circle, Square and "
-          "Triangle); INPUT_INTERACT_OPTION1, INPUT_INTERACT_OPTION2 and INPUT_INTERACT_LOCKON_POS are the game's "
-          "interaction options, used while you are locked on to someone. Which key of the keyboard each is follows "
-          "the game's Controls settings; once in play, the prompt shows its own key or button.",
-          "INPUT_CONTEXT_X, INPUT_CONTEXT_Y, INPUT_CONTEXT_A, INPUT_CONTEXT_B, INPUT_INTERACT_LOCKON_POS, "
-          "INPUT_INTERACT_OPTION1 or INPUT_INTERACT_OPTION2, written exactly so (capitals matter), or a control hash "
-          "written as 0x and up to 8 hex digits")},
+          "Triangle); the INPUT_INTERACT_ controls are the game's options while you are locked on to someone "
+          "(INPUT_INTERACT_LOCKON_NEG is its own Antagonize). Which key of the keyboard each is follows the game's "
+          "Controls settings; once in play, the prompt shows its own key or button.")},
     {"Settings", "PromptText", &Settings::promptText, "Taunt", "; Text shown on the prompt",
      Does("The label of the Taunt prompt.")},
     {"Settings", "MaxDistance", &Settings::maxDistance, "25.0", "; Maximum distance to target ped (in meters)",

@@ -12,14 +12,12 @@
 #include "config/key_bindings.h"
 #include "config/setting_table.h"
 #include "core/player_folder.h"
-#include "host/control_hashes.h"
+#include "host/game_controls.h"
 #include "platform/platform.h"
 
 namespace quillomar {
 
 namespace {
-
-constexpr std::uint32_t kDefaultControl = 0xDFF812F9;  // INPUT_CONTEXT_Y
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -111,10 +109,8 @@ std::uint32_t ControlHashFromName(const char* name) {
     if (std::strlen(name) >= 3 && name[0] == '0' && (name[1] == 'x' || name[1] == 'X')) {
         return ParseHexAfterPrefix(name);
     }
-    for (const NamedControl& control : kNamedControls) {
-        if (std::strcmp(name, control.name) == 0) return control.hash;
-    }
-    return kDefaultControl;
+    const GameControl* control = ControlNamed(name);
+    return control != nullptr ? control->hash : kDefaultPromptControl;
 }
 
 Settings ReadSettings(const char* path) {

@@ -84,8 +84,8 @@ Settings LoadSettings(SettingsOrigin* origin = nullptr);
 // Reads the settings from the file at path into a record, without writing anything.
 Settings ReadSettings(const char* path);
 
-// The control hash of a name from the settings file: a listed input name, or a hexadecimal
-// number after "0x"; anything else gives the hash of INPUT_CONTEXT_Y.
+// The control hash of a name from the settings file: the name of one of the game's controls, or a
+// hexadecimal number after "0x"; anything else gives the hash of INPUT_CONTEXT_Y.
 std::uint32_t ControlHashFromName(const char* name);
 
 // The number a float setting's text is read as: its leading decimal number, or 0.

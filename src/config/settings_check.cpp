@@ -12,7 +12,7 @@
 #include "config/setting_table.h"
 #include "config/settings.h"
 #include "core/player_text.h"
-#include "host/control_hashes.h"
+#include "host/game_controls.h"
 #include "platform/ini_reader.h"
 
 namespace quillomar {
@@ -256,30 +256,43 @@ std::optional<std::string> CheckFloat(const Scan& scan, const SettingDef& def, s
     return NumberProblem(def, written, plain, Number(value), odd, how);
 }
 
-std::optional<std::string> CheckControl(const Scan& scan, const SettingDef& def, std::string_view written) {
-    std::string text = ReadText(scan, def, def.defaultText, kValueReadSize);
-    for (const NamedControl& control : kNamedControls) {
-        if (text == control.name) return std::nullopt;
-    }
-    std::string shown = std::string(def.key) + "=" + Shown(written);
-    bool hexForm = text.size() >= 3 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-    if (hexForm) {
-        std::uint32_t hash = ControlHashFromName(text.c_str());
-        std::string_view digits = std::string_view(text).substr(2);
-        bool plain = digits.size() <= 8 && digits.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
-        if (plain) return std::nullopt;
-        char readAs[16];
-        std::snprintf(readAs, sizeof readAs, "0x%08X", static_cast<unsigned>(hash));
-        return shown + " is read as the control hash " + readAs;
-    }
-    if (text.empty()) return std::string(def.key) + " is empty, so " + def.defaultText + " is used";
+// A control hash the player wrote: a problem when it is not read as written, a note when no control
+// of the game's scripts has it (the game may know controls they never use).
+std::optional<FileProblem> CheckControlHash(const SettingDef& def, const std::string& text, const std::string& shown) {
+    const std::uint32_t hash = ControlHashFromName(text.c_str());
+    const std::string_view digits = std::string_view(text).substr(2);
+    const bool plain = digits.size() <= 8 && digits.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos;
+    char readAs[16];
+    std::snprintf(readAs, sizeof readAs, "0x%08X", static_cast<unsigned>(hash));
+    const std::string unknown =
+        ControlOfHash(hash) != nullptr
+            ? ""
+            : std::string(
+                  "the hash of no control the game's scripts name; if the game does not know it either, the "
+                  "prompts use ") +
+                  def.defaultText;
+    if (!plain)
+        return FileProblem{0,
+                           shown + " is read as the control hash " + readAs + (unknown.empty() ? "" : ", " + unknown)};
+    if (unknown.empty()) return std::nullopt;
+    return FileProblem{0, shown + " is " + unknown, true};
+}
+
+std::optional<FileProblem> CheckControl(const Scan& scan, const SettingDef& def, std::string_view written) {
+    const std::string text = ReadText(scan, def, def.defaultText, kValueReadSize);
+    if (ControlNamed(text) != nullptr) return std::nullopt;
+    const std::string shown = std::string(def.key) + "=" + Shown(written);
+    if (text.size() >= 3 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+        return CheckControlHash(def, text, shown);
+    if (text.empty()) return FileProblem{0, std::string(def.key) + " is empty, so " + def.defaultText + " is used"};
     std::string hint;
-    for (const NamedControl& control : kNamedControls) {
+    for (const GameControl& control : kGameControls) {
         if (SameName(text, control.name)) hint = " (names are written in capitals: " + std::string(control.name) + ")";
     }
-    const char* near = NearestName(text, kNamedControls, [](const NamedControl& control) { return control.name; });
+    const char* near = NearestName(text, kGameControls, [](const GameControl& control) { return control.name.data(); });
     if (hint.empty() && near != nullptr) hint = " (did you mean " + std::string(near) + "?)";
-    return shown + " is not a control name, so " + def.defaultText + " is used" + hint + CommentHint(written);
+    return FileProblem{
+        0, shown + " is not a control name, so " + def.defaultText + " is used" + hint + CommentHint(written)};
 }
 
 std::optional<KeyBinding> ReadKey(const Scan& scan, const SettingDef& def) {
@@ -332,7 +345,7 @@ std::optional<std::string> CheckInert(const Scan& scan, const SettingDef& def, s
     return std::string(def.key) + "=" + Shown(written) + " " + kInertEffect;
 }
 
-std::optional<std::string> CheckValue(const Scan& scan, const SettingDef& def, std::string_view written) {
+std::optional<std::string> CheckPlainValue(const Scan& scan, const SettingDef& def, std::string_view written) {
     if (def.doc.inert) return CheckInert(scan, def, written);
     switch (def.Type()) {
         case SettingType::Bool:
@@ -341,14 +354,26 @@ std::optional<std::string> CheckValue(const Scan& scan, const SettingDef& def, s
             return CheckInteger(scan, def, written);
         case SettingType::Float:
             return CheckFloat(scan, def, written);
-        case SettingType::Control:
-            return CheckControl(scan, def, written);
         case SettingType::Text:
             return CheckText(scan, def, written);
         case SettingType::Key:
             return CheckKey(scan, def, written);
+        case SettingType::Control:
+            break;
     }
     return std::nullopt;
+}
+
+// What is odd about a key's value, told at the key's line.
+std::optional<FileProblem> CheckValue(const Scan& scan, const SettingDef& def, const KeyLine& counted) {
+    std::optional<FileProblem> found;
+    if (def.Type() == SettingType::Control && !def.doc.inert) {
+        found = CheckControl(scan, def, *counted.value);
+    } else if (std::optional<std::string> problem = CheckPlainValue(scan, def, *counted.value)) {
+        found = FileProblem{0, std::move(*problem)};
+    }
+    if (found) found->line = counted.line;
+    return found;
 }
 
 // One key cannot do both: the loader leaves the mute key out.
@@ -395,9 +420,8 @@ std::vector<FileProblem> CheckSettingsText(std::string_view file) {
     for (const SettingDef& def : SettingDefs()) {
         const KeyLine& counted = scan.keys[IndexOf(def)];
         if (counted.line == 0 || !counted.value) continue;
-        if (std::optional<std::string> problem = CheckValue(scan, def, *counted.value)) {
-            scan.Add(counted.line, std::move(*problem));
-        }
+        if (std::optional<FileProblem> found = CheckValue(scan, def, counted))
+            scan.problems.push_back(std::move(*found));
     }
     CheckPairs(scan);
     CheckKeyClash(scan);

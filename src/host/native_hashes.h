@@ -87,7 +87,8 @@ enum class Kind : std::uint8_t { Query, Change, Neutral };
     X(TASK_GRAPPLE, 0x779A2FFACEFAEA7B, Change)                                      \
     X(TASK_PUT_PED_DIRECTLY_INTO_GRAPPLE, 0xA05F3F20889D7A5B, Change)                \
     X(TASK_COMBAT_PED, 0xF166E48407BAC484, Change)                                   \
-    X(BG_DISPLAY_TEXT, 0x16794E044C9EFB58, Neutral)
+    X(BG_DISPLAY_TEXT, 0x16794E044C9EFB58, Neutral)                                  \
+    X(IS_CONTROL_ACTION_VALID, 0xBC0884BC590951C7, Query)
 
 #define QUILLOMAR_NATIVE_CONSTANT(name, hash, kind) inline constexpr std::uint64_t name = hash;
 QUILLOMAR_NATIVES(QUILLOMAR_NATIVE_CONSTANT)

@@ -135,6 +135,10 @@ bool PlayAmbientSpeech(Ped speaker, const SpeechRequest& request) {
     return CallBool<native::PLAY_PED_AMBIENT_SPEECH_NATIVE>(speaker, static_cast<const void*>(request.slots));
 }
 
+bool IsControlActionValid(std::uint32_t control) {
+    constexpr std::int32_t kFirstPad = 0;
+    return CallBool<native::IS_CONTROL_ACTION_VALID>(control, kFirstPad);
+}
 std::int32_t BeginPromptRegistration() { return CallInt<native::UI_PROMPT_REGISTER_BEGIN>(); }
 void SetPromptControl(std::int32_t prompt, std::uint32_t control) {
     CallVoid<native::UI_PROMPT_SET_CONTROL_ACTION>(prompt, control);

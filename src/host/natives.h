@@ -99,7 +99,8 @@ struct SpeechRequest {
 };
 bool PlayAmbientSpeech(Ped speaker, const SpeechRequest& request);
 
-// Prompts.
+// Prompts. A control is asked about before a prompt takes it: the game may not know it.
+bool IsControlActionValid(std::uint32_t control);
 std::int32_t BeginPromptRegistration();
 void SetPromptControl(std::int32_t prompt, std::uint32_t control);
 GameText MakeLiteralGameText(const char* text);

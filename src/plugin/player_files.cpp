@@ -83,7 +83,7 @@ FilesReport ReportPlayerFiles(std::string_view iniName, std::string_view iniByte
             {SettingLine(iniBytes, ListFileRow().section, ListFileRow().key), UnusedFile(listName, *lines)});
         SortByLine(problems);
     }
-    FilesReport report{ProblemReport(iniName, problems), problems.size(), 0, 0};
+    FilesReport report{ProblemReport(iniName, problems), CountedProblems(problems), 0, 0};
     if (!listName.empty() && read) {
         const FilesReport list = ReportListFile(listName, *lines);
         report.text += list.text;

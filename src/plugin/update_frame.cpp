@@ -1,12 +1,20 @@
 #include "plugin/update_frame.h"
 
+#include <cstdio>
+#include <string>
+#include <utility>
+
+#include "config/setting_table.h"
+#include "core/player_folder.h"
 #include "frame/combat_stage.h"
 #include "frame/debug_overlay.h"
 #include "frame/notice.h"
 #include "frame/target_stage.h"
+#include "host/game_controls.h"
 #include "host/query_memory.h"
 #include "plugin/live_files.h"
 #include "plugin/player_controls.h"
+#include "plugin/plugin_log.h"
 #include "plugin/plugin_state.h"
 
 namespace quillomar {
@@ -47,6 +55,19 @@ void RunGatesAndStages(PluginState& state) {
     if (settings.debugMode) DrawDebugOverlay(frame, taunting, settings);
 }
 
+// The player is told in the log which control the game refused: his prompts answer to another.
+void TellRefusedControl(Prompts& prompts) {
+    if (!prompts.refusedControl) return;
+    const std::uint32_t refused = *std::exchange(prompts.refusedControl, std::nullopt);
+    const GameControl* known = ControlOfHash(refused);
+    char hash[16];
+    std::snprintf(hash, sizeof hash, "0x%08X", static_cast<unsigned>(refused));
+    LogPlayLine(std::string(kNoticePrefix) + "the game does not know the control " +
+                SettingRow(&Settings::promptControl).key + " names (" +
+                (known != nullptr ? std::string(known->name) + ", " : "") + hash + "), so the prompts answer to " +
+                std::string(ControlOfHash(kDefaultPromptControl)->name));
+}
+
 }  // namespace
 
 void UpdateFrame(PluginState& state) {
@@ -55,6 +76,7 @@ void UpdateFrame(PluginState& state) {
     RefreshPlayerFiles(state);
     ReadPlayerKeys(state);
     RunGatesAndStages(state);
+    TellRefusedControl(state.frame.prompts);
     NameSpokenLine(state);
     DrawNotice(state.notice);
 }

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "config/settings.h"
+#include "host/game_controls.h"
 #include "host/natives.h"
 
 namespace quillomar {
@@ -41,8 +42,14 @@ void CreatePrompt(PromptRecord& prompt, const char* text, std::uint32_t control)
 
 void CreatePrompts(Prompts& prompts, const Settings& settings) {
     if (prompts.created) return;
-    prompts.taunt = CreateHiddenPrompt(settings.promptText, settings.promptControl, kTauntPriority);
-    prompts.combat = CreateHiddenPrompt(settings.combatPromptText, settings.promptControl, kCombatPriority);
+    std::uint32_t control = settings.promptControl;
+    // The game checks a control before a prompt of its own takes it, and so does the plug-in.
+    if (!IsControlActionValid(control)) {
+        prompts.refusedControl = control;
+        control = kDefaultPromptControl;
+    }
+    prompts.taunt = CreateHiddenPrompt(settings.promptText, control, kTauntPriority);
+    prompts.combat = CreateHiddenPrompt(settings.combatPromptText, control, kCombatPriority);
     prompts.created = true;
 }
 

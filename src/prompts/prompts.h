@@ -19,15 +19,18 @@ struct PromptRecord {
 
 // The plug-in's two prompts: made once both are needed, freed when the player's ped changes.
 struct Prompts {
-    std::unique_ptr<PromptRecord> taunt;   // labelled with the taunt prompt text
-    std::unique_ptr<PromptRecord> combat;  // labelled with the combat prompt text
-    bool created = false;                  // both exist in the game
+    std::unique_ptr<PromptRecord> taunt;          // labelled with the taunt prompt text
+    std::unique_ptr<PromptRecord> combat;         // labelled with the combat prompt text
+    bool created = false;                         // both exist in the game
+    std::optional<std::uint32_t> refusedControl;  // the control the game refused at a making, until told
 };
 
 // Builds the prompt in the game: a press prompt on the control, with the label.
 void CreatePrompt(PromptRecord& prompt, const char* text, std::uint32_t control);
 
-// Creates both prompts, hidden and disabled in the game but enabled in their records.
+// Creates both prompts, hidden and disabled in the game but enabled in their records, on the
+// control the settings name; on INPUT_CONTEXT_Y, and that one noted as refused, when the game
+// does not know it.
 void CreatePrompts(Prompts& prompts, const Settings& settings);
 
 void SetPromptPriority(const PromptRecord& prompt, std::int32_t priority);

@@ -6,14 +6,13 @@
 #include <utility>
 
 #include "config/settings.h"
+#include "host/game_names.h"
 #include "platform/platform.h"
 
 namespace quillomar {
 namespace {
 
 constexpr std::uint32_t kVoiceCheckIntervalMs = 5000;
-constexpr Hash kJohnModel = 0x00B69710;
-constexpr std::uint32_t kSpeechParameters = 0xF85DD899;
 
 const char* DefaultVoice(VoiceSet set) { return set == VoiceSet::John ? "JOHN_PLAYER" : "ARTHUR"; }
 
@@ -24,7 +23,7 @@ SpeechRequest MakeSpeechRequest(const SpeechLine& line, VoiceSet set, Ped speake
     request.slots[0] = reinterpret_cast<std::uintptr_t>(line.speechName);
     request.slots[1] = reinterpret_cast<std::uintptr_t>(line.voice != nullptr ? line.voice : DefaultVoice(set));
     request.slots[2] = static_cast<std::uint32_t>(line.variation);
-    request.slots[3] = kSpeechParameters;
+    request.slots[3] = game::kForcedSpeech;
     request.slots[4] = static_cast<std::uint32_t>(speaker);
     request.slots[5] = 1;
     request.slots[6] = 1;
@@ -76,7 +75,7 @@ void RefreshVoiceSet(Speech& speech, Ped playerPed) {
     if (now - speech.lastVoiceCheckTick < kVoiceCheckIntervalMs) return;
     speech.lastVoiceCheckTick = now;
     if (!DoesEntityExist(playerPed)) return;
-    speech.voiceSet = EntityModel(playerPed) == kJohnModel ? VoiceSet::John : VoiceSet::Arthur;
+    speech.voiceSet = EntityModel(playerPed) == game::kJohnModel ? VoiceSet::John : VoiceSet::Arthur;
 }
 
 bool PerformTaunt(const Speaker& speaker, PedState state, Ped target) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "config/setting_table.h"
+#include "host/game_controls.h"
 #include "host/native_hashes.h"
 #include "plugin/update_frame.h"
 #include "sim_support.h"
@@ -47,7 +48,7 @@ TEST(Chaos, ArbitraryNativeResultsAndExtremeSettingsNeverCrashTheFrame) {
         std::uint32_t tick = 0xFFFF0000u;  // the tick count wraps on the way
         for (int frame = 0; frame < 2500; ++frame) {
             sim::TheGame().clock.tick = tick;
-            sim::TheGame().pressedControl = frame % 3 == 0 ? 0xDFF812F9u : 0u;
+            sim::TheGame().pressedControl = frame % 3 == 0 ? kDefaultPromptControl : 0u;
             UpdateFrame(state);
             for (const sim::RecordedCall& call : test::Calls()) {
                 spoken += call.hash == native::PLAY_PED_AMBIENT_SPEECH_NATIVE ? 1 : 0;

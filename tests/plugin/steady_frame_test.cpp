@@ -4,12 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "allocation_counter.h"
+#include "host/game_controls.h"
 #include "sim_support.h"
 
 namespace quillomar {
 namespace {
 
-constexpr std::uint32_t kTauntControl = 0xDFF812F9;
+constexpr std::uint32_t kTauntControl = kDefaultPromptControl;
 
 TEST(SteadyFrame, MakesNoHeapAllocationWhileTargetingTauntingAndFighting) {
     test::ScopedDirectory dir;
