@@ -47,7 +47,7 @@ set_target_properties(Quillomar PROPERTIES PREFIX "" SUFFIX ".asi" OUTPUT_NAME "
 # (win/), which records the files as the plug-in reads them in its trace, and the INI probe.
 set(QUILLOMAR_PLAYER_FILE_SOURCES)
 foreach(source config/default_file config/key_bindings config/setting_table config/settings config/settings_check
-    core/player_folder core/player_text platform/ini_reader platform/platform_win32 platform/text_files
+    core/player_folder core/player_text host/game_controls platform/ini_reader platform/platform_win32 platform/text_files
     platform/text_files_win32 plugin/player_files speech/line_file speech/list_text speech/muted_lines
     speech/line_catalogue speech/lines_arthur speech/lines_combat speech/lines_john)
   list(APPEND QUILLOMAR_PLAYER_FILE_SOURCES "src/${source}.cpp")

@@ -7,7 +7,6 @@
 
 #include "config/setting_table.h"
 #include "config/settings.h"
-#include "host/game_controls.h"
 
 namespace tool {
 namespace {
@@ -60,7 +59,25 @@ std::string TextLimit(const SettingDef& def) {
     return std::to_string(quillomar::TextField(sizes, def).size() - 1) + " characters";
 }
 
-// The controls that suit a prompt, told with their keys on a keyboard.
+// The game's controls with their keys on a keyboard, where the list records one.
+struct ControlKey {
+    const char* name;
+    const char* key;
+};
+constexpr ControlKey kControlKeys[] = {
+#define QUILLOMAR_CONTROL(name, key) {name, key},
+#include "host/game_controls.inc"
+#undef QUILLOMAR_CONTROL
+};
+
+std::string KeyOf(std::string_view name) {
+    for (const ControlKey& control : kControlKeys) {
+        if (name == control.name) return control.key;
+    }
+    return "";
+}
+
+// The controls that suit a prompt, told with their keys.
 constexpr std::string_view kPromptControls[] = {
     "INPUT_CONTEXT_Y",           "INPUT_CONTEXT_X",           "INPUT_CONTEXT_A",        "INPUT_CONTEXT_B",
     "INPUT_INTERACT_LOCKON_POS", "INPUT_INTERACT_LOCKON_NEG", "INPUT_INTERACT_OPTION1", "INPUT_INTERACT_OPTION2",
@@ -72,9 +89,9 @@ std::string ControlChoices() {
         "matter). These suit a prompt (with their keys on a keyboard, unless the game's Controls "
         "settings change them): ";
     for (std::string_view name : kPromptControls) {
-        text += std::string(name) + " (" + std::string(quillomar::ControlNamed(name)->keyboardKey) + "), ";
+        text += std::string(name) + " (" + KeyOf(name) + "), ";
     }
-    return text + "and any other of the game's " + std::to_string(std::size(quillomar::kGameControls)) +
+    return text + "and any other of the game's " + std::to_string(std::size(kControlKeys)) +
            " controls is taken too (docs/controls.md, in Quillomar's source, lists them all); or a control hash "
            "written as 0x and up to 8 hex digits";
 }
@@ -157,8 +174,8 @@ std::string ControlsMarkdown() {
         "\n"
         "| control | keyboard |\n"
         "|---|---|\n";
-    for (const quillomar::GameControl& control : quillomar::kGameControls) {
-        text += "| " + std::string(control.name) + " | " + std::string(control.keyboardKey) + " |\n";
+    for (const ControlKey& control : kControlKeys) {
+        text += "| " + std::string(control.name) + " | " + control.key + " |\n";
     }
     return text;
 }

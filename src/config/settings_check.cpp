@@ -286,10 +286,10 @@ std::optional<FileProblem> CheckControl(const Scan& scan, const SettingDef& def,
         return CheckControlHash(def, text, shown);
     if (text.empty()) return FileProblem{0, std::string(def.key) + " is empty, so " + def.defaultText + " is used"};
     std::string hint;
-    for (const GameControl& control : kGameControls) {
+    for (const GameControl& control : GameControls()) {
         if (SameName(text, control.name)) hint = " (names are written in capitals: " + std::string(control.name) + ")";
     }
-    const char* near = NearestName(text, kGameControls, [](const GameControl& control) { return control.name.data(); });
+    const char* near = NearestName(text, GameControls(), [](const GameControl& control) { return control.name; });
     if (hint.empty() && near != nullptr) hint = " (did you mean " + std::string(near) + "?)";
     return FileProblem{
         0, shown + " is not a control name, so " + def.defaultText + " is used" + hint + CommentHint(written)};
