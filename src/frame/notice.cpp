@@ -9,10 +9,7 @@
 namespace quillomar {
 namespace {
 
-// At the left edge, as the overlay is, but below its four lines; the game's prompts stand at the
-// bottom right.
 constexpr float kNoticeX = 0.01f;
-constexpr float kNoticeY = 0.3f;
 
 }  // namespace
 
@@ -24,7 +21,7 @@ void GiveNotice(Notice& notice, std::string_view text) {
     notice.showing = false;
 }
 
-void DrawNotice(Notice& notice) {
+void DrawNotice(Notice& notice, float line) {
     if (notice.waiting) {
         if (!IsPlayerInPlay(PlayerIndex())) return;
         notice.waiting = false;
@@ -36,7 +33,7 @@ void DrawNotice(Notice& notice) {
         notice.showing = false;
         return;
     }
-    DrawScreenText(MakeLiteralGameText(notice.text), kNoticeX, kNoticeY);
+    DrawScreenText(MakeLiteralGameText(notice.text), kNoticeX, line);
 }
 
 }  // namespace quillomar

@@ -87,7 +87,7 @@ void NameSpokenLine(PluginState& state) {
     state.linesNamed = speech.linesSpoken;
     if (!state.settings.showLineNames) return;
     const std::string text = std::string(kNoticePrefix) + LineAndSource(speech.lastSpoken, state.settings);
-    GiveNotice(state.notice, text);
+    GiveNotice(state.lineName, text);
     LogPlayLine(text);
 }
 

@@ -78,7 +78,8 @@ void UpdateFrame(PluginState& state) {
     RunGatesAndStages(state);
     TellRefusedControl(state.frame.prompts);
     NameSpokenLine(state);
-    DrawNotice(state.notice);
+    DrawNotice(state.notice, kNoticeLine);
+    DrawNotice(state.lineName, kLineNameLine);
 }
 
 }  // namespace quillomar

@@ -33,7 +33,7 @@ TEST(FilesNotice, CountsTheProblemsOfEachFileAndNamesTheListFileWithoutItsFolder
 bool DrawnAt(Notice& notice, std::uint32_t tick) {
     sim::TheGame().clock.tick = tick;
     sim::TheGame().screenTexts.clear();
-    DrawNotice(notice);
+    DrawNotice(notice, kNoticeLine);
     return !sim::TheGame().screenTexts.empty();
 }
 
