@@ -61,7 +61,7 @@ void CheckAsMutedFile(std::string_view bytes, LineCatalogues& catalogues) {
     }
     PlayerLists lists{std::nullopt, std::move(muted)};
     Require(!ReportPlayerFiles("Quillomar.ini", "", "", lists).text.empty(), "the muted report is empty");
-    MarkMutedRows(catalogues, {MutedLinesOf(lists.muted), {}});
+    MarkMutedRows(catalogues, MutedLinesOf(lists.muted));
 }
 
 }  // namespace

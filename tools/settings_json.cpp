@@ -95,7 +95,7 @@ std::string LoadedFilesFields() {
     }
     const quillomar::MutedFileLoad muted = quillomar::LoadMutedFile(quillomar::kMutedFile.Path());
     if (muted.outcome != quillomar::MutedFileLoad::Outcome::Missing) {
-        fields += ",\"muted\":" + MutedArray(quillomar::MutedLinesOf(muted));
+        fields += ",\"muted\":" + MutedArray(quillomar::MutedLinesOf(muted).fromFile);
     }
     return fields;
 }

@@ -43,7 +43,7 @@ bool PromptsChange(const Settings& inForce, const Settings& fresh) {
 void PutInForce(PluginState& state, const Settings& fresh, PlayerLists& lists) {
     if (PromptsChange(state.settings, fresh)) DeletePrompts(state.frame.prompts);
     Speech& speech = state.taunting.speech;
-    speech.muted = {MutedLinesOf(lists.muted), {}};
+    speech.muted = MutedLinesOf(lists.muted);
     const std::optional<std::uint64_t> digest = LinesDigest(lists.lines);
     if (std::strcmp(state.settings.tauntListFile, fresh.tauntListFile) != 0 || digest != state.linesDigest) {
         PrepareSpeech(speech, TakeOwnLines(lists.lines));

@@ -33,11 +33,18 @@ std::string LineAndSource(const SpokenLine& line, const Settings& settings) {
 }
 
 // Adds the line to the muted file; the system's words for why it could not be saved, or nothing.
+// How the file ended when it was last read or written holds while nobody else has changed it since;
+// after a change not read yet, the row comes after a line end, which at worst leaves a blank line.
 std::optional<std::string> SaveMuted(PluginState& state, const MutedLine& line) {
+    MutedLines& muted = state.taunting.speech.muted;
     const platform::FileStamp before = platform::StampOf(kMutedFile.Path());
-    std::optional<std::string> unsaved = AppendMutedLine(kMutedFile.Path(), line);
-    if (!unsaved) KeepOwnMutedWrite(state.watch, before);
-    return unsaved;
+    const bool unchanged = before == state.watch.inForce.muted;
+    std::optional<std::string> unsaved =
+        AppendMutedLine(kMutedFile.Path(), line, before.exists, unchanged && muted.lastRowEnded);
+    if (unsaved) return unsaved;
+    muted.lastRowEnded = true;
+    KeepOwnMutedWrite(state.watch, before);
+    return std::nullopt;
 }
 
 void MuteLastLine(PluginState& state) {

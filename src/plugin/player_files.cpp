@@ -52,8 +52,9 @@ PlayerLists LoadPlayerLists(const Settings& settings) {
     return {LoadNamedLineFile(settings), LoadMutedFile(kMutedFile.Path())};
 }
 
-std::vector<MutedLine> MutedLinesOf(const MutedFileLoad& load) {
-    return load.outcome == MutedFileLoad::Outcome::Read ? load.read.lines : std::vector<MutedLine>{};
+MutedLines MutedLinesOf(const MutedFileLoad& load) {
+    if (load.outcome != MutedFileLoad::Outcome::Read) return {};
+    return {load.read.lines, {}, load.read.lastRowEnded};
 }
 
 OwnLines TakeOwnLines(std::optional<LineFileLoad>& load) {

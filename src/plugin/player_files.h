@@ -29,7 +29,7 @@ std::optional<LineFileLoad> LoadNamedLineFile(const Settings& settings);
 PlayerLists LoadPlayerLists(const Settings& settings);
 
 // The muted lines of a load: none unless the file was read.
-std::vector<MutedLine> MutedLinesOf(const MutedFileLoad& load);
+MutedLines MutedLinesOf(const MutedFileLoad& load);
 
 // The own lists of a load, taken out of it: none unless the file was read.
 OwnLines TakeOwnLines(std::optional<LineFileLoad>& load);

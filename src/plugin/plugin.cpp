@@ -57,7 +57,7 @@ PluginState& StartPlugin() {
     if (!notice.empty()) GiveNotice(state.notice, notice);
     state.taunting.random.state = platform::CalendarSeconds();
     state.linesDigest = LinesDigest(lists.lines);
-    state.taunting.speech.muted.fromFile = MutedLinesOf(lists.muted);
+    state.taunting.speech.muted = MutedLinesOf(lists.muted);
     PrepareSpeech(state.taunting.speech, TakeOwnLines(lists.lines));
     StartWatching(state.watch, state.settings);
     return state;

@@ -20,8 +20,8 @@ struct PluginState {
     TauntState taunting;
     std::optional<std::uint64_t> linesDigest;  // of the list file the lines in force came from; none: built in
     FilesWatch watch;
-    Notice notice;    // about the player's files and keys
-    Notice lineName;  // the line said last, with ShowLineNames
+    Notice notice;                 // about the player's files and keys
+    Notice lineName;               // the line said last, with ShowLineNames
     std::uint32_t reloads = 0;     // times the player's files were read again since the start
     bool switchedOff = false;      // by the toggle key, until it is pressed again or the script starts anew
     std::uint64_t linesNamed = 0;  // the lines said so far that ShowLineNames has had its say on

@@ -47,6 +47,7 @@ bool Covers(const MutedLine& muted, std::string_view name, std::int32_t variatio
 
 MutedFileRead ReadMutedFile(std::string_view bytes) {
     MutedFileRead read;
+    read.lastRowEnded = bytes.empty() || bytes.back() == '\n' || bytes.back() == '\r';
     if (std::optional<std::string> problem = Utf16Problem(bytes, "no line is muted by it")) {
         read.problems.push_back({1, std::move(*problem)});
         return read;
@@ -92,17 +93,16 @@ std::string MutedFileRow(const MutedLine& line) {
     return line.name + " " + kVariationWord + " " + std::to_string(*line.variation);
 }
 
-std::optional<std::string> AppendMutedLine(const char* path, const MutedLine& line) {
+std::optional<std::string> AppendMutedLine(const char* path, const MutedLine& line, bool exists, bool lastRowEnded) {
     std::string text = MutedFileRow(line) + "\n";
-    if (!platform::FileExists(path)) {
+    if (!exists) {
         text = std::string("; Quillomar's muted lines: none of these is ever said. The mute key (MuteKey in ") +
                kSettingsFile.Name() +
                ")\n"
                "; adds the line said last; delete a row to hear its line again. A row is a speech name, for\n"
                "; every variation, or a name and \"variation\" and its number, for that one alone.\n" +
                text;
-    } else if (const std::optional<std::string> bytes = platform::ReadFileBytes(path, kMutedFileMaxBytes);
-               bytes && !bytes->empty() && bytes->back() != '\n' && bytes->back() != '\r') {
+    } else if (!lastRowEnded) {
         text = "\n" + text;  // the player's last row keeps a line of its own
     }
     if (!platform::WriteTextFile(path, text, true)) return platform::LastErrorText();

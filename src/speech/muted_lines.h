@@ -35,6 +35,7 @@ struct MutedLine {
 struct MutedFileRead {
     std::vector<MutedLine> lines;
     std::vector<FileProblem> problems;  // in line order
+    bool lastRowEnded = true;           // the bytes end with a line end, or there are none
 };
 
 // The rows and problems of a muted file's bytes.
@@ -54,14 +55,17 @@ MutedFileLoad LoadMutedFile(const char* path);
 std::string MutedFileRow(const MutedLine& line);
 
 // Adds the line to the muted file at path as a row of its own, making the file with a header
-// that says what it is and how to undo a mute when it is missing; the system's words for why it
+// that says what it is and how to undo a mute when it does not exist; lastRowEnded says whether
+// the file ends with a line end, so the file is not read for it. The system's words for why it
 // could not, or nothing.
-std::optional<std::string> AppendMutedLine(const char* path, const MutedLine& line);
+std::optional<std::string> AppendMutedLine(const char* path, const MutedLine& line, bool exists, bool lastRowEnded);
 
-// What is muted: the file's rows as last read, and the lines muted by key since.
+// What is muted: the file's rows as last read, and the lines muted by key since; and whether the
+// file ended with a line end when it was last read or written.
 struct MutedLines {
     std::vector<MutedLine> fromFile;
     std::vector<MutedLine> byKey;
+    bool lastRowEnded = true;
 };
 
 bool IsMuted(const MutedLines& muted, std::string_view name, std::int32_t variation);
