@@ -103,6 +103,8 @@ std::uint64_t* nativeCall() {
 }
 
 std::uint32_t hostTickCount() { return gHost.tick; }
+// The tapes hold no key messages, so no key is ever down.
+std::uint32_t hostKeyDown(std::uint32_t) { return 0; }
 // The calendar moves on with the tick count from the tape's first frame, as the simulated game's does.
 std::uint32_t hostCalendarSeconds() {
     if (gHost.tape == nullptr || gHost.tape->frames.empty()) return 0;

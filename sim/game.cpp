@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "chaos.h"
+#include "keyboard.h"
 #include "natives.h"
 
 namespace sim {
@@ -117,5 +118,6 @@ std::uint64_t* nativeCall() {
 
 std::uint32_t hostTickCount() { return gGame.clock.tick; }
 std::uint32_t hostCalendarSeconds() { return gGame.clock.CalendarNow(); }
+std::uint32_t hostKeyDown(std::uint32_t virtualKey) { return sim::KeyDown(virtualKey) ? 1 : 0; }
 
 }  // extern "C"

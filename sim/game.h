@@ -3,6 +3,7 @@
 // of every native call. One game per process, reached through Game(); the plug-in sees it only
 // through the script host's entry points.
 
+#include <bitset>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -140,6 +141,7 @@ struct Prompt {
     std::uint32_t control = 0;
     std::string text;
     bool pressMode = false;
+    std::int32_t holdMs = 0;  // a hold prompt: how long its control must be held; 0 for a press prompt
     bool attribute18 = false;
     bool registered = false;
     std::int32_t priority = 0;
@@ -172,6 +174,7 @@ struct KeyMessage {
     std::int32_t alt = 0;  // ALT is held
     std::int32_t wasDown = 0;
     std::int32_t isUp = 0;
+    std::uint8_t held = 0;  // CTRL and SHIFT as Windows' key state holds them for it, set when it is sent
 };
 
 struct Game {
@@ -181,6 +184,8 @@ struct Game {
     std::int32_t nextPromptHandle = 1;
     std::vector<std::string> gameTexts;  // made by VAR_STRING, named by token
     std::uint32_t pressedControl = 0;    // pressed during the coming frame, 0 for none
+    std::uint32_t heldControl = 0;       // held long enough during the coming frame, 0 for none
+    std::bitset<256> keysDown;           // Windows' key state: the keys down, by virtual-key code
     std::int32_t nextProbeHandle = 1;
     std::map<std::int32_t, ProbeResult> probes;  // by probe handle
     std::vector<RecordedCall> calls;

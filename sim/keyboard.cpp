@@ -46,7 +46,24 @@ KeyMessage Message(std::uint8_t code, bool altHeld, bool up) {
 
 }  // namespace
 
-void SendKey(const KeyMessage& message) {
+void SetKeyDown(std::uint32_t code, bool down) {
+    if (code < TheGame().keysDown.size()) TheGame().keysDown[code] = down;
+}
+
+bool KeyDown(std::uint32_t virtualKey) {
+    const std::bitset<256>& down = TheGame().keysDown;
+    if (const quillomar::ModifierKey* modifier = quillomar::ModifierOf(virtualKey)) {
+        if (virtualKey == modifier->key.code) {
+            return down[modifier->key.code] || down[modifier->left] || down[modifier->right];
+        }
+    }
+    return virtualKey < down.size() && down[virtualKey];
+}
+
+void SendKey(KeyMessage& message) {
+    SetKeyDown(message.code, message.isUp == 0);
+    message.held = static_cast<std::uint8_t>((KeyDown(0x11) ? quillomar::kControlBit : 0) |
+                                             (KeyDown(0x10) ? quillomar::kShiftBit : 0));
     KeyboardHandler handler = TheGame().keyboardHandler;
     if (handler != nullptr) {
         handler(message.code, message.repeats, message.scanCode, message.extended, message.alt, message.wasDown,

@@ -13,7 +13,15 @@ namespace sim {
 // the reverse order. With ALT held a message says so, but not ALT's own release.
 std::vector<KeyMessage> KeyStroke(quillomar::KeyBinding binding);
 
-// Feeds a key message to the registered keyboard handler, as the game's window procedure does.
-void SendKey(const KeyMessage& message);
+// Feeds a key message to the registered keyboard handler, as the game's window procedure does:
+// Windows' key state takes the key's move first, and the message notes the modifiers it then holds.
+void SendKey(KeyMessage& message);
+
+// Moves a key in Windows' key state alone, as when its message goes to another window.
+void SetKeyDown(std::uint32_t code, bool down);
+
+// Whether a key is down in Windows' key state; CTRL, SHIFT and ALT also when their left or right
+// key is.
+bool KeyDown(std::uint32_t virtualKey);
 
 }  // namespace sim

@@ -78,6 +78,13 @@ void HasCompleted(NativeCall& c) {
 // The game knows the controls of its own scripts, and no other.
 void IsControlValid(NativeCall& c) { c.ReturnBool(quillomar::ControlOfHash(c.Low(0)) != nullptr); }
 
+// A hold completes a hold prompt of its control that is enabled and visible in the frame it ends.
+void HasHoldCompleted(NativeCall& c) {
+    const Prompt* prompt = PromptAt(c);
+    c.ReturnBool(prompt != nullptr && prompt->registered && prompt->holdMs > 0 && prompt->enabled && prompt->visible &&
+                 c.game.heldControl != 0 && prompt->control == c.game.heldControl);
+}
+
 const NativeDef kPromptNatives[] = {
     {SIM_UNDERSCORED_NATIVE(IS_CONTROL_ACTION_VALID), "ii", 1, IsControlValid},
     {SIM_NATIVE(VAR_STRING), "itt", 1, MakeGameText},
@@ -91,6 +98,9 @@ const NativeDef kPromptNatives[] = {
      }},
     {SIM_UNDERSCORED_NATIVE(UI_PROMPT_SET_STANDARD_MODE), "ii", 0,
      [](NativeCall& c) { ChangePrompt(c, [&c](Prompt& p) { p.pressMode = c.args[1] != 0; }); }},
+    {SIM_UNDERSCORED_NATIVE(UI_PROMPT_SET_HOLD_MODE), "ii", 0,
+     [](NativeCall& c) { ChangePrompt(c, [&c](Prompt& p) { p.holdMs = c.Int(1); }); }},
+    {SIM_UNDERSCORED_NATIVE(UI_PROMPT_HAS_HOLD_MODE_COMPLETED), "i", 1, HasHoldCompleted},
     {SIM_UNDERSCORED_NATIVE(UI_PROMPT_SET_ATTRIBUTE), "iii", 0,
      [](NativeCall& c) {
          if (c.Int(1) == 18) ChangePrompt(c, [&c](Prompt& p) { p.attribute18 = c.args[2] != 0; });

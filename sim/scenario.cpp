@@ -12,6 +12,7 @@
 #include "host/game_controls.h"
 #include "keyboard.h"
 #include "natives.h"
+#include "platform/ascii_text.h"
 #include "scenario_values.h"
 #include "scenario_world.h"
 
@@ -41,20 +42,36 @@ Expectation ParseExpectation(const Json& expect) {
 }
 
 // The game's names of the controls a prompt may use, or a hash as "0x…".
-std::uint32_t ControlHash(const Json& value) {
+std::uint32_t ControlHash(const Json& value, const char* key) {
     if (value.is_string()) {
         if (const quillomar::GameControl* control = quillomar::ControlNamed(value.get_ref<const std::string&>())) {
             return control->hash;
         }
         if (value.get_ref<const std::string&>().rfind("0x", 0) != 0)
-            throw ScenarioError("\"press\" names no control the game knows: " + Shown(value));
+            throw ScenarioError("\"" + std::string(key) + "\" names no control the game knows: " + Shown(value));
     }
-    return ReadHash(value, "press");
+    return ReadHash(value, key);
 }
 
-// A key step: a name with its modifiers, the whole stroke, or a key code, one message.
-std::vector<KeyMessage> KeyMessages(const Json& step) {
+// A key of its own, by name (a modifier's too) or code, for a move of Windows' key state alone.
+std::uint32_t SingleKeyCode(const Json& key) {
+    if (!key.is_string())
+        return static_cast<std::uint32_t>(ReadWhole(key, "key", 0, 255, "a key code or a key's name"));
+    for (const quillomar::ModifierKey& modifier : quillomar::kModifierKeys) {
+        if (quillomar::SameName(key.get_ref<const std::string&>(), modifier.key.name)) return modifier.key.code;
+    }
+    const quillomar::KeyBindingRead read = quillomar::ReadKeyBinding(key.get_ref<const std::string&>());
+    if (!read.binding || read.binding->modifiers != 0)
+        throw ScenarioError("\"key\" names no single key: " + Shown(key));
+    return read.binding->code;
+}
+
+// A key step: a name with its modifiers, the whole stroke, or a key code, one message; unseen, a
+// single key moved in Windows' key state.
+std::vector<KeyMessage> KeyMessages(const Json& step, bool unseen) {
     const Json& key = step["key"];
+    const bool up = step.contains("up") && ReadFlag(step["up"], "up");
+    if (unseen) return {KeyMessage{SingleKeyCode(key), 1, 0, 0, 0, up ? 1 : 0, up ? 1 : 0}};
     if (key.is_string()) {
         if (step.contains("up")) throw ScenarioError("\"up\" goes with a key code, not with a key's name");
         const quillomar::KeyBindingRead read = quillomar::ReadKeyBinding(key.get_ref<const std::string&>());
@@ -62,7 +79,6 @@ std::vector<KeyMessage> KeyMessages(const Json& step) {
         return KeyStroke(*read.binding);
     }
     const auto code = static_cast<std::uint32_t>(ReadWhole(key, "key", 0, 0xFFFFFFFF, "a key code or a key's name"));
-    const bool up = step.contains("up") && ReadFlag(step["up"], "up");
     return {KeyMessage{code, 1, 0, 0, 0, up ? 1 : 0, up ? 1 : 0}};
 }
 
@@ -70,17 +86,24 @@ std::vector<KeyMessage> KeyMessages(const Json& step) {
 struct StepForm {
     const char* key;
     ScenarioStep::Kind kind;
-    std::string_view keys[2];
+    std::string_view keys[3];
     std::size_t keyCount;
 };
 
 const StepForm kStepForms[] = {
-    {"run", ScenarioStep::Kind::Run, {"run", "ms"}, 2},       {"set", ScenarioStep::Kind::SetPed, {"ped", "set"}, 2},
-    {"remove", ScenarioStep::Kind::RemovePed, {"remove"}, 1}, {"world", ScenarioStep::Kind::SetWorld, {"world"}, 1},
-    {"press", ScenarioStep::Kind::Press, {"press"}, 1},       {"restart", ScenarioStep::Kind::Restart, {"restart"}, 1},
-    {"key", ScenarioStep::Kind::Key, {"key", "up"}, 2},       {"note", ScenarioStep::Kind::Note, {"note"}, 1},
-    {"expect", ScenarioStep::Kind::Expect, {"expect"}, 1},    {"file", ScenarioStep::Kind::File, {"file", "text"}, 2},
-    {"hold", ScenarioStep::Kind::Hold, {"hold"}, 1},          {"release", ScenarioStep::Kind::Release, {"release"}, 1},
+    {"run", ScenarioStep::Kind::Run, {"run", "ms"}, 2},
+    {"set", ScenarioStep::Kind::SetPed, {"ped", "set"}, 2},
+    {"remove", ScenarioStep::Kind::RemovePed, {"remove"}, 1},
+    {"world", ScenarioStep::Kind::SetWorld, {"world"}, 1},
+    {"press", ScenarioStep::Kind::Press, {"press"}, 1},
+    {"restart", ScenarioStep::Kind::Restart, {"restart"}, 1},
+    {"holdPrompt", ScenarioStep::Kind::HoldPrompt, {"holdPrompt"}, 1},
+    {"key", ScenarioStep::Kind::Key, {"key", "up", "unseen"}, 3},
+    {"note", ScenarioStep::Kind::Note, {"note"}, 1},
+    {"expect", ScenarioStep::Kind::Expect, {"expect"}, 1},
+    {"file", ScenarioStep::Kind::File, {"file", "text"}, 2},
+    {"hold", ScenarioStep::Kind::Hold, {"hold"}, 1},
+    {"release", ScenarioStep::Kind::Release, {"release"}, 1},
     {"folder", ScenarioStep::Kind::Folder, {"folder"}, 1},
 };
 
@@ -91,8 +114,8 @@ const StepForm& FormOf(const Json& step) {
         }
     }
     throw ScenarioError(
-        "a step needs one of run, ped with set, remove, world, press, key, restart, note, expect, file, hold, "
-        "release or folder");
+        "a step needs one of run, ped with set, remove, world, press, holdPrompt, key, restart, note, expect, file, "
+        "hold, release or folder");
 }
 
 // A file of the plug-in's folder: a plain name in it, never a path out of it. The settings file
@@ -138,13 +161,17 @@ void ParseStepValues(const Json& step, ScenarioStep& parsed) {
             break;
         }
         case ScenarioStep::Kind::Press:
-            parsed.control = ControlHash(step["press"]);
+            parsed.control = ControlHash(step["press"], "press");
+            break;
+        case ScenarioStep::Kind::HoldPrompt:
+            parsed.control = ControlHash(step["holdPrompt"], "holdPrompt");
             break;
         case ScenarioStep::Kind::Restart:
             if (!ReadFlag(step["restart"], "restart")) throw ScenarioError("\"restart\" needs true, not false");
             break;
         case ScenarioStep::Kind::Key:
-            parsed.keys = KeyMessages(step);
+            parsed.unseen = step.contains("unseen") && ReadFlag(step["unseen"], "unseen");
+            parsed.keys = KeyMessages(step, parsed.unseen);
             break;
         case ScenarioStep::Kind::Note:
             parsed.text = ReadText(step["note"], "note");

@@ -35,6 +35,7 @@ struct ScenarioStep {
         RemovePed,
         SetWorld,
         Press,
+        HoldPrompt,
         Key,
         Restart,
         Expect,
@@ -48,8 +49,9 @@ struct ScenarioStep {
     int frames = 0;                       // Run
     std::uint32_t ms = 0;                 // Run: how far the clock moves after each frame; 0 for the scenario's frameMs
     std::int32_t ped = 0;                 // SetPed, RemovePed
-    std::uint32_t control = 0;            // Press: the control
+    std::uint32_t control = 0;            // Press, HoldPrompt: the control
     std::vector<KeyMessage> keys;         // Key: the messages, in order
+    bool unseen = false;                  // Key: only Windows' key state moves; no message reaches the plug-in
     nlohmann::json values;                // SetPed, SetWorld: the properties, checked when the file was read
     std::string text;                     // Note
     std::string file;                     // File, Hold, Release, Folder: a file of the plug-in's folder

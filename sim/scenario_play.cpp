@@ -97,7 +97,8 @@ void RunFrames(Player& player, int frames, std::uint32_t ms) {
         game.events.clear();
         game.gameTexts.clear();  // a game text lives for the frame it is made in
         RunFrame();
-        game.pressedControl = 0;  // a press lasts one frame
+        game.pressedControl = 0;  // a press lasts one frame, and so does the end of a hold
+        game.heldControl = 0;
         if (player.startPending) {
             RecordStart(player);
         } else {
@@ -197,6 +198,9 @@ void PlayStep(Player& player, const ScenarioStep& step) {
         case ScenarioStep::Kind::Press:
             TheGame().pressedControl = step.control;
             break;
+        case ScenarioStep::Kind::HoldPrompt:
+            TheGame().heldControl = step.control;
+            break;
         case ScenarioStep::Kind::Restart:
             // As after the game reloads a save: the script starts again from the top.
             StopScript();
@@ -204,7 +208,11 @@ void PlayStep(Player& player, const ScenarioStep& step) {
             player.startPending = true;
             break;
         case ScenarioStep::Kind::Key:
-            for (const KeyMessage& message : step.keys) {
+            for (KeyMessage message : step.keys) {
+                if (step.unseen) {
+                    SetKeyDown(message.code, message.isUp == 0);
+                    continue;
+                }
                 SendKey(message);
                 if (player.trace != nullptr) player.keysForTrace.push_back(message);
             }
@@ -260,15 +268,20 @@ const char* GateThatEndedFrame(const std::vector<RecordedCall>& calls) {
         {n::IS_PED_DEAD_OR_DYING, true, "the player is dying"},
     };
     // A frame past the first gate begins with the mission question or the player's ped, after any
-    // prompts deleted for settings read again; a disabled one asks neither, whatever it draws.
-    auto first = std::find_if(calls.begin(), calls.end(),
-                              [](const RecordedCall& call) { return call.hash != n::UI_PROMPT_DELETE; });
+    // prompts deleted for settings read again and the question whether the Mute line prompt was
+    // held; a disabled one asks neither, whatever it draws.
+    auto first = std::find_if(calls.begin(), calls.end(), [](const RecordedCall& call) {
+        return call.hash != n::UI_PROMPT_DELETE && call.hash != n::UI_PROMPT_HAS_HOLD_MODE_COMPLETED;
+    });
     if (first == calls.end() || (first->hash != n::GET_MISSION_FLAG && first->hash != n::PLAYER_PED_ID)) {
         return "the plug-in is disabled";
     }
     for (const RecordedCall& call : calls) {
         // The player's ped and index are read, and prompts of a former ped deleted, among the gates.
-        if (call.hash == n::PLAYER_PED_ID || call.hash == n::PLAYER_ID || call.hash == n::UI_PROMPT_DELETE) continue;
+        if (call.hash == n::PLAYER_PED_ID || call.hash == n::PLAYER_ID || call.hash == n::UI_PROMPT_DELETE ||
+            call.hash == n::UI_PROMPT_HAS_HOLD_MODE_COMPLETED) {
+            continue;
+        }
         const Gate* gate = nullptr;
         for (const Gate& candidate : kGates) {
             if (candidate.hash == call.hash) gate = &candidate;

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "host/keys.h"
+
 namespace sim {
 namespace {
 
@@ -125,10 +127,13 @@ std::string TraceRestart(std::uint32_t seed, std::string_view filesFields) {
 std::string TraceReload(std::string_view filesFields) { return "{\"reload\":{" + std::string(filesFields) + "}}"; }
 
 std::string TraceKey(const KeyMessage& message) {
+    std::string held;  // "CTRL+SHIFT", "CTRL", "SHIFT" or ""
+    if ((message.held & quillomar::kControlBit) != 0) held = "CTRL";
+    if ((message.held & quillomar::kShiftBit) != 0) held += held.empty() ? "SHIFT" : "+SHIFT";
     return "{\"key\":[" + std::to_string(message.code) + "," + std::to_string(message.repeats) + "," +
            std::to_string(message.scanCode) + "," + std::to_string(message.extended) + "," +
            std::to_string(message.alt) + "," + std::to_string(message.wasDown) + "," + std::to_string(message.isUp) +
-           "]}";
+           "," + JsonString(held) + "]}";
 }
 
 std::string TraceFrame(std::int64_t frame, std::uint32_t tick) {

@@ -5,8 +5,8 @@
 //   {"restart":{"seed":S,"settings":{...},...}}   when the host starts the script again, before the next frame
 //   {"reload":{"settings":{...},...}}             when the plug-in read the player's files again, before
 //                                                 the frame that used them
-//   {"key":[code,repeats,scan,extended,alt,wasDown,isUp]}   a keyboard message, before the frame that
-//                                                 reads it
+//   {"key":[code,repeats,scan,extended,alt,wasDown,isUp,held]}   a keyboard message, before the frame
+//                                                 that reads it; held: CTRL and SHIFT as Windows held them
 //   {"frame":N,"tick":T}                          before each frame's calls
 //   {"hash":"0x…","args":[…],"results":[…],"writes":[…]}   each native call
 

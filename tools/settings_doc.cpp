@@ -123,10 +123,12 @@ std::string TypeReading(const SettingDef& def) {
             return "Only the leading decimal number counts, with a point and an exponent (`1,5` is 1, `1e2` is "
                    "100, `0x10` is 0); text that is not a number, or an empty value, is 0.";
         case SettingType::Control:
-            return "Any other text (a misspelt name, a name in small letters, an empty value) gives "
-                   "INPUT_CONTEXT_Y; after `0x` only the leading hex digits count (`0xZZ` is 0). Before it makes "
-                   "the prompts, Quillomar asks the game whether it knows the control, as the game does for its "
-                   "own; when it does not, the prompts use INPUT_CONTEXT_Y and Quillomar.log says so.";
+            return std::string("Any other text (a misspelt name, a name in small letters, an empty value) gives ") +
+                   def.defaultText +
+                   "; after `0x` only the leading hex digits count (`0xZZ` is 0). Before it makes the prompts, "
+                   "Quillomar asks the game whether it knows the control, as the game does for its own; when it "
+                   "does not, " +
+                   def.defaultText + " is used instead and Quillomar.log says so.";
         case SettingType::Text:
             return "Longer text is cut to its first " + TextLimit(def) + "; one pair of quotes around it is dropped.";
         case SettingType::Key:

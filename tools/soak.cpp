@@ -17,6 +17,7 @@
 #include "folder_files.h"
 #include "game.h"
 #include "host/game_controls.h"
+#include "host/native_hashes.h"
 #include "keyboard.h"
 #include "plugin/plugin.h"
 #include "plugin/plugin_state.h"
@@ -95,13 +96,13 @@ struct WorldRandom {
 // names the list file, which the soak rewrites as it does the settings file, and the keys it
 // presses.
 const char* const kStartSettings[] = {
-    "[Settings]\nDebugMode=1\nToggleKey=F9\nMuteKey=F10\n[CombatTaunts]\nAggressionChance=100\n"
+    "[Settings]\nDebugMode=1\nToggleKey=F9\nMuteKey=F10\nMutePrompt=1\n[CombatTaunts]\nAggressionChance=100\n"
     "AggressionMaxPeds=40\nGunfightCooldown=0\n[Advanced]\nTauntListFile=soak-lines.txt\nShowLineNames=1\n",
     "[AutoTaunt]\nEnabled=1\nChanceDead=100\nChanceWrithing=100\nIntervalMin=0\nIntervalMax=1\n"
     "[AutoCombatTaunt]\nEnabled=1\nIntervalMin=0\nIntervalMax=2\n[Advanced]\nTauntListFile=soak-lines.txt\n"
     "ShowLineNames=1\n[Settings]\nToggleKey=F9\nMuteKey=CTRL+F10\n",
     "[Advanced]\nRepeatPreventionCount=2147483647\nTauntListFile=soak-lines.txt\n[CombatTaunts]\nMeleeCooldown=0\n"
-    "TackleChance=100\n[Settings]\nMuteKey=F10\n",
+    "TackleChance=100\n[Settings]\nMuteKey=F10\nMutePrompt=1\nMutePromptControl=INPUT_CONTEXT_X\n",
 };
 constexpr const char* kListFile = "soak-lines.txt";
 
@@ -176,7 +177,8 @@ class Soak {
             ChangeWorld(world);
             if (random_.OneIn(2000)) ChangeFiles(frame);
             if (random_.OneIn(300)) {
-                sim::SendKey(SoakKey(random_));
+                sim::KeyMessage message = SoakKey(random_);
+                sim::SendKey(message);
                 ++keyMessages_;
             }
             quillomar::UpdateFrame(*state_);
@@ -190,6 +192,7 @@ class Soak {
     std::uint64_t FileChanges() const { return fileChanges_; }
     std::uint64_t Reloads() const { return reloads_; }
     std::uint64_t KeyMessages() const { return keyMessages_; }
+    std::uint64_t MutesByHold() const { return mutesByHold_; }
 
   private:
     void Start(std::uint64_t start) {
@@ -215,6 +218,10 @@ class Soak {
             world.freeAimEntity = random_.OneIn(2) ? it->first : 0;
         }
         sim::TheGame().pressedControl = random_.OneIn(3) ? quillomar::kDefaultPromptControl : 0u;
+        // The Mute line prompt is held now and then, on either control the settings give it.
+        constexpr std::uint32_t kHeld[] = {quillomar::Joaat("INPUT_INTERACT_OPTION2"),
+                                           quillomar::Joaat("INPUT_CONTEXT_X")};
+        sim::TheGame().heldControl = random_.OneIn(40) ? kHeld[random_.Next() % 2] : 0u;
     }
     // The player's files changed while the game runs: rewritten, with garbage too, or removed.
     void ChangeFiles(std::uint64_t frame) {
@@ -242,9 +249,15 @@ class Soak {
         std::string ignored;
         sim::WriteFolderFile(name, text, 1780000000000ull + frame * kFrameMs, ignored);
     }
-    // Nothing of the frame is kept: the calls, the events and the texts made in it.
-    static void ForgetTheFrame() {
+    // Nothing of the frame is kept: the calls, the events and the texts made in it; only the
+    // holds of the Mute line prompt that completed are counted.
+    void ForgetTheFrame() {
         sim::Game& game = sim::TheGame();
+        for (const sim::RecordedCall& call : game.calls) {
+            const bool held =
+                call.hash == quillomar::native::UI_PROMPT_HAS_HOLD_MODE_COMPLETED && !call.results.empty();
+            if (held && call.results[0] != 0) ++mutesByHold_;
+        }
         game.calls.clear();
         game.events.clear();
         game.gameTexts.clear();
@@ -271,6 +284,7 @@ class Soak {
     std::uint64_t fileChanges_ = 0;
     std::uint64_t reloads_ = 0;
     std::uint64_t keyMessages_ = 0;
+    std::uint64_t mutesByHold_ = 0;
     std::uint32_t lastReloads_ = 0;  // of the running start
 };
 
@@ -319,14 +333,15 @@ int RunSoak(std::span<const std::string_view> args, std::ostream& out, std::ostr
         {"line history queues", peak.repeatQueues, quillomar::kLineListCount},
         {"line history (rows a queue)", peak.repeatSlots, longest},
         {"line pools (rows)", peak.linePoolRows, longest},
-        {"prompts", peak.prompts, 2},
+        {"prompts", peak.prompts, 3},
         {"muted lines", peak.mutedLines,
          quillomar::kMaxMutedRows + quillomar::kVoiceSetCount * quillomar::kLineListCount * longest},
         {"peak memory (MB)", peakMb, options.maxMemoryMb != 0 ? options.maxMemoryMb : SIZE_MAX},
     };
     out << options.frames << " frames in " << seconds << " s: " << static_cast<long>(options.frames / seconds)
         << " frames per second, peak memory " << peakMb << " MB; the files changed " << soak.FileChanges()
-        << " times and were read again " << soak.Reloads() << " times; " << soak.KeyMessages() << " key messages\n";
+        << " times and were read again " << soak.Reloads() << " times; " << soak.KeyMessages() << " key messages, "
+        << soak.MutesByHold() << " mutes by the held prompt\n";
     bool within = true;
     for (const Row& row : rows) {
         if (row.bound == SIZE_MAX) continue;  // no bound asked for

@@ -8,6 +8,7 @@
 
 #include "game.h"
 #include "import_redirect.h"
+#include "keyboard.h"
 #include "windows_error.h"
 
 namespace standin {
@@ -43,6 +44,11 @@ const ClockImport kClockImports[] = {
     {"msvcrt.dll", "time", reinterpret_cast<const void*>(&SimulatedTime64), true},
     {"msvcrt.dll", "_time32", reinterpret_cast<const void*>(&SimulatedTime32), true},
 };
+
+// Windows' key state, as the simulated game's messages and unseen moves left it.
+SHORT WINAPI SimulatedKeyState(int virtualKey) {
+    return sim::KeyDown(static_cast<std::uint32_t>(virtualKey)) ? static_cast<SHORT>(0x8000) : SHORT{0};
+}
 
 // The plug-in's reads of its settings file, counted on their way to Windows.
 std::uint32_t gSettingsReads = 0;
@@ -97,6 +103,9 @@ void LoadPluginModule(const std::string& path) {
     if (game.keyboardHandler == nullptr) Fail("loading the plug-in did not register a keyboard handler");
     PointClockAtSimulation(gPlugin);
     CountSettingsReads(gPlugin);
+    if (RedirectImport(gPlugin, "USER32.dll", "GetKeyState", reinterpret_cast<const void*>(&SimulatedKeyState)) == 0) {
+        Fail("the plug-in imports no GetKeyState to point at the simulated keyboard");
+    }
 }
 
 std::uint32_t PluginSettingsReads() { return gSettingsReads; }

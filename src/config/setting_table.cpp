@@ -78,6 +78,17 @@ constexpr SettingDef kSettingDefs[] = {
           "Quillomar-muted.txt beside Quillomar.ini (delete its row there to hear it again).",
           kKeySensible),
      false},
+    {"Settings", "MutePrompt", &Settings::mutePrompt, "0", nullptr,
+     Does("Offers a prompt you hold for a second, for five seconds after each line is said (1): holding it mutes "
+          "that line as MuteKey does. It suits a pad, and a keyboard without a MuteKey."),
+     false},
+    {"Settings", "MutePromptControl", &Settings::mutePromptControl, "INPUT_INTERACT_OPTION2", nullptr,
+     Does("The control you hold for the Mute line prompt, one of the game's own, as PromptControl names one: "
+          "INPUT_INTERACT_OPTION2 is H on a keyboard; on a pad, pick a button the game leaves free then, such as "
+          "INPUT_CONTEXT_X or INPUT_CONTEXT_B."),
+     false},
+    {"Settings", "MutePromptText", &Settings::mutePromptText, "Mute line", nullptr,
+     Does("The label of the Mute line prompt."), false},
 
     {"CombatTaunts", "Enabled", &Settings::combatTauntsEnabled, "1",
      "; Enable manual combat taunts during gunfights (press prompt to taunt)",

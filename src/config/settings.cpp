@@ -91,7 +91,7 @@ void ReadSetting(const SettingDef& def, const char* path, Settings& settings) {
         case SettingType::Control: {
             char text[64];
             platform::ReadProfileString(def.section, def.key, def.defaultText, text, sizeof text, path);
-            Store(settings, def, ControlHashFromName(text));
+            Store(settings, def, ControlHashFromName(text, Joaat(def.defaultText)));
             break;
         }
         case SettingType::Key: {
@@ -105,12 +105,12 @@ void ReadSetting(const SettingDef& def, const char* path, Settings& settings) {
 
 }  // namespace
 
-std::uint32_t ControlHashFromName(const char* name) {
+std::uint32_t ControlHashFromName(const char* name, std::uint32_t fallback) {
     if (std::strlen(name) >= 3 && name[0] == '0' && (name[1] == 'x' || name[1] == 'X')) {
         return ParseHexAfterPrefix(name);
     }
     const GameControl* control = ControlNamed(name);
-    return control != nullptr ? control->hash : kDefaultPromptControl;
+    return control != nullptr ? control->hash : fallback;
 }
 
 Settings ReadSettings(const char* path) {

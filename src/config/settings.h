@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "host/game_controls.h"
 #include "host/keys.h"
 
 namespace quillomar {
@@ -29,6 +30,9 @@ struct Settings {
     bool debugMode;
     KeyBinding toggleKey;  // switches the plug-in off and on while playing; none by default
     KeyBinding muteKey;    // mutes the line said last; none by default, nor when it is toggleKey
+    bool mutePrompt;       // a prompt held for a few seconds after each line mutes it, as muteKey does
+    std::uint32_t mutePromptControl;
+    char mutePromptText[kShortTextSize];
     // [CombatTaunts]
     bool combatTauntsEnabled;
     char combatPromptText[kShortTextSize];
@@ -85,8 +89,8 @@ Settings LoadSettings(SettingsOrigin* origin = nullptr);
 Settings ReadSettings(const char* path);
 
 // The control hash of a name from the settings file: the name of one of the game's controls, or a
-// hexadecimal number after "0x"; anything else gives the hash of INPUT_CONTEXT_Y.
-std::uint32_t ControlHashFromName(const char* name);
+// hexadecimal number after "0x"; anything else gives the fallback, the setting's default.
+std::uint32_t ControlHashFromName(const char* name, std::uint32_t fallback = kDefaultPromptControl);
 
 // The number a float setting's text is read as: its leading decimal number, or 0.
 float ReadSettingFloat(const char* text);

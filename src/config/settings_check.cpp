@@ -268,8 +268,8 @@ std::optional<FileProblem> CheckControlHash(const SettingDef& def, const std::st
         ControlOfHash(hash) != nullptr
             ? ""
             : std::string(
-                  "the hash of no control the game's scripts name; if the game does not know it either, the "
-                  "prompts use ") +
+                  "the hash of no control the game's scripts name; if the game does not know it either, "
+                  "Quillomar uses ") +
                   def.defaultText;
     if (!plain)
         return FileProblem{0,

@@ -27,6 +27,8 @@ struct FrameState {
     bool autoCombatArmed = false;
     std::uint32_t autoCombatDue = 0;
 
+    std::uint64_t mutePromptHeldAt = 0;  // the lines said when the mute prompt was held: it waits for the next
+
     CombatContext combatContext;  // the newest build; before the first one, no fight at all
     bool combatActive = false;    // combat taunts apply this frame
     std::int32_t storedPlayerHealth = 0;

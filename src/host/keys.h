@@ -28,7 +28,12 @@ inline constexpr NamedKey kNamedKeys[] = {
 };
 // clang-format on
 
-// The modifiers, in the order a binding is written; bit is their bit in KeyBinding::modifiers.
+// The modifiers' bits in KeyBinding::modifiers.
+inline constexpr std::uint8_t kControlBit = 1;
+inline constexpr std::uint8_t kShiftBit = 2;
+inline constexpr std::uint8_t kAltBit = 4;
+
+// The modifiers, in the order a binding is written.
 struct ModifierKey {
     NamedKey key;
     std::uint8_t bit;
@@ -36,11 +41,10 @@ struct ModifierKey {
     std::uint8_t right;
 };
 inline constexpr ModifierKey kModifierKeys[] = {
-    {{"CTRL", 0x11}, 1, 0xA2, 0xA3},
-    {{"SHIFT", 0x10}, 2, 0xA0, 0xA1},
-    {{"ALT", 0x12}, 4, 0xA4, 0xA5},
+    {{"CTRL", 0x11}, kControlBit, 0xA2, 0xA3},
+    {{"SHIFT", 0x10}, kShiftBit, 0xA0, 0xA1},
+    {{"ALT", 0x12}, kAltBit, 0xA4, 0xA5},
 };
-inline constexpr std::uint8_t kAltBit = 4;
 
 // Virtual-key codes run from 1 to 254.
 inline constexpr std::uint32_t kHighestKeyCode = 254;

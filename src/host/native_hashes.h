@@ -88,7 +88,9 @@ enum class Kind : std::uint8_t { Query, Change, Neutral };
     X(TASK_PUT_PED_DIRECTLY_INTO_GRAPPLE, 0xA05F3F20889D7A5B, Change)                \
     X(TASK_COMBAT_PED, 0xF166E48407BAC484, Change)                                   \
     X(BG_DISPLAY_TEXT, 0x16794E044C9EFB58, Neutral)                                  \
-    X(IS_CONTROL_ACTION_VALID, 0xBC0884BC590951C7, Query)
+    X(IS_CONTROL_ACTION_VALID, 0xBC0884BC590951C7, Query)                            \
+    X(UI_PROMPT_SET_HOLD_MODE, 0x94073D5CA3F16B7B, Neutral)                          \
+    X(UI_PROMPT_HAS_HOLD_MODE_COMPLETED, 0xE0F65F0640EF0617, Neutral)
 
 #define QUILLOMAR_NATIVE_CONSTANT(name, hash, kind) inline constexpr std::uint64_t name = hash;
 QUILLOMAR_NATIVES(QUILLOMAR_NATIVE_CONSTANT)

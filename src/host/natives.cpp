@@ -151,6 +151,9 @@ void SetPromptText(std::int32_t prompt, GameText text) {
     CallVoid<native::UI_PROMPT_SET_TEXT>(prompt, reinterpret_cast<const void*>(static_cast<std::uintptr_t>(text)));
 }
 void SetPromptPressMode(std::int32_t prompt) { CallVoid<native::UI_PROMPT_SET_STANDARD_MODE>(prompt, true); }
+void SetPromptHoldMode(std::int32_t prompt, std::int32_t holdMs) {
+    CallVoid<native::UI_PROMPT_SET_HOLD_MODE>(prompt, holdMs);
+}
 void SetPromptAttribute(std::int32_t prompt, std::int32_t attribute) {
     CallVoid<native::UI_PROMPT_SET_ATTRIBUTE>(prompt, attribute, true);
 }
@@ -163,6 +166,7 @@ void SetPromptVisible(std::int32_t prompt, bool visible) { CallVoid<native::UI_P
 bool HasPromptCompleted(std::int32_t prompt) {
     return CallBool<native::UI_PROMPT_HAS_STANDARD_MODE_COMPLETED>(prompt, 0);
 }
+bool HasPromptHoldCompleted(std::int32_t prompt) { return CallBool<native::UI_PROMPT_HAS_HOLD_MODE_COMPLETED>(prompt); }
 void DeletePrompt(std::int32_t prompt) { CallVoid<native::UI_PROMPT_DELETE>(prompt); }
 
 void DrawScreenText(GameText text, float x, float y) {

@@ -106,12 +106,15 @@ void SetPromptControl(std::int32_t prompt, std::uint32_t control);
 GameText MakeLiteralGameText(const char* text);
 void SetPromptText(std::int32_t prompt, GameText text);
 void SetPromptPressMode(std::int32_t prompt);
+// A prompt completed by holding its control for holdMs milliseconds.
+void SetPromptHoldMode(std::int32_t prompt, std::int32_t holdMs);
 void SetPromptAttribute(std::int32_t prompt, std::int32_t attribute);
 void EndPromptRegistration(std::int32_t prompt);
 void SetPromptPriorityValue(std::int32_t prompt, std::int32_t priority);
 void SetPromptEnabled(std::int32_t prompt, bool enabled);
 void SetPromptVisible(std::int32_t prompt, bool visible);
 bool HasPromptCompleted(std::int32_t prompt);
+bool HasPromptHoldCompleted(std::int32_t prompt);
 void DeletePrompt(std::int32_t prompt);
 
 // Screen text: a game text drawn for this frame at (x, y) in screen units, from the top left, in

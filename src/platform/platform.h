@@ -15,6 +15,14 @@ std::uint32_t TickCount();
 // Seconds of the calendar time, truncated to 32 bits.
 std::uint32_t CalendarSeconds();
 
+// Whether CTRL and SHIFT are down in Windows' key state as of the keyboard message being handled:
+// asked on the thread that handles it.
+struct HeldModifiers {
+    bool control = false;
+    bool shift = false;
+};
+HeldModifiers ModifiersHeld();
+
 // The characters that end a folder in a path, the first the one the system writes.
 #ifdef _WIN32
 inline constexpr std::string_view kFolderSeparators = "\\/";

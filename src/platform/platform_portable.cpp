@@ -16,6 +16,7 @@
 // Provided at link time by the host that runs the plug-in.
 extern "C" std::uint32_t hostTickCount();
 extern "C" std::uint32_t hostCalendarSeconds();
+extern "C" std::uint32_t hostKeyDown(std::uint32_t virtualKey);
 
 namespace quillomar::platform {
 namespace {
@@ -82,6 +83,12 @@ WriteOutcome Failed(int error) { return {false, std::strerror(error)}; }
 
 std::uint32_t TickCount() { return hostTickCount(); }
 std::uint32_t CalendarSeconds() { return hostCalendarSeconds(); }
+
+HeldModifiers ModifiersHeld() {
+    constexpr std::uint32_t kControl = 0x11;
+    constexpr std::uint32_t kShift = 0x10;
+    return {hostKeyDown(kControl) != 0, hostKeyDown(kShift) != 0};
+}
 
 ProfileReadScope::ProfileReadScope(const char* path) {
     gHeld.path = path;

@@ -12,23 +12,16 @@ KeyBinding gRing[kKeyPressCapacity];
 std::atomic<std::uint32_t> gNoted{0};
 std::atomic<std::uint32_t> gTaken{0};
 
-// CTRL and SHIFT as their messages left them: the window thread's alone.
-std::uint8_t gHeld = 0;
-
 }  // namespace
 
-void NoteKeyMessage(std::uint32_t code, std::int32_t isWithAlt, std::int32_t wasDownBefore,
+void NoteKeyMessage(std::uint32_t code, std::uint8_t held, std::int32_t isWithAlt, std::int32_t wasDownBefore,
                     std::int32_t isUpNow) noexcept {
-    if (const ModifierKey* modifier = ModifierOf(code)) {
-        if (modifier->bit == kAltBit) return;
-        gHeld = isUpNow != 0 ? gHeld & ~modifier->bit : gHeld | modifier->bit;
-        return;
-    }
-    if (isUpNow != 0 || wasDownBefore != 0 || code == 0 || code > 0xFF) return;
+    if (ModifierOf(code) != nullptr || isUpNow != 0 || wasDownBefore != 0 || code == 0 || code > 0xFF) return;
     const std::uint32_t noted = gNoted.load(std::memory_order_relaxed);
     if (noted - gTaken.load(std::memory_order_acquire) == kKeyPressCapacity) return;  // full: dropped
     const auto alt = static_cast<std::uint8_t>(isWithAlt != 0 ? kAltBit : 0);
-    gRing[noted % kKeyPressCapacity] = {static_cast<std::uint8_t>(code), static_cast<std::uint8_t>(gHeld | alt)};
+    const auto modifiers = static_cast<std::uint8_t>((held & (kControlBit | kShiftBit)) | alt);
+    gRing[noted % kKeyPressCapacity] = {static_cast<std::uint8_t>(code), modifiers};
     gNoted.store(noted + 1, std::memory_order_release);
 }
 

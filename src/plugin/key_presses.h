@@ -16,8 +16,10 @@ namespace quillomar {
 inline constexpr std::size_t kKeyPressCapacity = 64;
 
 // On the window thread: a keyboard message. A key going down is a press, not its repeats while
-// held nor its release; CTRL and SHIFT are held from their own messages, ALT as the message says.
-void NoteKeyMessage(std::uint32_t code, std::int32_t isWithAlt, std::int32_t wasDownBefore,
+// held nor its release, nor a modifier's own message; its modifiers are CTRL and SHIFT as Windows
+// holds them for this message (held, kControlBit and kShiftBit), and ALT as the message says. So a
+// release that went to another window holds nothing down here.
+void NoteKeyMessage(std::uint32_t code, std::uint8_t held, std::int32_t isWithAlt, std::int32_t wasDownBefore,
                     std::int32_t isUpNow) noexcept;
 
 // On the script: the presses noted since the last take, oldest first, as many as fit in out; each

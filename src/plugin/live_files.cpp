@@ -35,7 +35,10 @@ std::string ChangedFiles(const WatchedStamps& seen, const WatchedStamps& inForce
 
 bool PromptsChange(const Settings& inForce, const Settings& fresh) {
     return inForce.promptControl != fresh.promptControl || std::strcmp(inForce.promptText, fresh.promptText) != 0 ||
-           std::strcmp(inForce.combatPromptText, fresh.combatPromptText) != 0;
+           std::strcmp(inForce.combatPromptText, fresh.combatPromptText) != 0 ||
+           inForce.mutePrompt != fresh.mutePrompt ||
+           (fresh.mutePrompt && (inForce.mutePromptControl != fresh.mutePromptControl ||
+                                 std::strcmp(inForce.mutePromptText, fresh.mutePromptText) != 0));
 }
 
 // The fresh settings replace those in force whole; what was made from the old ones is made anew

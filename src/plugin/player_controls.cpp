@@ -4,6 +4,7 @@
 #include <string>
 
 #include "config/key_bindings.h"
+#include "frame/mute_prompt.h"
 #include "platform/text_files.h"
 #include "plugin/key_presses.h"
 #include "plugin/live_files.h"
@@ -79,13 +80,16 @@ void MuteLastLine(PluginState& state) {
 void ReadPlayerKeys(PluginState& state) {
     KeyBinding presses[kKeyPressCapacity];
     const std::size_t count = TakeKeyPresses(presses);
+    bool mute = false;  // however often the player asked in this frame, the line is muted once
     for (std::size_t i = 0; i < count; ++i) {
         if (Matches(presses[i], state.settings.toggleKey)) {
             SwitchOffOrOn(state);
         } else if (Matches(presses[i], state.settings.muteKey)) {
-            MuteLastLine(state);
+            mute = true;
         }
     }
+    if (MutePromptHeld(state.frame, state.taunting.speech)) mute = true;
+    if (mute) MuteLastLine(state);
 }
 
 void NameSpokenLine(PluginState& state) {

@@ -78,7 +78,9 @@ void ScriptMain() {
 
 void OnKeyboardMessage(std::uint32_t key, std::uint16_t, std::uint8_t, std::int32_t, std::int32_t isWithAlt,
                        std::int32_t wasDownBefore, std::int32_t isUpNow) noexcept {
-    NoteKeyMessage(key, isWithAlt, wasDownBefore, isUpNow);
+    const platform::HeldModifiers held = platform::ModifiersHeld();
+    const auto bits = static_cast<std::uint8_t>((held.control ? kControlBit : 0) | (held.shift ? kShiftBit : 0));
+    NoteKeyMessage(key, bits, isWithAlt, wasDownBefore, isUpNow);
 }
 
 }  // namespace quillomar

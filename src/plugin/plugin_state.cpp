@@ -17,7 +17,8 @@ StateSizes MeasureState(const PluginState& state) {
         history.items.size(),
         slots,
         std::max(speech.pools.generic.capacity(), speech.pools.specific.capacity()),
-        static_cast<std::size_t>(prompts.taunt != nullptr) + static_cast<std::size_t>(prompts.combat != nullptr),
+        static_cast<std::size_t>(prompts.taunt != nullptr) + static_cast<std::size_t>(prompts.combat != nullptr) +
+            static_cast<std::size_t>(prompts.mute != nullptr),
         speech.muted.fromFile.size() + speech.muted.byKey.size(),
     };
 }

@@ -35,7 +35,7 @@ struct StateSizes {
     std::size_t repeatQueues;  // one per list
     std::size_t repeatSlots;   // at most the longest list, in every queue
     std::size_t linePoolRows;  // at most the longest list, in each pool
-    std::size_t prompts;       // at most two
+    std::size_t prompts;       // at most three
     std::size_t mutedLines;    // at most kMaxMutedRows read, and each line of the catalogues once by key
 };
 

@@ -2,12 +2,11 @@
 
 #include <cstdio>
 #include <string>
-#include <utility>
 
-#include "config/setting_table.h"
 #include "core/player_folder.h"
 #include "frame/combat_stage.h"
 #include "frame/debug_overlay.h"
+#include "frame/mute_prompt.h"
 #include "frame/notice.h"
 #include "frame/target_stage.h"
 #include "host/game_controls.h"
@@ -52,20 +51,26 @@ void RunGatesAndStages(PluginState& state) {
             RunIdleBranch(frame);
         }
     }
+    RunMutePrompt(frame, taunting.speech);
     if (settings.debugMode) DrawDebugOverlay(frame, taunting, settings);
 }
 
-// The player is told in the log which control the game refused: his prompts answer to another.
-void TellRefusedControl(Prompts& prompts) {
-    if (!prompts.refusedControl) return;
-    const std::uint32_t refused = *std::exchange(prompts.refusedControl, std::nullopt);
-    const GameControl* known = ControlOfHash(refused);
+// "INPUT_CONTEXT_Y (0xD51B784F)", or the hash alone for a control of no name we know.
+std::string ControlText(std::uint32_t control) {
     char hash[16];
-    std::snprintf(hash, sizeof hash, "0x%08X", static_cast<unsigned>(refused));
-    LogPlayLine(std::string(kNoticePrefix) + "the game does not know the control " +
-                SettingRow(&Settings::promptControl).key + " names (" +
-                (known != nullptr ? std::string(known->name) + ", " : "") + hash + "), so the prompts answer to " +
-                std::string(ControlOfHash(kDefaultPromptControl)->name));
+    std::snprintf(hash, sizeof hash, "0x%08X", static_cast<unsigned>(control));
+    const GameControl* named = ControlOfHash(control);
+    return named != nullptr ? std::string(named->name) + " (" + hash + ")" : hash;
+}
+
+// The player is told in the log of a control the game refused: a prompt answers to another.
+void TellRefusedControls(Prompts& prompts) {
+    for (const ControlCheck& check : prompts.checks) {
+        if (check.known) continue;
+        LogPlayLine(std::string(kNoticePrefix) + "the game does not know the control " + check.setting + " names, " +
+                    ControlText(check.control) + ", so " + ControlText(check.used) + " is used instead");
+    }
+    prompts.checks.clear();
 }
 
 }  // namespace
@@ -76,7 +81,7 @@ void UpdateFrame(PluginState& state) {
     RefreshPlayerFiles(state);
     ReadPlayerKeys(state);
     RunGatesAndStages(state);
-    TellRefusedControl(state.frame.prompts);
+    TellRefusedControls(state.frame.prompts);
     NameSpokenLine(state);
     DrawNotice(state.notice, kNoticeLine);
     DrawNotice(state.lineName, kLineNameLine);

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "config/setting_table.h"
 #include "config/settings.h"
 #include "host/game_controls.h"
 #include "host/natives.h"
@@ -14,10 +15,13 @@ namespace {
 constexpr std::int32_t kRegistrationAttribute = 18;
 constexpr std::int32_t kTauntPriority = 2;
 constexpr std::int32_t kCombatPriority = 3;
+constexpr std::int32_t kMutePriority = 1;
+constexpr std::int32_t kMuteHoldMs = 1000;
 
-std::unique_ptr<PromptRecord> CreateHiddenPrompt(const char* text, std::uint32_t control, std::int32_t priority) {
+std::unique_ptr<PromptRecord> CreateHiddenPrompt(const char* text, std::uint32_t control, std::int32_t priority,
+                                                 PromptMode mode = PromptMode::Press) {
     auto prompt = std::make_unique<PromptRecord>();
-    CreatePrompt(*prompt, text, control);
+    CreatePrompt(*prompt, text, control, mode);
     SetPromptPriority(*prompt, priority);
     prompt->visible = false;
     SetPromptEnabled(prompt->handle, false);
@@ -25,9 +29,18 @@ std::unique_ptr<PromptRecord> CreateHiddenPrompt(const char* text, std::uint32_t
     return prompt;
 }
 
+// The control a prompt is to take, as the game asks before a prompt of its own takes one: the
+// setting's control when the game knows it, else the setting's default.
+std::uint32_t UsableControl(Prompts& prompts, const SettingDef& row, std::uint32_t control) {
+    const bool known = IsControlActionValid(control);
+    const std::uint32_t used = known ? control : Joaat(row.defaultText);
+    prompts.checks.push_back({row.key, control, known, used});
+    return used;
+}
+
 }  // namespace
 
-void CreatePrompt(PromptRecord& prompt, const char* text, std::uint32_t control) {
+void CreatePrompt(PromptRecord& prompt, const char* text, std::uint32_t control, PromptMode mode) {
     prompt.enabled = true;
     prompt.visible = false;
     prompt.text = text;
@@ -35,21 +48,25 @@ void CreatePrompt(PromptRecord& prompt, const char* text, std::uint32_t control)
     prompt.handle = BeginPromptRegistration();
     SetPromptControl(prompt.handle, control);
     SetPromptText(prompt.handle, MakeLiteralGameText(text));
-    SetPromptPressMode(prompt.handle);
+    if (mode == PromptMode::Hold) {
+        SetPromptHoldMode(prompt.handle, kMuteHoldMs);
+    } else {
+        SetPromptPressMode(prompt.handle);
+    }
     SetPromptAttribute(prompt.handle, kRegistrationAttribute);
     EndPromptRegistration(prompt.handle);
 }
 
 void CreatePrompts(Prompts& prompts, const Settings& settings) {
     if (prompts.created) return;
-    std::uint32_t control = settings.promptControl;
-    // The game checks a control before a prompt of its own takes it, and so does the plug-in.
-    if (!IsControlActionValid(control)) {
-        prompts.refusedControl = control;
-        control = kDefaultPromptControl;
-    }
+    const std::uint32_t control = UsableControl(prompts, SettingRow(&Settings::promptControl), settings.promptControl);
     prompts.taunt = CreateHiddenPrompt(settings.promptText, control, kTauntPriority);
     prompts.combat = CreateHiddenPrompt(settings.combatPromptText, control, kCombatPriority);
+    if (settings.mutePrompt) {
+        const std::uint32_t muteControl =
+            UsableControl(prompts, SettingRow(&Settings::mutePromptControl), settings.mutePromptControl);
+        prompts.mute = CreateHiddenPrompt(settings.mutePromptText, muteControl, kMutePriority, PromptMode::Hold);
+    }
     prompts.created = true;
 }
 
@@ -80,6 +97,7 @@ void HidePrompt(PromptRecord* prompt) {
 void HideAllPrompts(Prompts& prompts) {
     HidePrompt(prompts.taunt.get());
     HidePrompt(prompts.combat.get());
+    HidePrompt(prompts.mute.get());
 }
 
 bool OfferPrompt(PromptRecord& prompt, std::optional<std::int32_t> priority) {
@@ -94,8 +112,12 @@ bool IsPromptCompleted(const PromptRecord& prompt) {
     return prompt.enabled && prompt.visible && HasPromptCompleted(prompt.handle);
 }
 
+bool IsHoldCompleted(const PromptRecord& prompt) {
+    return prompt.enabled && prompt.visible && HasPromptHoldCompleted(prompt.handle);
+}
+
 void DeletePrompts(Prompts& prompts) {
-    for (std::unique_ptr<PromptRecord>* prompt : {&prompts.taunt, &prompts.combat}) {
+    for (std::unique_ptr<PromptRecord>* prompt : {&prompts.taunt, &prompts.combat, &prompts.mute}) {
         if (*prompt && (*prompt)->handle != 0) {
             DeletePrompt((*prompt)->handle);
             (*prompt)->handle = 0;

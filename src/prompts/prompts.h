@@ -1,9 +1,11 @@
 #pragma once
-// The two game prompts, "Taunt" and "Combat Taunt", and their records.
+// The game prompts, "Taunt" and "Combat Taunt", and "Mute line" when the settings ask for it, and
+// their records.
 
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace quillomar {
 
@@ -17,20 +19,32 @@ struct PromptRecord {
     std::uint32_t control = 0;
 };
 
-// The plug-in's two prompts: made once both are needed, freed when the player's ped changes.
-struct Prompts {
-    std::unique_ptr<PromptRecord> taunt;          // labelled with the taunt prompt text
-    std::unique_ptr<PromptRecord> combat;         // labelled with the combat prompt text
-    bool created = false;                         // both exist in the game
-    std::optional<std::uint32_t> refusedControl;  // the control the game refused at a making, until told
+// The game's answer when asked whether it knows a control a prompt is to take.
+struct ControlCheck {
+    const char* setting;    // the key that names the control
+    std::uint32_t control;  // the control asked about
+    bool known;             // the game's answer
+    std::uint32_t used;     // the control the prompt took: its own, or the setting's default
 };
 
-// Builds the prompt in the game: a press prompt on the control, with the label.
-void CreatePrompt(PromptRecord& prompt, const char* text, std::uint32_t control);
+// The plug-in's prompts: made once they are needed, freed when the player's ped changes.
+struct Prompts {
+    std::unique_ptr<PromptRecord> taunt;   // labelled with the taunt prompt text
+    std::unique_ptr<PromptRecord> combat;  // labelled with the combat prompt text
+    std::unique_ptr<PromptRecord> mute;    // held to mute the line said last; only with MutePrompt
+    bool created = false;                  // they exist in the game
+    std::vector<ControlCheck> checks;      // the game's answers at the latest makings, until read
+};
 
-// Creates both prompts, hidden and disabled in the game but enabled in their records, on the
-// control the settings name; on INPUT_CONTEXT_Y, and that one noted as refused, when the game
-// does not know it.
+// How a prompt completes: pressed, or held for a while.
+enum class PromptMode { Press, Hold };
+
+// Builds the prompt in the game on the control, with the label.
+void CreatePrompt(PromptRecord& prompt, const char* text, std::uint32_t control, PromptMode mode = PromptMode::Press);
+
+// Creates the prompts, hidden and disabled in the game but enabled in their records, each on the
+// control the settings name, asked about first as the game asks about its own: a control the game
+// does not know gives way to the setting's default. Each answer is kept in checks.
 void CreatePrompts(Prompts& prompts, const Settings& settings);
 
 void SetPromptPriority(const PromptRecord& prompt, std::int32_t priority);
@@ -50,6 +64,9 @@ bool OfferPrompt(PromptRecord& prompt, std::optional<std::int32_t> priority);
 
 // Whether the player has used the prompt; a hidden or disabled prompt is not asked about.
 bool IsPromptCompleted(const PromptRecord& prompt);
+
+// Whether the player has held a hold prompt long enough; a hidden or disabled one is not asked about.
+bool IsHoldCompleted(const PromptRecord& prompt);
 
 // Deletes both prompts in the game and frees their records.
 void DeletePrompts(Prompts& prompts);

@@ -40,6 +40,7 @@ void RememberSpoken(Speech& speech, const SpeechLine& line, LineList list) {
     spoken.voice = speech.voiceSet;
     spoken.list = list;
     spoken.fileLine = line.fileLine;
+    speech.lastSpokenTick = platform::TickCount();
     ++speech.linesSpoken;
 }
 

@@ -38,7 +38,8 @@ struct Speech {
     std::uint32_t lastVoiceCheckTick = 0;
     std::uint32_t lastCombatTauntTick = 0;  // of the last combat taunt the game accepted, 0 before any
     SpokenLine lastSpoken;
-    std::uint64_t linesSpoken = 0;  // since the start: lastSpoken holds nothing while 0
+    std::uint32_t lastSpokenTick = 0;  // when the game started lastSpoken
+    std::uint64_t linesSpoken = 0;     // since the start: lastSpoken holds nothing while 0
 };
 
 // Builds the catalogues, the player's own lists in place of those they replace, with the muted

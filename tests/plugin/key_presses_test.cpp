@@ -1,5 +1,5 @@
 // Key presses from the window thread: one a key going down, none for its repeats or release, the
-// modifiers held with it, and none lost or counted twice while frames take them on another thread
+// modifiers Windows holds with it, and none lost or counted twice while frames take them on another thread
 // (the tsan preset runs this under ThreadSanitizer).
 
 #include "plugin/key_presses.h"
@@ -17,6 +17,7 @@ constexpr std::uint32_t kF9 = 0x78;
 
 struct Message {
     std::uint32_t code;
+    std::uint8_t held;  // CTRL and SHIFT in Windows' key state
     std::int32_t alt, wasDown, isUp;
 };
 
@@ -26,21 +27,22 @@ std::vector<KeyBinding> TakeAll() {
     return taken;
 }
 
-TEST(NoteKeyMessage, MakesAPressOfAKeyGoingDownWithExactlyTheModifiersHeld) {
+TEST(NoteKeyMessage, MakesAPressOfAKeyGoingDownWithTheModifiersWindowsHolds) {
     struct Case {
         std::vector<Message> messages;
         std::vector<std::uint8_t> modifiers;  // of each press, in order
     };
     const Case cases[] = {
-        {{{kF9, 0, 0, 0}, {kF9, 0, 1, 0}, {kF9, 0, 1, 0}, {kF9, 0, 1, 1}}, {0}},  // held down: one press
-        {{{0x11, 0, 0, 0}, {kF9, 0, 0, 0}, {kF9, 0, 1, 1}, {0x11, 0, 1, 1}, {kF9, 0, 0, 0}}, {1, 0}},
-        {{{0xA1, 0, 0, 0}, {0xA3, 0, 0, 0}, {kF9, 1, 0, 0}, {0xA3, 0, 1, 1}, {0xA1, 0, 1, 1}}, {7}},
-        {{{0x12, 1, 0, 0}, {0x12, 0, 1, 1}, {0x10, 0, 0, 0}, {0x10, 0, 1, 1}}, {}},  // modifiers alone
-        {{{0, 0, 0, 0}, {256, 0, 0, 0}, {kF9, 0, 0, 1}}, {}},
+        {{{kF9, 0, 0, 0, 0}, {kF9, 0, 0, 1, 0}, {kF9, 0, 0, 1, 0}, {kF9, 0, 0, 1, 1}}, {0}},  // held down: one press
+        {{{0x11, 1, 0, 0, 0}, {kF9, 1, 0, 0, 0}, {kF9, 1, 0, 1, 1}, {0x11, 0, 0, 1, 1}, {kF9, 0, 0, 0, 0}}, {1, 0}},
+        {{{0xA1, 2, 0, 0, 0}, {0xA3, 3, 0, 0, 0}, {kF9, 3, 1, 0, 0}, {0xA3, 2, 0, 1, 1}, {0xA1, 0, 0, 1, 1}}, {7}},
+        {{{0x11, 1, 0, 0, 0}, {kF9, 0, 0, 0, 0}}, {0}},  // CTRL's release went to another window
+        {{{0x12, 0, 1, 0, 0}, {0x12, 0, 0, 1, 1}, {0x10, 2, 0, 0, 0}, {0x10, 0, 0, 1, 1}}, {}},  // modifiers alone
+        {{{0, 0, 0, 0, 0}, {256, 0, 0, 0, 0}, {kF9, 0, 0, 0, 1}}, {}},
     };
     for (const Case& c : cases) {
         TakeAll();
-        for (const Message& m : c.messages) NoteKeyMessage(m.code, m.alt, m.wasDown, m.isUp);
+        for (const Message& m : c.messages) NoteKeyMessage(m.code, m.held, m.alt, m.wasDown, m.isUp);
         const std::vector<KeyBinding> presses = TakeAll();
         ASSERT_EQ(presses.size(), c.modifiers.size());
         for (std::size_t i = 0; i < presses.size(); ++i) {
@@ -55,7 +57,7 @@ TEST(NoteKeyMessage, MakesAPressOfAKeyGoingDownWithExactlyTheModifiersHeld) {
 
 TEST(TakeKeyPresses, KeepsTheFirstPressesThatFitAndDropsTheRestWhenTheRingIsFull) {
     TakeAll();
-    for (std::uint32_t i = 0; i <= kKeyPressCapacity; ++i) NoteKeyMessage('A' + i % 26, 0, 0, 0);
+    for (std::uint32_t i = 0; i <= kKeyPressCapacity; ++i) NoteKeyMessage('A' + i % 26, 0, 0, 0, 0);
     const std::vector<KeyBinding> presses = TakeAll();
     ASSERT_EQ(presses.size(), kKeyPressCapacity);
     for (std::uint32_t i = 0; i < kKeyPressCapacity; ++i) EXPECT_EQ(presses[i].code, 'A' + i % 26) << i;
@@ -71,9 +73,9 @@ TEST(TakeKeyPresses, LosesNoPressAndCountsNoneTwiceWhileAnotherThreadPresses) {
         for (std::uint32_t i = 0; i < kPresses; ++i) {
             while (taken.load() + kBurst <= i) std::this_thread::yield();
             const std::uint32_t code = 'A' + i % 26;
-            NoteKeyMessage(code, 0, 0, 0);
-            NoteKeyMessage(code, 0, 1, 0);  // a repeat
-            NoteKeyMessage(code, 0, 1, 1);
+            NoteKeyMessage(code, 0, 0, 0, 0);
+            NoteKeyMessage(code, 0, 0, 1, 0);  // a repeat
+            NoteKeyMessage(code, 0, 0, 1, 1);
         }
     });
     std::uint32_t next = 0;

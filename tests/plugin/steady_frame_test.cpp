@@ -14,7 +14,8 @@ constexpr std::uint32_t kTauntControl = kDefaultPromptControl;
 
 TEST(SteadyFrame, MakesNoHeapAllocationWhileTargetingTauntingAndFighting) {
     test::ScopedDirectory dir;
-    PluginState& state = test::StartPluginInSim("[Settings]\nDebugMode=1\n[CombatTaunts]\nAggressionChance=100\n");
+    PluginState& state =
+        test::StartPluginInSim("[Settings]\nDebugMode=1\nMutePrompt=1\n[CombatTaunts]\nAggressionChance=100\n");
     sim::World& world = sim::TheGame().world;
     test::FillBusyWorld(world);
     world.peds[300].position = {0, 6, 0};  // a writhing ped out of the fight
