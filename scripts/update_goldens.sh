@@ -19,6 +19,10 @@ tests/speech/check_line_files.sh "$tool" tests/speech/line_files >tests/speech/l
 (cd tests/platform/ini_corpus && for f in *.ini; do ../../../$tool check "$f" || true; done) >tests/config/settings_check.expected
 "$tool" settings --markdown >docs/settings.md
 "$tool" settings --controls >docs/controls.md
+work=$(mktemp -d)
+"$tool" run scenarios/field_report.json --dir "$work" >/dev/null
+cp "$work/Quillomar-field-report.txt" scenarios/expected/field_report.report
+rm -rf "$work"
 for file in tests/config/log/*.json; do
     work=$(mktemp -d)
     "$tool" run "$file" --dir "$work" >/dev/null

@@ -73,7 +73,9 @@ struct Ped {
     std::vector<std::int32_t> combatAttributes;  // the combat attributes switched on
     std::uint32_t grappleStyle = 0;
     std::uint32_t grappleAction = 0;
-    std::vector<std::int32_t> grappleFlags;  // the grapple flags switched on
+    std::vector<std::int32_t> grappleFlags;         // the grapple flags switched on
+    std::optional<std::int32_t> grappleTaskStatus;  // what the task status says of its grapple tasks, if not the usual
+    bool behindWall = false;                        // a probe that includes the world stops at a wall a metre before it
 };
 
 // An entity that is not a ped: something the player can aim at.
@@ -94,6 +96,8 @@ struct World {
     std::map<std::int32_t, Object> objects;   // every other entity
     std::vector<std::int32_t> nearbyOrder;    // the order the nearby-ped query lists peds in; others follow by handle
     std::optional<std::int32_t> nearbyClaim;  // a count the nearby-ped query claims instead of the true one
+    std::vector<std::int32_t> nearbyDroppedByZero;  // missing from a nearby-ped query whose last argument is 0
+    std::vector<std::string> unknownVoices;         // voices the game refuses every line of
 
     std::int32_t freeAimEntity = 0;  // what the player free-aims at, 0 for nothing
     std::int32_t lockOnEntity = 0;   // what the player is locked on to

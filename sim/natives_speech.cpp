@@ -1,5 +1,6 @@
 // The game's ambient speech: the player character says a line.
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -19,7 +20,9 @@ void PlaySpeech(NativeCall& c) {
     std::memcpy(slots, request, sizeof slots);
     std::string line = std::string(TextAt(slots[1])) + ": " + TextAt(slots[0]) + " #" +
                        std::to_string(static_cast<std::int32_t>(static_cast<std::uint32_t>(slots[2])));
-    bool spoken = !c.world().speechRefused && c.world().FindPed(c.Int(0)) != nullptr;
+    const std::vector<std::string>& unknown = c.world().unknownVoices;
+    const bool knownVoice = std::find(unknown.begin(), unknown.end(), TextAt(slots[1])) == unknown.end();
+    bool spoken = !c.world().speechRefused && knownVoice && c.world().FindPed(c.Int(0)) != nullptr;
     c.game.events.push_back((spoken ? "said " : "speech refused: ") + line);
     c.ReturnBool(spoken);
 }

@@ -64,8 +64,12 @@ double EntryIntoBody(const Segment& s, const Vec3& position) {
     return best;
 }
 
-// The nearest ped body or object the segment enters, other than the ignored entity.
-ProbeResult Probe(const World& world, const Segment& segment, std::int32_t ignored) {
+// A probe that includes the world (flag 1) stops at the wall a metre before a ped behind one.
+constexpr std::int32_t kProbeWorld = 1;
+constexpr double kWallBeforePed = 1.0;
+
+// The nearest ped body or object the segment enters, other than the ignored entity, or a wall.
+ProbeResult Probe(const World& world, const Segment& segment, std::int32_t ignored, std::int32_t flags) {
     ProbeResult result;
     result.point = segment.to;
     double nearest = 2.0;
@@ -75,7 +79,16 @@ ProbeResult Probe(const World& world, const Segment& segment, std::int32_t ignor
             result = {true, segment.At(t), handle};
         }
     };
-    for (const auto& [handle, ped] : world.peds) consider(handle, EntryIntoBody(segment, ped.position));
+    const double length =
+        std::sqrt(std::pow(segment.to.x - segment.from.x, 2) + std::pow(segment.to.y - segment.from.y, 2) +
+                  std::pow(segment.to.z - segment.from.z, 2));
+    for (const auto& [handle, ped] : world.peds) {
+        const double entry = EntryIntoBody(segment, ped.position);
+        consider(handle, entry);
+        if ((flags & kProbeWorld) != 0 && ped.behindWall && entry >= 0 && handle != ignored && length > 0) {
+            consider(0, std::max(0.0, entry - kWallBeforePed / length));  // the wall, no entity
+        }
+    }
     for (const auto& [handle, object] : world.objects) {
         consider(handle, FirstEntry(segment, object.position, true, kObjectRadius));
     }
@@ -86,7 +99,7 @@ void StartProbe(NativeCall& c) {
     Segment segment{{c.Float(0), c.Float(1), c.Float(2)}, {c.Float(3), c.Float(4), c.Float(5)}};
     std::int32_t handle = c.game.nextProbeHandle;
     c.game.nextProbeHandle = handle == INT32_MAX ? 1 : handle + 1;
-    c.game.probes[handle] = Probe(c.world(), segment, c.Int(7));
+    c.game.probes[handle] = Probe(c.world(), segment, c.Int(7), c.Int(6));
     c.ReturnInt(handle);
 }
 
@@ -106,17 +119,23 @@ void ProbeResultOf(NativeCall& c) {
 }
 
 // Lists every ped but the given one: first those of the world's nearby order, then the rest by
-// handle, as many as the buffer's capacity allows.
+// handle, as many as the buffer's capacity allows; with a last argument of 0, without those the
+// world says it drops.
 void NearbyPeds(NativeCall& c) {
     const World& world = c.world();
     std::int32_t centre = c.Int(0);
+    const std::vector<std::int32_t>& dropped = world.nearbyDroppedByZero;
+    auto listable = [&](std::int32_t handle) {
+        return handle != centre &&
+               (c.Int(3) != 0 || std::find(dropped.begin(), dropped.end(), handle) == dropped.end());
+    };
     std::vector<std::int32_t> listed;
     for (std::int32_t handle : world.nearbyOrder) {
-        if (handle != centre && world.peds.count(handle) != 0) listed.push_back(handle);
+        if (listable(handle) && world.peds.count(handle) != 0) listed.push_back(handle);
     }
     for (const auto& entry : world.peds) {
         std::int32_t handle = entry.first;
-        if (handle != centre && std::find(listed.begin(), listed.end(), handle) == listed.end())
+        if (listable(handle) && std::find(listed.begin(), listed.end(), handle) == listed.end())
             listed.push_back(handle);
     }
     std::uint32_t capacity = OutSlots('n', c.args[1]) - 1;

@@ -188,7 +188,20 @@ void Grapple(NativeCall& c) {
     });
 }
 
+// The status of a grapple task: what the world says, else 1 (running) while the ped has a grapple,
+// 7 (none) otherwise; any other task is none.
+void ScriptTaskStatus(NativeCall& c) {
+    const Ped* ped = c.world().FindPed(c.Int(0));
+    const bool grappleTask = c.Low(1) == quillomar::Joaat("SCRIPT_TASK_GRAPPLE") ||
+                             c.Low(1) == quillomar::Joaat("SCRIPT_TASK_PUT_PED_DIRECTLY_INTO_GRAPPLE");
+    constexpr std::int32_t kRunning = 1;
+    constexpr std::int32_t kNone = 7;
+    if (ped == nullptr || !grappleTask) return c.ReturnInt(kNone);
+    c.ReturnInt(ped->grappleTaskStatus.value_or(ped->task.kind == PedTask::Kind::Grapple ? kRunning : kNone));
+}
+
 const NativeDef kTaskNatives[] = {
+    {SIM_NATIVE(GET_SCRIPT_TASK_STATUS), "iii", 1, ScriptTaskStatus},
     {SIM_NATIVE(GET_HASH_KEY), "t", 1, HashName},
     {SIM_NATIVE(CLEAR_PED_TASKS_IMMEDIATELY), "iii", 0, ClearTasks},
     {SIM_NATIVE(SET_BLOCKING_OF_NON_TEMPORARY_EVENTS), "ii", 0, BlockEvents},

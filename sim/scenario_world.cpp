@@ -18,6 +18,11 @@ void Read(const Json& value, std::string_view key, std::vector<std::int32_t>& ou
 void Read(const Json& value, std::string_view key, std::optional<std::int32_t>& out) {
     out = value.is_null() ? std::nullopt : std::optional<std::int32_t>(ReadHandle(value, key));
 }
+void Read(const Json& value, std::string_view key, std::vector<std::string>& out) {
+    CheckArray(value, key);
+    out.clear();
+    for (const Json& text : value) out.push_back(ReadText(text, key));
+}
 
 template <auto Member, typename Owner>
 void Set(Owner& owner, const Json& value, std::string_view key) {
@@ -74,6 +79,8 @@ constexpr Property<Ped> kPedProperties[] = {
     {"position", Set<&Ped::position>},
     {"fighting", Set<&Ped::fightingPeds>},
     {"damagedBy", Set<&Ped::damagedBy>},
+    {"grappleTaskStatus", Set<&Ped::grappleTaskStatus>},
+    {"behindWall", Set<&Ped::behindWall>},
 };
 
 void ApplyObjects(World& world, const Json& objects, std::string_view key) {
@@ -113,6 +120,8 @@ constexpr Property<World> kWorldProperties[] = {
     {"cameraRotation", Set<&World::cameraRotation>},
     {"nearbyOrder", Set<&World::nearbyOrder>},
     {"nearbyClaim", Set<&World::nearbyClaim>},
+    {"nearbyDroppedByZero", Set<&World::nearbyDroppedByZero>},
+    {"unknownVoices", Set<&World::unknownVoices>},
     {"objects", ApplyObjects},
     {"peds", ApplyPeds},
 };

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <ostream>
@@ -19,6 +20,7 @@
 #include "host/game_controls.h"
 #include "host/native_hashes.h"
 #include "keyboard.h"
+#include "plugin/field_report.h"
 #include "plugin/plugin.h"
 #include "plugin/plugin_state.h"
 #include "plugin/update_frame.h"
@@ -97,11 +99,13 @@ struct WorldRandom {
 // presses.
 const char* const kStartSettings[] = {
     "[Settings]\nDebugMode=1\nToggleKey=F9\nMuteKey=F10\nMutePrompt=1\n[CombatTaunts]\nAggressionChance=100\n"
-    "AggressionMaxPeds=40\nGunfightCooldown=0\n[Advanced]\nTauntListFile=soak-lines.txt\nShowLineNames=1\n",
+    "AggressionMaxPeds=40\nGunfightCooldown=0\n[Advanced]\nTauntListFile=soak-lines.txt\nShowLineNames=1\n"
+    "FieldReport=1\n",
     "[AutoTaunt]\nEnabled=1\nChanceDead=100\nChanceWrithing=100\nIntervalMin=0\nIntervalMax=1\n"
     "[AutoCombatTaunt]\nEnabled=1\nIntervalMin=0\nIntervalMax=2\n[Advanced]\nTauntListFile=soak-lines.txt\n"
     "ShowLineNames=1\n[Settings]\nToggleKey=F9\nMuteKey=CTRL+F10\n",
-    "[Advanced]\nRepeatPreventionCount=2147483647\nTauntListFile=soak-lines.txt\n[CombatTaunts]\nMeleeCooldown=0\n"
+    "[Advanced]\nRepeatPreventionCount=2147483647\nTauntListFile=soak-lines.txt\nFieldReport=1\n[CombatTaunts]"
+    "\nMeleeCooldown=0\n"
     "TackleChance=100\n[Settings]\nMuteKey=F10\nMutePrompt=1\nMutePromptControl=INPUT_CONTEXT_X\n",
 };
 constexpr const char* kListFile = "soak-lines.txt";
@@ -161,6 +165,13 @@ void SpawnPed(sim::World& world, WorldRandom& random, std::int32_t handle) {
     if (random.OneIn(2)) ped.fightingPeds = {kPlayer};
 }
 
+// The size of a file of the plug-in's folder, 0 for none.
+std::size_t FileSize(const char* name) {
+    std::error_code missing;
+    const std::uintmax_t size = std::filesystem::file_size(name, missing);
+    return missing ? 0 : static_cast<std::size_t>(size);
+}
+
 class Soak {
   public:
     Soak(const SoakOptions& options) : options_(options), random_{options.seed * 2654435761u + 1} {}
@@ -193,6 +204,7 @@ class Soak {
     std::uint64_t Reloads() const { return reloads_; }
     std::uint64_t KeyMessages() const { return keyMessages_; }
     std::uint64_t MutesByHold() const { return mutesByHold_; }
+    std::size_t ReportBytes() const { return reportBytes_; }
 
   private:
     void Start(std::uint64_t start) {
@@ -269,6 +281,7 @@ class Soak {
         keep(peak_.provokedPeds, now.provokedPeds);
         keep(peak_.hostilePeds, now.hostilePeds);
         keep(peak_.repeatQueues, now.repeatQueues);
+        keep(reportBytes_, FileSize(quillomar::kFieldReportFile.Name()));
         keep(peak_.repeatSlots, now.repeatSlots);
         keep(peak_.linePoolRows, now.linePoolRows);
         keep(peak_.prompts, now.prompts);
@@ -285,6 +298,7 @@ class Soak {
     std::uint64_t reloads_ = 0;
     std::uint64_t keyMessages_ = 0;
     std::uint64_t mutesByHold_ = 0;
+    std::size_t reportBytes_ = 0;    // the largest the field report has been
     std::uint32_t lastReloads_ = 0;  // of the running start
 };
 
@@ -336,6 +350,7 @@ int RunSoak(std::span<const std::string_view> args, std::ostream& out, std::ostr
         {"prompts", peak.prompts, 3},
         {"muted lines", peak.mutedLines,
          quillomar::kMaxMutedRows + quillomar::kVoiceSetCount * quillomar::kLineListCount * longest},
+        {"field report (bytes)", soak.ReportBytes(), quillomar::kFieldReportLimit},
         {"peak memory (MB)", peakMb, options.maxMemoryMb != 0 ? options.maxMemoryMb : SIZE_MAX},
     };
     out << options.frames << " frames in " << seconds << " s: " << static_cast<long>(options.frames / seconds)

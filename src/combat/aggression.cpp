@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/geometry.h"
+#include "host/game_names.h"
 #include "platform/platform.h"
 #include "targeting/target_search.h"
 
@@ -251,6 +252,17 @@ void UpdateProvokedPeds(Aggression& aggression, Random& random) {
         if (ReadyToEngage(record, Distance(pedPosition, targetPosition), now)) {
             Engage(aggression, random, i, pedPosition, targetPosition, now);
         }
+    }
+}
+
+void AskGrappleStatus(Aggression& aggression, FieldTallies& field) {
+    constexpr std::uint32_t kStatusAfterMs = 500;
+    const std::uint32_t now = platform::TickCount();
+    for (ProvokedPed& record : aggression.provoked) {
+        if (!record.engaged || record.statusAsked || now - record.timerTick < kStatusAfterMs) continue;
+        record.statusAsked = true;
+        const std::int32_t grapple = ScriptTaskStatus(record.ped, game::kGrappleTask);
+        field.Tackle(grapple, ScriptTaskStatus(record.ped, game::kDirectGrappleTask));
     }
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "combat/contexts.h"
+#include "core/field_tallies.h"
 #include "core/random.h"
 
 namespace quillomar {
@@ -24,7 +25,8 @@ struct ProvokedPed {
     // While approaching: when it came within 2.1 m of its target, 0 while farther. Once engaged:
     // when it engaged.
     std::uint32_t timerTick = 0;
-    bool engaged = false;  // a grappler whose grapple was chosen (and started, if its hash is not 0)
+    bool engaged = false;      // a grappler whose grapple was chosen (and started, if its hash is not 0)
+    bool statusAsked = false;  // for the field report: its grapple tasks' status was asked
 };
 
 // The provoked peds, oldest first, and the hostile list in the order of the current call. A
@@ -60,6 +62,10 @@ void UpdateProvokedPeds(Aggression& aggression, Random& random);
 
 // Once per frame, after UpdateProvokedPeds: grapplers hand over to ordinary combat.
 void ReleaseGrapplers(Aggression& aggression);
+
+// For the field report, before ReleaseGrapplers: each engaged grappler, once, at least 500 ms after
+// it engaged, is asked the status of its grapple task and of its direct grapple.
+void AskGrappleStatus(Aggression& aggression, FieldTallies& field);
 
 // Where an engaging ped comes from, seen from its target. angle is in degrees in (-180, 180]:
 // 0 at the target's face, negative on its left, positive on its right; facing is the heading

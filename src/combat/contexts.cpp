@@ -4,6 +4,7 @@
 
 #include "core/geometry.h"
 #include "host/game_names.h"
+#include "platform/platform.h"
 
 namespace quillomar {
 namespace {
@@ -44,6 +45,23 @@ CombatMode DecideMode(const HostileTally& tally, bool playerHasGun, bool playerI
 // A lawman by type, or failing that by relationship group.
 bool IsLawman(Ped ped) { return PedType(ped) == kLawPedType || PedRelationshipGroup(ped) == game::kLawGroup; }
 
+// For the field report: a hostile not recorded lately, by both answers the law test reads.
+void RecordHostile(Ped ped, FieldTallies& field) {
+    if (!field.NewHostile(ped)) return;
+    const std::int32_t type = PedType(ped);
+    const bool relCop = PedRelationshipGroup(ped) == game::kLawGroup;
+    field.Hostile(type, relCop, type == kLawPedType || relCop);
+}
+
+// For the field report, at most every 10 s: the frame's query again with the last argument the
+// game's scripts pass, counted against the frame's own.
+void CompareNearbyFilter(Ped playerPed, const NearbyList& nearby, FieldTallies& field) {
+    if (!field.NearbyDue(platform::TickCount())) return;
+    NearbyPedBuffer all = {};
+    constexpr std::int32_t kGamesLast = -1;
+    field.Nearby(nearby.count, std::clamp(NearbyPeds(playerPed, all, kGamesLast), 0, kNearbyPedCapacity));
+}
+
 void ResetContext(CombatContext& context, Ped playerPed) {
     context.hostilePeds.clear();  // keeps its storage: a steady frame allocates nothing
     context.hostilePeds.reserve(kNearbyPedCapacity);
@@ -57,7 +75,7 @@ void ResetContext(CombatContext& context, Ped playerPed) {
 
 }  // namespace
 
-void BuildCombatContext(CombatContext& context, Ped playerPed, std::int32_t storedPlayerHealth) {
+void BuildCombatContext(CombatContext& context, Ped playerPed, std::int32_t storedPlayerHealth, FieldTallies* field) {
     ResetContext(context, playerPed);
     if (!DoesEntityExist(playerPed)) return;
 
@@ -66,6 +84,7 @@ void BuildCombatContext(CombatContext& context, Ped playerPed, std::int32_t stor
     bool playerHasGun = IsPedArmedWithFirearm(playerPed);
     context.playerPosition = EntityCoords(playerPed);
     NearbyList nearby(playerPed);
+    if (field != nullptr) CompareNearbyFilter(playerPed, nearby, *field);
     HostileTally tally;
     for (std::int32_t i = 0; i < nearby.count; ++i) {
         Ped ped = nearby.At(i);
@@ -75,6 +94,7 @@ void BuildCombatContext(CombatContext& context, Ped playerPed, std::int32_t stor
         } else if (IsPedInCombatWith(ped, playerPed) &&
                    Distance(context.playerPosition, EntityCoords(ped)) <= kHostileRange) {
             AddHostile(context, ped, tally);
+            if (field != nullptr) RecordHostile(ped, *field);
         }
     }
     context.mode = DecideMode(tally, playerHasGun, playerInMelee);

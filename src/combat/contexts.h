@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/field_tallies.h"
 #include "host/natives.h"
 
 namespace quillomar {
@@ -50,7 +51,10 @@ namespace quillomar {
 
 // Rebuilds the player's combat context in place, all but what the completion adds; the hostile
 // list keeps its storage. storedPlayerHealth is the player's health as the previous frame stored it.
-void BuildCombatContext(CombatContext& context, Ped playerPed, std::int32_t storedPlayerHealth);
+// With a field report, each hostile not recorded lately is asked its type and group, and now and
+// then the nearby-ped query is asked again as the game's scripts ask it.
+void BuildCombatContext(CombatContext& context, Ped playerPed, std::int32_t storedPlayerHealth,
+                        FieldTallies* field = nullptr);
 
 // Asks, once per build, whether a lawman is among the hostiles and whether the player hurt one
 // (each until the first yes), and whether a body the scan passed lies within 30 m of the player.

@@ -188,6 +188,13 @@ constexpr SettingDef kSettingDefs[] = {
           "list it came from, built in or from your taunt list file (with the row's line number), so that you can "
           "write your own lists or mute a line with MuteKey."),
      false},
+    {"Advanced", "FieldReport", &Settings::fieldReport, "0", nullptr,
+     Does("Gathers, while you play, what the game answers to the questions Quillomar cannot settle without it "
+          "(1): whether a voice exists, which peds are lawmen, whether a tackle plays, and the like. It writes the "
+          "counts to Quillomar-field-report.txt beside Quillomar.ini, at most once a minute and when the game "
+          "stops the script; attach that file to a report. It asks the game a few more questions when they "
+          "happen, and changes nothing you see or hear."),
+     false},
 
     {"AutoTaunt", "Enabled", &Settings::autoTauntEnabled, "0",
      "; Enable automatic taunts without prompt (disabled by default)\n"

@@ -53,6 +53,7 @@ struct Settings {
     std::int32_t genericLineChance;
     char tauntListFile[kLongTextSize];  // the player's own lines; empty: the built-in ones
     bool showLineNames;                 // each line said is named on the screen and in the log
+    bool fieldReport;                   // gather what only the game can settle into a report file
     // [AutoTaunt]
     bool autoTauntEnabled;
     std::int32_t chanceDead;

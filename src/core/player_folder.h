@@ -36,6 +36,7 @@ class FolderFile {
 inline constexpr FolderFile kSettingsFile{"Quillomar.ini"};
 inline constexpr FolderFile kLogFile{"Quillomar.log"};
 inline constexpr FolderFile kMutedFile{"Quillomar-muted.txt"};
+inline constexpr FolderFile kFieldReportFile{"Quillomar-field-report.txt"};
 
 // What every line Quillomar puts on the screen begins with.
 inline constexpr std::string_view kNoticePrefix = "Quillomar: ";

@@ -50,9 +50,10 @@ bool CombatPromptHeldBack(const Settings& settings, const Speech& speech, const 
 void RunCombatRefresh(FrameState& frame, TauntState& taunting, const Settings& settings) {
     // Provoked peds advance in every frame past the gates, whether or not the effect is on.
     UpdateProvokedPeds(taunting.aggression, taunting.random);
+    if (taunting.field != nullptr) AskGrappleStatus(taunting.aggression, *taunting.field);
     ReleaseGrapplers(taunting.aggression);
     CombatContext& combat = frame.combatContext;
-    BuildCombatContext(combat, frame.playerPed, frame.storedPlayerHealth);
+    BuildCombatContext(combat, frame.playerPed, frame.storedPlayerHealth, taunting.field);
     // The next frame's build compares the player's health with this frame's.
     frame.storedPlayerHealth = EntityHealth(frame.playerPed);
     frame.combatActive = combat.mode != CombatMode::None && combat.hostileCount >= 1;

@@ -29,7 +29,7 @@ void OfferTauntPrompt(FrameState& frame, TauntState& taunting, const Settings& s
 }  // namespace
 
 bool RunTargetStage(FrameState& frame, TauntState& taunting, const Settings& settings) {
-    TargetCandidate candidate = FindAcceptedTarget(settings, frame.playerPed);
+    TargetCandidate candidate = FindAcceptedTarget(settings, frame.playerPed, taunting.field);
     if (!frame.prompts.created) CreatePrompts(frame.prompts, settings);
     if (!candidate.accepted) return false;
 

@@ -16,11 +16,12 @@ struct TauntState {
     Speech speech;
     TauntHistory taunts;
     Aggression aggression;
+    FieldTallies* field = nullptr;  // with FieldReport: the process's tallies the stages add to
 };
 
 // The speaker of a taunt by the player's ped.
 inline Speaker SpeakerOf(TauntState& taunting, const Settings& settings, Ped playerPed) {
-    return {taunting.speech, taunting.random, settings, playerPed};
+    return {taunting.speech, taunting.random, settings, playerPed, taunting.field};
 }
 
 }  // namespace quillomar

@@ -14,6 +14,9 @@ inline constexpr std::uint32_t kLawGroup = Joaat("REL_COP");
 inline constexpr std::uint32_t kJohnModel = Joaat("PLAYER_THREE");
 // The speech parameters of a line the game is to say whatever else is being said.
 inline constexpr std::uint32_t kForcedSpeech = Joaat("SPEECH_PARAMS_FORCE");
+// The tasks of a grapple, as the game's task status names them.
+inline constexpr std::uint32_t kGrappleTask = Joaat("SCRIPT_TASK_GRAPPLE");
+inline constexpr std::uint32_t kDirectGrappleTask = Joaat("SCRIPT_TASK_PUT_PED_DIRECTLY_INTO_GRAPPLE");
 // A relationship group whose name nobody knows; lines that ask for it fit a target in it.
 inline constexpr std::uint32_t kUnnamedTargetGroup = 0xD1A5C020;
 

@@ -90,7 +90,8 @@ enum class Kind : std::uint8_t { Query, Change, Neutral };
     X(BG_DISPLAY_TEXT, 0x16794E044C9EFB58, Neutral)                                  \
     X(IS_CONTROL_ACTION_VALID, 0xBC0884BC590951C7, Query)                            \
     X(UI_PROMPT_SET_HOLD_MODE, 0x94073D5CA3F16B7B, Neutral)                          \
-    X(UI_PROMPT_HAS_HOLD_MODE_COMPLETED, 0xE0F65F0640EF0617, Neutral)
+    X(UI_PROMPT_HAS_HOLD_MODE_COMPLETED, 0xE0F65F0640EF0617, Neutral)                \
+    X(GET_SCRIPT_TASK_STATUS, 0x77F1BEB8863288D5, Query)
 
 #define QUILLOMAR_NATIVE_CONSTANT(name, hash, kind) inline constexpr std::uint64_t name = hash;
 QUILLOMAR_NATIVES(QUILLOMAR_NATIVE_CONSTANT)

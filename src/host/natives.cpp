@@ -87,11 +87,12 @@ void TaskGrapple(Ped ped, Ped target, Hash grapple) {
 void TaskPutPedDirectlyIntoGrapple(Ped ped, Ped target, Hash grapple) {
     CallVoid<native::TASK_PUT_PED_DIRECTLY_INTO_GRAPPLE>(ped, target, grapple, 0.0f, 0.0f, false, 0);
 }
+std::int32_t ScriptTaskStatus(Ped ped, Hash task) { return CallInt<native::GET_SCRIPT_TASK_STATUS>(ped, task, true); }
 
-std::int32_t NearbyPeds(Ped ped, NearbyPedBuffer& buffer) {
+std::int32_t NearbyPeds(Ped ped, NearbyPedBuffer& buffer, std::int32_t last) {
     constexpr std::int32_t kAnyPedType = -1;
     buffer[0] = kNearbyPedCapacity;
-    return CallInt<native::GET_PED_NEARBY_PEDS>(ped, static_cast<void*>(buffer), kAnyPedType, 0);
+    return CallInt<native::GET_PED_NEARBY_PEDS>(ped, static_cast<void*>(buffer), kAnyPedType, last);
 }
 
 Entity FreeAimEntity(Player player) {
@@ -114,21 +115,21 @@ Vector3 GameplayCameraRotation() {
     return CallVector<native::GET_GAMEPLAY_CAM_ROT>(kRotationOrder);
 }
 
-std::int32_t StartLineOfSightProbe(const Vector3& from, const Vector3& to, Entity ignored) {
-    constexpr std::int32_t kFlags = 8;
+std::int32_t StartLineOfSightProbe(const Vector3& from, const Vector3& to, Entity ignored, std::int32_t flags) {
     constexpr std::int32_t kOptions = 7;
     return CallInt<native::START_EXPENSIVE_SYNCHRONOUS_SHAPE_TEST_LOS_PROBE>(from.x, from.y, from.z, to.x, to.y, to.z,
-                                                                             kFlags, ignored, kOptions);
+                                                                             flags, ignored, kOptions);
 }
 
-Entity LineOfSightProbeHit(std::int32_t probe) {
+ProbeHit LineOfSightProbeResult(std::int32_t probe) {
     OutSlot hit;
     std::uint64_t endPosition[3] = {};
     std::uint64_t surfaceNormal[3] = {};
     OutSlot entity;
     CallVoid<native::GET_SHAPE_TEST_RESULT>(probe, &hit.slot, static_cast<void*>(endPosition),
                                             static_cast<void*>(surfaceNormal), &entity.slot);
-    return hit.Handle() != 0 ? entity.Handle() : 0;
+    if (hit.Handle() == 0) return {};
+    return {true, entity.Handle()};
 }
 
 bool PlayAmbientSpeech(Ped speaker, const SpeechRequest& request) {

@@ -76,11 +76,15 @@ void SetPedGrappleAction(Ped ped, Hash action);
 void SetPedGrappleFlag(Ped ped, std::int32_t flag, bool enabled);
 void TaskGrapple(Ped ped, Ped target, Hash grapple);
 void TaskPutPedDirectlyIntoGrapple(Ped ped, Ped target, Hash grapple);
+// How far the ped is with a task of its script: the game's own scripts read 0 as waiting to start
+// and 1 as running.
+std::int32_t ScriptTaskStatus(Ped ped, Hash task);
 
-// The nearby-ped query: slot 0 holds the capacity, the game writes handles from slot 1 on.
+// The nearby-ped query: slot 0 holds the capacity, the game writes handles from slot 1 on. The
+// last argument is 0 for the plug-in's own query; the game's scripts pass -1.
 inline constexpr std::int32_t kNearbyPedCapacity = 32;
 using NearbyPedBuffer = std::uint64_t[kNearbyPedCapacity + 1];
-std::int32_t NearbyPeds(Ped ped, NearbyPedBuffer& buffer);
+std::int32_t NearbyPeds(Ped ped, NearbyPedBuffer& buffer, std::int32_t last = 0);
 
 // What the player aims at or looks at; each gives 0 when there is nothing.
 Entity FreeAimEntity(Player player);
@@ -89,9 +93,17 @@ Entity PlayerTargetEntity(Player player);
 Entity PlayerInteractionTarget(Player player);
 Vector3 GameplayCameraPosition();
 Vector3 GameplayCameraRotation();
-// A synchronous line-of-sight probe, started and read in the same frame; the entity it hit, or 0.
-std::int32_t StartLineOfSightProbe(const Vector3& from, const Vector3& to, Entity ignored);
-Entity LineOfSightProbeHit(std::int32_t probe);
+// A synchronous line-of-sight probe, started and read in the same frame, of the kinds of thing its
+// flags name: peds (8), as the camera ray asks, and the world too (1) as the game's own probes do.
+inline constexpr std::int32_t kProbePeds = 8;
+inline constexpr std::int32_t kProbeWorld = 1;
+std::int32_t StartLineOfSightProbe(const Vector3& from, const Vector3& to, Entity ignored,
+                                   std::int32_t flags = kProbePeds);
+struct ProbeHit {
+    bool hit = false;
+    Entity entity = 0;  // what it hit, 0 for none or for the world
+};
+ProbeHit LineOfSightProbeResult(std::int32_t probe);
 
 // Speech: the ambient-speech request, eight 8-byte slots.
 struct SpeechRequest {

@@ -72,4 +72,8 @@ struct WriteOutcome {
 // removed, so nothing partial is left behind.
 WriteOutcome WriteNewTextFile(const char* path, std::string_view text);
 
+// The same, but a file at path is replaced whole, at once: a reader, or a write cut short, finds
+// either the old file or the new one, never a part. A folder at path is left as it is.
+WriteOutcome ReplaceTextFile(const char* path, std::string_view text);
+
 }  // namespace quillomar::platform

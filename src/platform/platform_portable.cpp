@@ -123,7 +123,10 @@ FileStamp StampOf(const char* path) {
     return {true, static_cast<std::uint64_t>(status.st_size), nanoseconds};
 }
 
-WriteOutcome WriteNewTextFile(const char* path, std::string_view text) {
+namespace {
+
+// Writes text to a temporary file beside path, flushed to the disk, then moves it into place.
+WriteOutcome WriteThroughTemporary(const char* path, std::string_view text, bool replace) {
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
@@ -139,12 +142,21 @@ WriteOutcome WriteNewTextFile(const char* path, std::string_view text) {
         ok = false;
         error = errno;
     }
-    bool moved = ok && MoveIntoPlaceIfFree(temporary.c_str(), path);
+    bool moved = ok && (replace ? rename(temporary.c_str(), path) == 0 : MoveIntoPlaceIfFree(temporary.c_str(), path));
     if (ok && !moved) error = errno;
     // After a rename the name is gone; after a link, or a failure, it is removed here.
     unlink(temporary.c_str());
     ok = moved;
     return ok ? WriteOutcome{true, {}} : Failed(error);
+}
+
+}  // namespace
+
+WriteOutcome WriteNewTextFile(const char* path, std::string_view text) {
+    return WriteThroughTemporary(path, text, false);
+}
+WriteOutcome ReplaceTextFile(const char* path, std::string_view text) {
+    return WriteThroughTemporary(path, text, true);
 }
 
 }  // namespace quillomar::platform

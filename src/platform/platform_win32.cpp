@@ -67,7 +67,10 @@ FileStamp StampOf(const char* path) {
 ProfileReadScope::ProfileReadScope(const char*) {}
 ProfileReadScope::~ProfileReadScope() {}
 
-WriteOutcome WriteNewTextFile(const char* path, std::string_view text) {
+namespace {
+
+// Writes text to a temporary file beside path, flushed to the disk, then moves it into place.
+WriteOutcome WriteThroughTemporary(const char* path, std::string_view text, bool replace) {
     std::string bytes;
     bytes.reserve(text.size() + text.size() / 16);
     for (char c : text) {
@@ -88,11 +91,22 @@ WriteOutcome WriteNewTextFile(const char* path, std::string_view text) {
         }
         if (!CloseHandle(file) && error == ERROR_SUCCESS) error = GetLastError();
     }
-    // Without MOVEFILE_REPLACE_EXISTING the move fails when anything has the name by then.
-    if (error == ERROR_SUCCESS && !MoveFileExA(temporary, path, MOVEFILE_WRITE_THROUGH)) error = GetLastError();
+    // Without MOVEFILE_REPLACE_EXISTING the move fails when anything has the name by then; with
+    // it, a file there is replaced, a folder never.
+    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
+    if (error == ERROR_SUCCESS && !MoveFileExA(temporary, path, flags)) error = GetLastError();
     if (error == ERROR_SUCCESS) return {true, {}};
     DeleteFileA(temporary);
     return {false, ErrorText(error)};
+}
+
+}  // namespace
+
+WriteOutcome WriteNewTextFile(const char* path, std::string_view text) {
+    return WriteThroughTemporary(path, text, false);
+}
+WriteOutcome ReplaceTextFile(const char* path, std::string_view text) {
+    return WriteThroughTemporary(path, text, true);
 }
 
 }  // namespace quillomar::platform

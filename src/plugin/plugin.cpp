@@ -6,6 +6,7 @@
 
 #include "host/script_host.h"
 #include "platform/platform.h"
+#include "plugin/field_report.h"
 #include "plugin/key_presses.h"
 #include "plugin/player_files.h"
 #include "plugin/plugin_log.h"
@@ -36,17 +37,21 @@ void RunGuarded(const std::function<void()>& run, bool startUp) noexcept {
 
 void AttachPlugin(void* module) {
     gStarts = 0;
+    ResetFieldReport();
     scriptRegister(module, ScriptMain);
     keyboardHandlerRegister(OnKeyboardMessage);
 }
 
 void DetachPlugin(void* module) {
+    WriteFieldReportAtEnd();
     scriptUnregister(module);
     keyboardHandlerUnregister(OnKeyboardMessage);
 }
 
 PluginState& StartPlugin() {
-    // The host may start the script again after a reload: each start begins as a fresh load.
+    // The host may start the script again after a reload: each start begins as a fresh load, but
+    // for what lives for the process, such as the field report's counts.
+    if (gRunning != nullptr) WriteFieldReportAtEnd();
     gRunning = std::make_unique<PluginState>();
     PluginState& state = *gRunning;
     SettingsOrigin origin;

@@ -11,6 +11,7 @@
 #include "frame/target_stage.h"
 #include "host/game_controls.h"
 #include "host/query_memory.h"
+#include "plugin/field_report.h"
 #include "plugin/live_files.h"
 #include "plugin/player_controls.h"
 #include "plugin/plugin_log.h"
@@ -63,9 +64,11 @@ std::string ControlText(std::uint32_t control) {
     return named != nullptr ? std::string(named->name) + " (" + hash + ")" : hash;
 }
 
-// The player is told in the log of a control the game refused: a prompt answers to another.
-void TellRefusedControls(Prompts& prompts) {
+// The game's answers about the prompts' controls: counted for the field report, and a control it
+// refused told in the log, since a prompt answers to another.
+void ReadControlChecks(Prompts& prompts, FieldTallies* field) {
     for (const ControlCheck& check : prompts.checks) {
+        if (field != nullptr) field->Control(check.setting, check.control, check.known);
         if (check.known) continue;
         LogPlayLine(std::string(kNoticePrefix) + "the game does not know the control " + check.setting + " names, " +
                     ControlText(check.control) + ", so " + ControlText(check.used) + " is used instead");
@@ -79,12 +82,14 @@ void UpdateFrame(PluginState& state) {
     // The game's answers hold for this frame only.
     invoker::FrameMemory rememberedAnswers;
     RefreshPlayerFiles(state);
+    FollowFieldReportSetting(state);
     ReadPlayerKeys(state);
     RunGatesAndStages(state);
-    TellRefusedControls(state.frame.prompts);
+    ReadControlChecks(state.frame.prompts, state.taunting.field);
     NameSpokenLine(state);
     DrawNotice(state.notice, kNoticeLine);
     DrawNotice(state.lineName, kLineNameLine);
+    WriteFieldReportWhenDue(state);
 }
 
 }  // namespace quillomar

@@ -44,6 +44,12 @@ void RememberSpoken(Speech& speech, const SpeechLine& line, LineList list) {
     ++speech.linesSpoken;
 }
 
+// For the field report: the game's answer to a request, by the voice it named and the list.
+void CountSpeech(FieldTallies& field, const SpeechLine& line, VoiceSet set, LineList list, bool said) {
+    field.Speech(line.voice != nullptr ? line.voice : DefaultVoice(set), static_cast<std::size_t>(list), said);
+    (set == VoiceSet::John ? field.johnSeen : field.arthurSeen) = true;
+}
+
 template <typename Context>
 bool SpeakChosenLine(const Speaker& speaker, LineList listName, std::span<const SpeechLine> list,
                      const Context& context, RepeatQueue& history) {
@@ -54,9 +60,9 @@ bool SpeakChosenLine(const Speaker& speaker, LineList listName, std::span<const 
     std::optional<std::int32_t> row = ChooseLine(list, context, {history, speech.pools, speaker.random, rules});
     if (!row) return false;
     const SpeechLine& line = list[static_cast<std::size_t>(*row)];
-    if (!PlayAmbientSpeech(speaker.playerPed, MakeSpeechRequest(line, speech.voiceSet, speaker.playerPed))) {
-        return false;
-    }
+    const bool said = PlayAmbientSpeech(speaker.playerPed, MakeSpeechRequest(line, speech.voiceSet, speaker.playerPed));
+    if (speaker.field != nullptr) CountSpeech(*speaker.field, line, speech.voiceSet, listName, said);
+    if (!said) return false;
     RememberSpoken(speech, line, listName);
     return true;
 }

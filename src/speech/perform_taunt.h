@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "combat/contexts.h"
+#include "core/field_tallies.h"
 #include "core/random.h"
 #include "host/natives.h"
 #include "speech/line_catalogue.h"
@@ -56,6 +57,7 @@ struct Speaker {
     Random& random;
     const Settings& settings;
     Ped playerPed;
+    FieldTallies* field = nullptr;  // with a field report: each request's answer is counted
 };
 
 // A taunt at a target in the given state, chosen by the target's surroundings; true when the game

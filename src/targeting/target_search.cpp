@@ -26,11 +26,20 @@ Vector3 CameraRayEnd(const Vector3& camera, const Vector3& rotation) {
             camera.z + Sin(pitch) * kRayLength};
 }
 
-Ped PedUnderCamera(Ped playerPed) {
-    Vector3 camera = GameplayCameraPosition();
-    Vector3 rotation = GameplayCameraRotation();
-    std::int32_t probe = StartLineOfSightProbe(camera, CameraRayEnd(camera, rotation), playerPed);
-    return PedOrNone(LineOfSightProbeHit(probe));
+// For the field report: the same ray again, the world included as in the game's own probes. Its
+// answer is only counted: it never changes the ped offered.
+void ProbeWithTheWorld(const Vector3& from, const Vector3& to, Ped playerPed, Ped found, FieldTallies& field) {
+    const ProbeHit hit = LineOfSightProbeResult(StartLineOfSightProbe(from, to, playerPed, kProbePeds | kProbeWorld));
+    field.Wall(!hit.hit ? WallAnswer::Nothing : hit.entity == found ? WallAnswer::SamePed : WallAnswer::SomethingElse);
+}
+
+Ped PedUnderCamera(Ped playerPed, FieldTallies* field) {
+    const Vector3 camera = GameplayCameraPosition();
+    const Vector3 end = CameraRayEnd(camera, GameplayCameraRotation());
+    const ProbeHit hit = LineOfSightProbeResult(StartLineOfSightProbe(camera, end, playerPed));
+    const Ped ped = PedOrNone(hit.entity);
+    if (field != nullptr && ped != 0) ProbeWithTheWorld(camera, end, playerPed, ped, *field);
+    return ped;
 }
 
 }  // namespace
@@ -43,7 +52,7 @@ float DistanceToPlayer(Entity entity, Ped playerPed) {
     return Distance(player, GetEntityPosition(entity));
 }
 
-Ped FindTargetPed(bool requireAiming, Ped playerPed) {
+Ped FindTargetPed(bool requireAiming, Ped playerPed, FieldTallies* field) {
     if (Ped aimed = PedOrNone(FreeAimEntity(PlayerIndex()))) return aimed;
     if (IsPlayerTargetingAnything(PlayerIndex())) {
         if (Ped locked = PedOrNone(PlayerTargetEntity(PlayerIndex()))) return locked;
@@ -51,12 +60,12 @@ Ped FindTargetPed(bool requireAiming, Ped playerPed) {
     if (!requireAiming) {
         if (Ped focused = PedOrNone(PlayerInteractionTarget(PlayerIndex()))) return focused;
     }
-    return PedUnderCamera(playerPed);
+    return PedUnderCamera(playerPed, field);
 }
 
-TargetCandidate FindAcceptedTarget(const Settings& settings, Ped playerPed) {
+TargetCandidate FindAcceptedTarget(const Settings& settings, Ped playerPed, FieldTallies* field) {
     TargetCandidate candidate;
-    candidate.ped = FindTargetPed(settings.requireAiming, playerPed);
+    candidate.ped = FindTargetPed(settings.requireAiming, playerPed, field);
     if (candidate.ped == 0) return candidate;
     candidate.state = ClassifyPedState(candidate.ped, settings.includeRagdollNotFatallyInjured, playerPed);
     // A ped in combat with the player is left to the combat taunts.
