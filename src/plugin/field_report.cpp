@@ -1,8 +1,11 @@
 #include "plugin/field_report.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/player_folder.h"
@@ -28,79 +31,88 @@ struct FieldReportRun {
 };
 FieldReportRun gField;
 
-std::string Hex(std::uint32_t value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(value));
+// The parts, joined: one allocation for a line of the report, and little code.
+std::string Cat(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (std::string_view part : parts) text += part;
     return text;
 }
 
+std::string Number(std::int64_t value) { return std::to_string(value); }
+
 std::string ControlText(std::uint32_t control) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(control));
     const GameControl* named = ControlOfHash(control);
-    return named != nullptr ? std::string(named->name) + " (" + Hex(control) + ")" : Hex(control);
+    return named != nullptr ? Cat({named->name, " (", hex, ")"}) : hex;
 }
 
+// "1 hostile", "2 hostiles".
 std::string Times(std::uint32_t count, std::string_view one) {
-    return std::to_string(count) + " " + std::string(one) + (count == 1 ? "" : "s");
+    return Cat({Number(count), " ", one, count == 1 ? "" : "s"});
 }
 
-// "  Reading: what the counts say.", or that there are none yet.
-std::string Reading(const std::vector<std::string>& findings, const std::string& verdict) {
-    if (findings.empty()) return "  Nothing gathered yet.\n";
-    std::string text;
-    for (const std::string& finding : findings) text += "  " + finding + "\n";
-    return text + "  Reading: " + verdict + "\n";
+// A section: its title, a line a finding, and the reading of them; or that there are none yet.
+std::string Section(std::string_view title, const std::vector<std::string>& findings, std::string_view verdict) {
+    std::string text = Cat({"\n", title, "\n"});
+    if (findings.empty()) return text + "  Nothing gathered yet.\n";
+    for (const std::string& finding : findings) text += Cat({"  ", finding, "\n"});
+    return text + Cat({"  Reading: ", verdict, "\n"});
 }
 
 std::string VoicesSection(const FieldTallies& tallies) {
     std::vector<std::string> rows;
     std::vector<std::string> unknown;
     for (std::size_t voice = 0; voice < kVoiceRows; ++voice) {
-        std::uint32_t said = 0, refused = 0;
+        std::uint32_t said = 0, asked = 0;
         std::vector<std::string> lists;
         for (std::size_t list = 0; list < kListRows; ++list) {
             const auto& counts = tallies.speech[voice][list];
+            const std::uint32_t inList = counts[0].value + counts[1].value;
             said += counts[0].value;
-            refused += counts[1].value;
-            const std::uint32_t asked = counts[0].value + counts[1].value;
-            if (asked != 0)
-                lists.push_back(LineListName(static_cast<LineList>(list)) + std::string(" ") + std::to_string(asked));
+            asked += inList;
+            if (inList != 0) lists.push_back(Cat({LineListName(static_cast<LineList>(list)), " ", Number(inList)}));
         }
-        if (said + refused == 0) continue;
-        const std::string name =
-            voice < std::size(kReportedVoices) ? std::string(kReportedVoices[voice]) : "other voices";
-        rows.push_back(name + ": said " + Times(said, "time") + " in " + Times(said + refused, "request") + " (" +
-                       Listed(lists) + ")");
-        if (said == 0) unknown.push_back(name);
+        if (asked == 0) continue;
+        const std::string_view name = voice < std::size(kReportedVoices) ? kReportedVoices[voice] : "other voices";
+        rows.push_back(
+            Cat({name, ": said ", Times(said, "time"), " in ", Times(asked, "request"), " (", Listed(lists), ")"}));
+        if (said == 0) unknown.emplace_back(name);
     }
-    const std::string verdict = unknown.empty() ? "the game said a line in every voice asked for"
-                                                : Listed(unknown) + " never said: the game looks not to know it";
-    return "Voices: which the game says (do JOHN and JOHN_AI exist?)\n" + Reading(rows, verdict);
+    return Section("Voices: which the game says (do JOHN and JOHN_AI exist?)", rows,
+                   unknown.empty() ? "the game said a line in every voice asked for"
+                                   : Cat({Listed(unknown), " never said: the game looks not to know it"}));
 }
 
 std::string LawSection(const FieldTallies& tallies) {
-    std::vector<std::string> rows;
-    std::vector<std::string> law;
-    // By ped type: how many hostiles, how many of them in REL_COP.
-    std::vector<std::pair<std::int32_t, std::pair<std::uint32_t, std::uint32_t>>> types;
+    // By ped type: the hostiles, and those of them in REL_COP.
+    struct Type {
+        std::int32_t type;
+        std::uint32_t hostiles = 0, relCop = 0;
+    };
+    std::vector<Type> types;
+    std::uint32_t called = 0;
     for (std::size_t i = 0; i < tallies.law.used; ++i) {
         const auto& row = tallies.law.rows[i];
-        auto type = std::find_if(types.begin(), types.end(), [&](const auto& t) { return t.first == row.key.pedType; });
-        if (type == types.end()) type = types.insert(types.end(), {row.key.pedType, {0, 0}});
-        type->second.first += row.counts[0].value;
-        if (row.key.relCop) type->second.second += row.counts[0].value;
+        auto type = std::find_if(types.begin(), types.end(), [&](const Type& t) { return t.type == row.key.pedType; });
+        if (type == types.end()) type = types.insert(types.end(), {row.key.pedType});
+        type->hostiles += row.counts[0].value;
+        if (row.key.relCop) type->relCop += row.counts[0].value;
+        called += row.counts[1].value;
     }
-    for (const auto& [type, counts] : types) {
-        rows.push_back("type " + std::to_string(type) + " was REL_COP " + Times(counts.second, "time") + " in " +
-                       Times(counts.first, "hostile"));
-        if (counts.first != 0 && counts.second == counts.first) law.push_back("type " + std::to_string(type));
+    std::vector<std::string> rows;
+    std::vector<std::string> law;
+    for (const Type& type : types) {
+        rows.push_back(Cat({"type ", Number(type.type), " was REL_COP ", Times(type.relCop, "time"), " in ",
+                            Times(type.hostiles, "hostile")}));
+        if (type.hostiles != 0 && type.relCop == type.hostiles) law.push_back(Cat({"type ", Number(type.type)}));
     }
-    std::uint32_t called = 0;
-    for (std::size_t i = 0; i < tallies.law.used; ++i) called += tallies.law.rows[i].counts[1].value;
     if (tallies.law.other[0].value != 0)
-        rows.push_back(Times(tallies.law.other[0].value, "hostile") + " of other types");
-    if (!rows.empty()) rows.push_back("the law test (type 4, or REL_COP) called " + Times(called, "hostile") + " law");
-    const std::string verdict = law.empty() ? "no ped type was always in REL_COP" : Listed(law) + " looks like law";
-    return "Law: which ped type the law's men are (4 or 6?)\n" + Reading(rows, verdict);
+        rows.push_back(Cat({Times(tallies.law.other[0].value, "hostile"), " of other types"}));
+    if (!rows.empty())
+        rows.push_back(Cat({"the law test (type 4, or REL_COP) called ", Times(called, "hostile"), " law"}));
+    return Section("Law: which ped type the law's men are (4 or 6?)", rows,
+                   law.empty() ? "no ped type was always in REL_COP" : Cat({Listed(law), " looks like law"}));
 }
 
 std::string TackleSection(const FieldTallies& tallies) {
@@ -108,45 +120,44 @@ std::string TackleSection(const FieldTallies& tallies) {
     std::uint32_t waiting = 0, total = 0;
     for (std::size_t i = 0; i < tallies.tackle.used; ++i) {
         const auto& row = tallies.tackle.rows[i];
-        rows.push_back("grapple task " + std::to_string(row.key.grapple) + ", direct grapple " +
-                       std::to_string(row.key.direct) + ": " + Times(row.counts[0].value, "engagement"));
+        rows.push_back(Cat({"grapple task ", Number(row.key.grapple), ", direct grapple ", Number(row.key.direct), ": ",
+                            Times(row.counts[0].value, "engagement")}));
         total += row.counts[0].value;
         if (row.key.grapple == 0) waiting += row.counts[0].value;
     }
     if (tallies.tackle.other[0].value != 0)
-        rows.push_back(Times(tallies.tackle.other[0].value, "engagement") + " more");
-    const std::string verdict = std::to_string(waiting) + " of " + Times(total, "engagement") +
-                                " had the grapple task still waiting (0) 500 ms on, where 1 is running";
-    return "Tackle: whether the grapple task starts beside the direct grapple\n" + Reading(rows, verdict);
+        rows.push_back(Cat({Times(tallies.tackle.other[0].value, "engagement"), " more"}));
+    return Section("Tackle: whether the grapple task starts beside the direct grapple", rows,
+                   Cat({Number(waiting), " of ", Times(total, "engagement"),
+                        " had the grapple task still waiting (0) 500 ms on, where 1 is running"}));
+}
+
+// Three counts of one question: a line of them, and the reading, told by the odd answers among them.
+std::string ThreeCounts(std::string_view title, const std::array<Count, 3>& counts, const char* const (&names)[3],
+                        std::uint32_t odd, std::string_view none, std::string_view some, std::string_view what) {
+    const std::uint32_t total = counts[0].value + counts[1].value + counts[2].value;
+    std::vector<std::string> rows;
+    if (total != 0) {
+        rows.push_back(Cat({names[0], " ", Number(counts[0].value), ", ", names[1], " ", Number(counts[1].value), ", ",
+                            names[2], " ", Number(counts[2].value)}));
+    }
+    return Section(title, rows, odd == 0 ? std::string(none) : Cat({some, Number(odd), " of ", Times(total, what)}));
 }
 
 std::string WallsSection(const FieldTallies& tallies) {
-    const std::uint32_t same = tallies.walls[0].value, other = tallies.walls[1].value, nothing = tallies.walls[2].value;
-    std::vector<std::string> rows;
-    if (same + other + nothing != 0) {
-        rows.push_back("the same ped " + std::to_string(same) + ", something else first " + std::to_string(other) +
-                       ", nothing " + std::to_string(nothing));
-    }
-    const std::string verdict = other == 0
-                                    ? "nothing stood before a ped the camera's ray offered"
-                                    : "something stood before the ped in " + std::to_string(other) + " of " +
-                                          Times(same + other + nothing, "ray") + ": a ped behind a wall may be offered";
-    return "Walls: a probe with the world along the camera's ray that found a ped\n" + Reading(rows, verdict);
+    constexpr const char* kNames[] = {"the same ped", "something else first", "nothing"};
+    const std::array<Count, 3>& walls = tallies.walls;
+    return ThreeCounts("Walls: a probe with the world along the camera's ray that found a ped", walls, kNames,
+                       walls[1].value, "nothing stood before a ped the camera's ray offered",
+                       "a ped behind a wall may be offered: something stood before the ped in ", "ray");
 }
 
 std::string NearbySection(const FieldTallies& tallies) {
-    const std::uint32_t equal = tallies.nearby[0].value, fewer = tallies.nearby[1].value,
-                        more = tallies.nearby[2].value;
-    std::vector<std::string> rows;
-    if (equal + fewer + more != 0) {
-        rows.push_back("as many " + std::to_string(equal) + ", fewer with 0 " + std::to_string(fewer) +
-                       ", more with 0 " + std::to_string(more));
-    }
-    const std::string verdict = fewer + more == 0
-                                    ? "0 and -1 listed as many peds every time"
-                                    : "the last argument changed the list in " + std::to_string(fewer + more) + " of " +
-                                          Times(equal + fewer + more, "query") + ": 0 filters it";
-    return "Nearby peds: the query with its last argument 0 against -1\n" + Reading(rows, verdict);
+    constexpr const char* kNames[] = {"as many", "fewer with 0", "more with 0"};
+    const std::array<Count, 3>& nearby = tallies.nearby;
+    return ThreeCounts("Nearby peds: the query with its last argument 0 against -1", nearby, kNames,
+                       nearby[1].value + nearby[2].value, "0 and -1 listed as many peds every time",
+                       "0 filters the list: it changed it in ", "query");
 }
 
 std::string ControlsSection(const FieldTallies& tallies) {
@@ -154,13 +165,13 @@ std::string ControlsSection(const FieldTallies& tallies) {
     std::vector<std::string> refused;
     for (std::size_t i = 0; i < tallies.controls.used; ++i) {
         const auto& row = tallies.controls.rows[i];
-        rows.push_back(std::string(row.key.setting) + " " + ControlText(row.key.control) + ": known " +
-                       std::to_string(row.counts[0].value) + ", refused " + std::to_string(row.counts[1].value));
+        rows.push_back(Cat({row.key.setting, " ", ControlText(row.key.control), ": known ", Number(row.counts[0].value),
+                            ", refused ", Number(row.counts[1].value)}));
         if (row.counts[1].value != 0) refused.push_back(ControlText(row.key.control));
     }
-    const std::string verdict =
-        refused.empty() ? "the game knew every control asked about" : "the game did not know " + Listed(refused);
-    return "Prompt controls: the game's answer before the prompts are made\n" + Reading(rows, verdict);
+    return Section(
+        "Prompt controls: the game's answer before the prompts are made", rows,
+        refused.empty() ? "the game knew every control asked about" : Cat({"the game did not know ", Listed(refused)}));
 }
 
 // Writes the report; false when it could not, which the log says the first time.
@@ -184,18 +195,14 @@ std::string FieldReportText(const FieldTallies& tallies, const FieldReportSettin
     std::vector<std::string> sets;
     if (tallies.arthurSeen) sets.emplace_back("Arthur");
     if (tallies.johnSeen) sets.emplace_back("John");
-    std::string text = "Quillomar field report\nQuillomar " QUILLOMAR_VERSION " (" + std::string(platform::kBuildKind) +
-                       " build), written " + platform::LocalDateTime() +
-                       "\nWhat the game answered to questions Quillomar cannot settle without it: counts alone. Attach "
-                       "this file to your report.\n" +
-                       "Settings: PromptControl " + ControlText(settings.promptControl) + ", TackleChance " +
-                       std::to_string(settings.tackleChance) +
-                       "; voice sets heard: " + (sets.empty() ? std::string("none yet") : Listed(sets)) + "\n";
-    for (const std::string& section : {VoicesSection(tallies), LawSection(tallies), TackleSection(tallies),
-                                       WallsSection(tallies), NearbySection(tallies), ControlsSection(tallies)}) {
-        text += "\n" + section;
-    }
-    return text;
+    return Cat({"Quillomar field report\nQuillomar " QUILLOMAR_VERSION " (", platform::kBuildKind, " build), written ",
+                platform::LocalDateTime(),
+                "\nWhat the game answered to questions Quillomar cannot settle without it: counts alone. Attach this "
+                "file to your report.\nSettings: PromptControl ",
+                ControlText(settings.promptControl), ", TackleChance ", Number(settings.tackleChance),
+                "; voice sets heard: ", sets.empty() ? "none yet" : Listed(sets), "\n", VoicesSection(tallies),
+                LawSection(tallies), TackleSection(tallies), WallsSection(tallies), NearbySection(tallies),
+                ControlsSection(tallies)});
 }
 
 void ResetFieldReport() { gField = FieldReportRun{}; }
