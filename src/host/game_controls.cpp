@@ -1,6 +1,7 @@
 #include "host/game_controls.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace quillomar {
 namespace {
@@ -26,6 +27,13 @@ const GameControl* ControlOfHash(std::uint32_t hash) {
     const auto found = std::find_if(std::begin(kGameControls), std::end(kGameControls),
                                     [hash](const GameControl& control) { return control.hash == hash; });
     return found != std::end(kGameControls) ? found : nullptr;
+}
+
+std::string ControlText(std::uint32_t control) {
+    char hash[16];
+    std::snprintf(hash, sizeof hash, "0x%08X", static_cast<unsigned>(control));
+    const GameControl* named = ControlOfHash(control);
+    return named != nullptr ? std::string(named->name) + " (" + hash + ")" : hash;
 }
 
 }  // namespace quillomar

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "host/joaat.h"
@@ -23,6 +24,10 @@ const GameControl* ControlNamed(std::string_view name);
 
 // The control whose hash this is, or null.
 const GameControl* ControlOfHash(std::uint32_t hash);
+
+// A control as the player reads it: "INPUT_CONTEXT_Y (0xD51B784F)", or the hash alone for one of
+// no name we know.
+std::string ControlText(std::uint32_t control);
 
 // The control of the prompts when the settings name none the game knows.
 inline constexpr std::uint32_t kDefaultPromptControl = Joaat("INPUT_CONTEXT_Y");

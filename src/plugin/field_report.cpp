@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -39,13 +38,6 @@ std::string Cat(std::initializer_list<std::string_view> parts) {
 }
 
 std::string Number(std::int64_t value) { return std::to_string(value); }
-
-std::string ControlText(std::uint32_t control) {
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(control));
-    const GameControl* named = ControlOfHash(control);
-    return named != nullptr ? Cat({named->name, " (", hex, ")"}) : hex;
-}
 
 // "1 hostile", "2 hostiles".
 std::string Times(std::uint32_t count, std::string_view one) {

@@ -1,6 +1,5 @@
 #include "plugin/update_frame.h"
 
-#include <cstdio>
 #include <string>
 
 #include "core/player_folder.h"
@@ -54,14 +53,6 @@ void RunGatesAndStages(PluginState& state) {
     }
     RunMutePrompt(frame, taunting.speech);
     if (settings.debugMode) DrawDebugOverlay(frame, taunting, settings);
-}
-
-// "INPUT_CONTEXT_Y (0xD51B784F)", or the hash alone for a control of no name we know.
-std::string ControlText(std::uint32_t control) {
-    char hash[16];
-    std::snprintf(hash, sizeof hash, "0x%08X", static_cast<unsigned>(control));
-    const GameControl* named = ControlOfHash(control);
-    return named != nullptr ? std::string(named->name) + " (" + hash + ")" : hash;
 }
 
 // The game's answers about the prompts' controls: counted for the field report, and a control it
