@@ -22,7 +22,8 @@ constexpr bool SameName(std::string_view a, std::string_view b) {
 // The text without the blanks at either end.
 constexpr std::string_view Trimmed(std::string_view text, std::string_view blanks = kSpaceAndTab) {
     const std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos) return {};
+    // All blanks: an empty view into the text, never a null one a copy might be handed.
+    if (first == std::string_view::npos) return text.substr(text.size());
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
