@@ -47,23 +47,6 @@ TEST(ApproachOf, WorkedCasesGiveTheirAnglesSidesAndFacings) {
     }
 }
 
-TEST(ApproachOf, AfterTheTurnTheAttackerIsStraightAheadOrStraightBehind) {
-    for (int heading = 0; heading < 360; heading += 15) {
-        for (int bearing = 0; bearing < 360; bearing += 7) {
-            const float h = static_cast<float>(heading);
-            const double radians = bearing * 3.14159265358979 / 180.0;
-            const float dx = static_cast<float>(3.0 * std::cos(radians)),
-                        dy = static_cast<float>(3.0 * std::sin(radians));
-            const Approach approach = ApproachOf(h, dx, dy);
-            const float newHeading = TurnsTarget(approach.facing, h) ? approach.facing : h;
-            const float seen = std::fabs(ApproachOf(newHeading, dx, dy).angle);
-            const std::string where = "heading " + std::to_string(heading) + ", bearing " + std::to_string(bearing);
-            const float slack = TurnsTarget(approach.facing, h) ? 1.0f : 30.01f;  // or within 30 degrees already
-            EXPECT_LE(approach.fromBehind ? 180.0f - seen : seen, slack) << where;
-        }
-    }
-}
-
 // An offset from a target with heading 0 whose approach angle is exactly the given float.
 std::pair<float, float> OffsetAtExactly(float degrees) {
     const double radians = degrees * 3.14159265358979 / 180.0;

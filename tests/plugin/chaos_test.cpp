@@ -1,6 +1,6 @@
 // No input may crash the plug-in or make it misbehave: frames played against a game whose every
 // answer is arbitrary, with settings at their extremes, under the sanitizers in the sanitizer
-// build.
+// build. Nor does it fill the game's pools of prompts and probes.
 
 #include "chaos.h"
 
@@ -62,10 +62,19 @@ TEST(Chaos, ArbitraryNativeResultsAndExtremeSettingsNeverCrashTheFrame) {
         // The taunt history forgets peds that are gone, so it cannot outgrow the peds taunted
         // since the last prune.
         EXPECT_LT(state.taunting.taunts.records.size(), 4000u) << "seed " << seed;
+        EXPECT_LE(sim::TheGame().prompts.size(), 3u) << "seed " << seed;  // the plug-in's own three at most
+        EXPECT_TRUE(sim::TheGame().probes.empty()) << "seed " << seed;    // each is read in the frame it is made
     }
     // The odd answers must not keep the frames from their deeper stages.
     EXPECT_GT(spoken, 10);
     EXPECT_GT(prompted, 20);
+}
+
+// The soak holds the state to its bounds piece by piece; the muted lines are the file's and those muted by key.
+TEST(MeasureState, CountsTheMutedLinesOfTheFileAndThoseMutedByKey) {
+    PluginState state;
+    state.taunting.speech.muted = {{{"TEST_A", std::nullopt}}, {{"TEST_B", 1}, {"TEST_C", 2}}};
+    EXPECT_EQ(MeasureState(state).mutedLines, 3u);
 }
 
 }  // namespace
