@@ -25,8 +25,8 @@ const GameControl* ControlNamed(std::string_view name);
 // The control whose hash this is, or null.
 const GameControl* ControlOfHash(std::uint32_t hash);
 
-// A control as the player reads it: "INPUT_CONTEXT_Y (0xD51B784F)", or the hash alone for one of
-// no name we know.
+// A control as the player reads it: its name with its hash in hex ("INPUT_CONTEXT_Y (0x...)"), or
+// the hash alone for one of no name we know.
 std::string ControlText(std::uint32_t control);
 
 // The control of the prompts when the settings name none the game knows.
