@@ -19,6 +19,8 @@
 namespace quillomar {
 namespace {
 
+static_assert(kListRows == kLineListCount, "the tallies keep a row for each list a voice set has");
+
 // What the report keeps for the process: the tallies, the settings last in force with it, and
 // when the file was last written.
 struct FieldReportRun {
