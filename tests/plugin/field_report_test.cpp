@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "core/player_folder.h"
 #include "sim_support.h"
 
 namespace quillomar {
@@ -43,6 +46,33 @@ TEST(FieldReportText, StaysUnder8KBWithEveryTableFull) {
     const std::string text = FieldReportText(tallies, {0xFFFFFFFFu, INT32_MIN});
     EXPECT_LE(text.size() + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')), kFieldReportLimit);
     EXPECT_NE(text.find("Prompt controls"), std::string::npos) << "cut before its last section";
+}
+
+TEST(WriteFieldReportWhenDue, WritesAMinuteOnOnlyWhileOnAndWhenSomethingNewWasGathered) {
+    test::ScopedDirectory dir;
+    ResetFieldReport();
+    PluginState& state = test::StartPluginInSim("[Advanced]\nFieldReport=1\n");
+    sim::TheGame().clock.tick = 100000;
+    FollowFieldReportSetting(state);  // the minute counts from here
+    FieldTallies& tallies = *state.taunting.field;
+    struct Step {
+        std::uint32_t tick;
+        bool on, fresh, written;
+    } steps[] = {
+        {159999, true, true, false},
+        {160000, true, true, true},
+        {230000, true, false, false},  // nothing new since
+        {300000, false, true, false},  // switched off
+    };
+    for (const Step& step : steps) {
+        sim::TheGame().clock.tick = step.tick;
+        state.settings.fieldReport = step.on;
+        FollowFieldReportSetting(state);
+        tallies.fresh = step.fresh;
+        std::filesystem::remove(kFieldReportFile.Path());
+        WriteFieldReportWhenDue(state);
+        EXPECT_EQ(std::filesystem::exists(kFieldReportFile.Path()), step.written) << step.tick;
+    }
 }
 
 }  // namespace
