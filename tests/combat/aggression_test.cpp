@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/field_tallies.h"
 #include "host/native_hashes.h"
 #include "sim_support.h"
 
@@ -191,6 +192,17 @@ TEST(UpdateProvokedPeds, EngagesWithoutAGrappleWhenTheGameHasNoHashForItsName) {
     world.Update(33, 1.0f);
     EXPECT_TRUE(world.aggression.provoked.at(0).engaged);
     EXPECT_EQ(std::ranges::count(test::Calls(), native::TASK_GRAPPLE, &sim::RecordedCall::hash), 0);
+}
+
+TEST(AskGrappleStatus, AsksOncePerEngagementFromHalfASecondOn) {
+    ProvokedWorld world;
+    world.Update(33, 1.0f);  // engages
+    FieldTallies field;
+    for (const auto& [ms, asked] : {std::pair{532u, 0u}, std::pair{533u, 1u}, std::pair{900u, 1u}}) {
+        sim::TheGame().clock.tick = kStart + ms;
+        AskGrappleStatus(world.aggression, field);
+        EXPECT_EQ(field.tackle.used == 0 ? 0u : field.tackle.rows[0].counts[0].value, asked) << ms;
+    }
 }
 
 }  // namespace
