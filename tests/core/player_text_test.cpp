@@ -20,16 +20,15 @@ TEST(Nearness, CountsOneEditForAReplacementAnInsertionOrTwoNeighboursSwappedAnyw
     const Case cases[] = {
         {"MaxDistance", "MaxDistance", std::nullopt},  // the same name is no typo
         {"maxDISTANCE", "MaxDistance", std::nullopt},  // nor in other capitals
-        {"AZ", "az", std::nullopt},
         {"MaxDistanse", "MaxDistance", 1},
         {"MaxDitsance", "MaxDistance", 1},
         {"aMxDistance", "MaxDistance", 1},   // the first two swapped
         {"XMaxDistance", "MaxDistance", 1},  // one letter too many at the start
         {"MaxDistanec", "MaxDistance", 1},   // the last two swapped
         {"MxDistanse", "MaxDistance", 2},
-        {"MxDistnce", "MaxDistance", 2},  // two letters left out
         {"MxDstanse", "MaxDistance", std::nullopt},
         {"Gnag", "Gang", 1},  // a short name allows one edit
+        {"Dleya", "Delay", std::nullopt},
         {"Ga", "Gang", std::nullopt},
         {"G", "Gang", std::nullopt},
         {longer.c_str(), longest.c_str(), std::nullopt},  // too long to compare

@@ -63,7 +63,6 @@ TEST(LiveFiles, RenewsOnlyWhatTheChangeTouches) {
         {"[Settings]\nPromptControl=INPUT_CONTEXT_A\n[Advanced]\nTauntListFile=a.txt\n", nullptr, true, false},
         {"[CombatTaunts]\nPromptText=Goad\n[Advanced]\nTauntListFile=a.txt\n", nullptr, true, false},
         {"[Advanced]\nTauntListFile=b.txt\n", nullptr, false, true},  // the same rows, another file
-        {"[Advanced]\nTauntListFile=\n", nullptr, false, true},
         {nullptr, "[Arthur Dead]\nTEST_OWN_LINE_B\n", false, true},
         {nullptr, "[Arthur Dead]\nTEST_OWN_LINE_A\n", false, false},  // saved as it was
     };

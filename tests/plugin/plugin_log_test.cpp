@@ -142,18 +142,5 @@ TEST(Log, KeepsAnEntryWholeThatTakesAllTheRoomLeft) {
     EXPECT_EQ(Count(dir.ReadFile("Quillomar.log"), "the log stops here"), 0u);
 }
 
-// /proc refuses new files even to root: a folder the plug-in cannot write in.
-TEST(LoadSettings, InAFolderThatCannotBeWrittenRunsOnTheBuiltInDefaults) {
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path("/proc/self");
-    SettingsOrigin origin;
-    const Settings settings = LoadSettings(&origin);
-    std::filesystem::current_path(previous);
-    EXPECT_EQ(origin.source, SettingsOrigin::Source::DefaultFileNotWritten);
-    EXPECT_FALSE(origin.writeError.empty());
-    EXPECT_STREQ(settings.promptText, "Taunt");
-    EXPECT_EQ(settings.maxDistance, 25.0f);
-}
-
 }  // namespace
 }  // namespace quillomar
