@@ -62,8 +62,7 @@ bool KeyDown(std::uint32_t virtualKey) {
 
 void SendKey(KeyMessage& message) {
     SetKeyDown(message.code, message.isUp == 0);
-    message.held = static_cast<std::uint8_t>((KeyDown(0x11) ? quillomar::kControlBit : 0) |
-                                             (KeyDown(0x10) ? quillomar::kShiftBit : 0));
+    message.held = quillomar::HeldControlAndShift(KeyDown);
     KeyboardHandler handler = TheGame().keyboardHandler;
     if (handler != nullptr) {
         handler(message.code, message.repeats, message.scanCode, message.extended, message.alt, message.wasDown,

@@ -104,9 +104,9 @@ const char* const kStartSettings[] = {
     "[AutoTaunt]\nEnabled=1\nChanceDead=100\nChanceWrithing=100\nIntervalMin=0\nIntervalMax=1\n"
     "[AutoCombatTaunt]\nEnabled=1\nIntervalMin=0\nIntervalMax=2\n[Advanced]\nTauntListFile=soak-lines.txt\n"
     "ShowLineNames=1\n[Settings]\nToggleKey=F9\nMuteKey=CTRL+F10\n",
-    "[Advanced]\nRepeatPreventionCount=2147483647\nTauntListFile=soak-lines.txt\nFieldReport=1\n[CombatTaunts]"
-    "\nMeleeCooldown=0\n"
-    "TackleChance=100\n[Settings]\nMuteKey=F10\nMutePrompt=1\nMutePromptControl=INPUT_CONTEXT_X\n",
+    "[Advanced]\nRepeatPreventionCount=2147483647\nTauntListFile=soak-lines.txt\nFieldReport=1\n"
+    "[CombatTaunts]\nMeleeCooldown=0\nTackleChance=100\n[Settings]\nMuteKey=F10\nMutePrompt=1\nMutePromptControl=INPUT_"
+    "CONTEXT_X\n",
 };
 constexpr const char* kListFile = "soak-lines.txt";
 

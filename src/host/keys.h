@@ -58,6 +58,17 @@ struct KeyBinding {
     bool operator==(const KeyBinding&) const = default;
 };
 
+// CTRL and SHIFT as bits of KeyBinding::modifiers, from Windows' key state: isDown(code) tells
+// whether a key is down. ALT is left out: a key message says itself whether ALT is held.
+template <typename IsDown>
+std::uint8_t HeldControlAndShift(IsDown isDown) {
+    std::uint8_t bits = 0;
+    for (const ModifierKey& modifier : kModifierKeys) {
+        if (modifier.bit != kAltBit && isDown(std::uint32_t{modifier.key.code})) bits |= modifier.bit;
+    }
+    return bits;
+}
+
 // The modifier a code stands for (left, right or either), or null for any other key.
 inline const ModifierKey* ModifierOf(std::uint32_t code) {
     for (const ModifierKey& modifier : kModifierKeys) {

@@ -15,13 +15,9 @@ std::uint32_t TickCount();
 // Seconds of the calendar time, truncated to 32 bits.
 std::uint32_t CalendarSeconds();
 
-// Whether CTRL and SHIFT are down in Windows' key state as of the keyboard message being handled:
-// asked on the thread that handles it.
-struct HeldModifiers {
-    bool control = false;
-    bool shift = false;
-};
-HeldModifiers ModifiersHeld();
+// Whether a key, by its virtual-key code, is down in Windows' key state as of the keyboard message
+// being handled: asked on the thread that handles it.
+bool KeyHeld(std::uint32_t virtualKey);
 
 // The characters that end a folder in a path, the first the one the system writes.
 #ifdef _WIN32

@@ -84,11 +84,7 @@ WriteOutcome Failed(int error) { return {false, std::strerror(error)}; }
 std::uint32_t TickCount() { return hostTickCount(); }
 std::uint32_t CalendarSeconds() { return hostCalendarSeconds(); }
 
-HeldModifiers ModifiersHeld() {
-    constexpr std::uint32_t kControl = 0x11;
-    constexpr std::uint32_t kShift = 0x10;
-    return {hostKeyDown(kControl) != 0, hostKeyDown(kShift) != 0};
-}
+bool KeyHeld(std::uint32_t virtualKey) { return hostKeyDown(virtualKey) != 0; }
 
 ProfileReadScope::ProfileReadScope(const char* path) {
     gHeld.path = path;

@@ -42,7 +42,7 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 
 std::uint32_t TickCount() { return GetTickCount(); }
 
-HeldModifiers ModifiersHeld() { return {GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0}; }
+bool KeyHeld(std::uint32_t virtualKey) { return GetKeyState(static_cast<int>(virtualKey)) < 0; }
 std::uint32_t CalendarSeconds() { return static_cast<std::uint32_t>(std::time(nullptr)); }
 
 std::int32_t ReadProfileInt(const char* section, const char* key, std::int32_t defaultValue, const char* path) {

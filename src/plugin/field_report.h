@@ -1,9 +1,10 @@
 #pragma once
 // The field report: with FieldReport=1, what the game answered to the questions only the game can
-// settle, in Quillomar-field-report.txt beside the settings, for a player to attach to a report. The
-// tallies live from the plug-in's load to its unload, so a restart of the script adds to them. The file is written
-// whole, a temporary file moved into its place, at most once a minute while something new was gathered and when the
-// script ends; a file there is replaced, never read nor appended to.
+// settle, in Quillomar-field-report.txt beside the settings, for a player to attach to a report.
+// The tallies live from the plug-in's load to its unload, so a restart of the script adds to them.
+// The file is written whole, a temporary file moved into its place, at most once a minute while
+// something new was gathered and when the script ends; a file there is replaced, never read nor
+// appended to.
 
 #include <cstddef>
 #include <cstdint>

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "host/keys.h"
 #include "host/script_host.h"
 #include "platform/platform.h"
 #include "plugin/field_report.h"
@@ -83,9 +84,7 @@ void ScriptMain() {
 
 void OnKeyboardMessage(std::uint32_t key, std::uint16_t, std::uint8_t, std::int32_t, std::int32_t isWithAlt,
                        std::int32_t wasDownBefore, std::int32_t isUpNow) noexcept {
-    const platform::HeldModifiers held = platform::ModifiersHeld();
-    const auto bits = static_cast<std::uint8_t>((held.control ? kControlBit : 0) | (held.shift ? kShiftBit : 0));
-    NoteKeyMessage(key, bits, isWithAlt, wasDownBefore, isUpNow);
+    NoteKeyMessage(key, HeldControlAndShift(platform::KeyHeld), isWithAlt, wasDownBefore, isUpNow);
 }
 
 }  // namespace quillomar
